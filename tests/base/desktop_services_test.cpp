@@ -1,6 +1,7 @@
 #include "base/desktop_services.h"
 
 #include <filesystem>
+#include <fstream>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -95,10 +96,7 @@ TEST_F(DesktopServices, AskNumberPassesThePromptCutTo79) {
 TEST(DirectoryPresent, TellsFoldersFromFilesAndMissingPaths) {
     // The path is Windows-1252; the folder on disk has a UTF-8 name.
     std::filesystem::create_directory("T\xC3\xA4vling");
-    {
-        std::FILE* file = std::fopen("plain.txt", "w");
-        std::fclose(file);
-    }
+    std::ofstream("plain.txt") << "x";
     EXPECT_TRUE(DirectoryPresent(Windows1252FromUtf8("Tävling")));
     EXPECT_TRUE(DirectoryPresent("."));
     EXPECT_FALSE(DirectoryPresent("plain.txt"));
