@@ -32,19 +32,19 @@
 namespace oltoma::ol {
 
 // Index description of one key of a file.
-struct KeySpec {
+struct KeyFormat {
     int length;
     bool duplicates;
 };
 
-constexpr KeySpec kClubKeySpec{30, true};
-constexpr KeySpec kDistrictKeySpec{3, true};
-constexpr KeySpec kRouteKeySpec{11, false};
-constexpr KeySpec kClassSortKeySpec{15, false};
-constexpr KeySpec kClassDesignationKeySpec{9, false};
-constexpr KeySpec kParticipantKeySpec{5, true};
-constexpr KeySpec kCourseKeySpec{13, false};
-constexpr KeySpec kControlKeySpec{4, false};
+constexpr KeyFormat kClubKeyFormat{30, true};
+constexpr KeyFormat kDistrictKeyFormat{3, true};
+constexpr KeyFormat kRouteKeyFormat{11, false};
+constexpr KeyFormat kClassSortKeyFormat{15, false};
+constexpr KeyFormat kClassDesignationKeyFormat{9, false};
+constexpr KeyFormat kParticipantKeyFormat{5, true};
+constexpr KeyFormat kCourseKeyFormat{13, false};
+constexpr KeyFormat kControlKeyFormat{4, false};
 
 std::string ClubKey(std::string_view name);
 std::string DistrictKey(std::string_view dnr);
