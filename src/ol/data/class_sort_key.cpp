@@ -67,6 +67,9 @@ std::string Cut(std::string key) {
 }  // namespace
 
 std::string DesignationSortKey(std::string_view designation, std::string_view filter) {
+    // A designation holds at most 8 characters; its digits then always fit
+    // the number they are read as.
+    designation = designation.substr(0, 8);
     if (ClassFilterMatches(filter, designation)) {
         const std::string prefix = ("2" + std::string(designation)).substr(0, kPrefixLength);
         return Cut(prefix + std::string(designation));

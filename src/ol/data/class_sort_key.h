@@ -31,8 +31,8 @@ namespace oltoma::ol {
 
 constexpr std::size_t kSortKeyLength = 14;
 
-// The key built from the designation; `filter` is the competition's
-// `dirklassfilter`.
+// The key built from the designation (its first 8 characters); `filter` is
+// the competition's `dirklassfilter`.
 std::string DesignationSortKey(std::string_view designation, std::string_view filter);
 
 // The key under manual order.

@@ -1,6 +1,7 @@
 // Text handling shared by the orienteering records: the OEM conversion of
-// text fields right after a record is read, and the number texts the records
-// store (record numbers as two digits, participant numbers as four).
+// text fields right after a record is read, and the zero-padded numbers the
+// records store as text (record numbers in two digits, participant numbers
+// in four).
 //
 // Older data files hold some texts in the OEM code page. Each record kind
 // converts its own list of text fields with ConvertAfterRead; a field that

@@ -26,33 +26,33 @@ TEST_P(DesignationSortKeyTest, BuildsTheKey) {
               Windows1252FromUtf8(c.expectedUtf8));
 }
 
-INSTANTIATE_TEST_SUITE_P(Classes, DesignationSortKeyTest,
-                         ::testing::Values(
-                             // Elite, men before women before the rest, older before younger.
-                             DesignationCase{"H21E", "Ö DIR", "00079EH21E"},
-                             DesignationCase{"D21E", "Ö DIR", "01079ED21E"},
-                             DesignationCase{"D16", "Ö DIR", "110840D16"},
-                             DesignationCase{"H10", "Ö DIR", "100900H10"},
-                             DesignationCase{"HD21", "Ö DIR", "120790HD21"},
-                             DesignationCase{"N12", "Ö DIR", "100880N12"},
-                             DesignationCase{"H100", "Ö DIR", "100000H100"},
-                             // After the digits: a letter is kept, anything below "9" pads.
-                             DesignationCase{"D45K", "Ö DIR", "11055KD45K"},
-                             DesignationCase{"H21-K", "Ö DIR", "100790H21-K"},
-                             // Without a number.
-                             DesignationCase{"INS", "Ö DIR", "9INSINS"},
-                             DesignationCase{"INSKOLNI", "Ö DIR", "9INSKOLNIINSKO"},
-                             DesignationCase{"E", "Ö DIR", "9EE"},
-                             DesignationCase{"", "Ö DIR", "9"},
-                             DesignationCase{"DIR", "", "9DIRDIR"},
-                             // Named by the class filter.
-                             DesignationCase{"DIR", "Ö DIR", "2DIRDIR"},
-                             DesignationCase{"ÖPPEN", "Ö DIR", "2ÖPPENÖPPEN"},
-                             DesignationCase{"DIRFAMIL", "Ö DIR", "2DIRFAMILDIRFA"},
-                             // The comparisons are case-sensitive.
-                             DesignationCase{"h21e", "Ö DIR", "13079eh21e"},
-                             // An absurd number still gives a key of at most 14 characters.
-                             DesignationCase{"12345678", "Ö DIR", "13-12345578123"}));
+INSTANTIATE_TEST_SUITE_P(
+    Classes, DesignationSortKeyTest,
+    ::testing::Values(
+        // Elite, men before women before the rest, older before younger.
+        DesignationCase{"H21E", "Ö DIR", "00079EH21E"},
+        DesignationCase{"D21E", "Ö DIR", "01079ED21E"},
+        DesignationCase{"D16", "Ö DIR", "110840D16"}, DesignationCase{"H10", "Ö DIR", "100900H10"},
+        DesignationCase{"HD21", "Ö DIR", "120790HD21"},
+        DesignationCase{"N12", "Ö DIR", "100880N12"},
+        DesignationCase{"H100", "Ö DIR", "100000H100"},
+        // After the digits: a letter is kept, anything below "9" pads.
+        DesignationCase{"D45K", "Ö DIR", "11055KD45K"},
+        DesignationCase{"H21-K", "Ö DIR", "100790H21-K"},
+        // Without a number.
+        DesignationCase{"INS", "Ö DIR", "9INSINS"},
+        DesignationCase{"INSKOLNI", "Ö DIR", "9INSKOLNIINSKO"},
+        DesignationCase{"E", "Ö DIR", "9EE"}, DesignationCase{"", "Ö DIR", "9"},
+        DesignationCase{"DIR", "", "9DIRDIR"},
+        // Named by the class filter.
+        DesignationCase{"DIR", "Ö DIR", "2DIRDIR"},
+        DesignationCase{"ÖPPEN", "Ö DIR", "2ÖPPENÖPPEN"},
+        DesignationCase{"DIRFAMIL", "Ö DIR", "2DIRFAMILDIRFA"},
+        // The comparisons are case-sensitive.
+        DesignationCase{"h21e", "Ö DIR", "13079eh21e"},
+        // An absurd number still gives a key of at most 14 characters.
+        DesignationCase{"12345678", "Ö DIR", "13-12345578123"},
+        DesignationCase{"H123456789012345678901234567890", "Ö DIR", "10-1234467H123"}));
 
 TEST(ManualSortKey, KeepsTheOrderAndAddsTheRecordNumber) {
     struct Case {
