@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/number_format.h"
 #include "ol/data/class_designation.h"
 #include "ol/data/record_text.h"
 
@@ -47,7 +48,7 @@ std::string AgeKey(std::string key, std::string_view designation) {
         number = number * 10 + (designation[end] - '0');
         ++end;
     }
-    key += ZeroPadded(100 - number, 3);
+    key += IntZeroPadded(100 - number, 3);
     const std::size_t next = std::min(end, designation.size() - 1);
     if (static_cast<unsigned char>(designation[next]) > '9') {
         key += designation.substr(next);

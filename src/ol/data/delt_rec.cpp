@@ -1,5 +1,6 @@
 #include "ol/data/delt_rec.h"
 
+#include "base/number_format.h"
 #include "ol/data/record_text.h"
 #include "ol/data/result_codes.h"
 
@@ -16,7 +17,7 @@ void ClearDeltRec(DeltRec& participant, const InfoRec& competition) {
     }
     for (int day = 0; day < kDayCount; ++day) {
         if (!IsSet(competition.Days)) {
-            participant.Namn[day] = "str " + ZeroPadded(day + 1, 2);
+            participant.Namn[day] = "str " + IntZeroPadded(day + 1, 2);
         }
         participant.DagKod[day] = "LL";
     }

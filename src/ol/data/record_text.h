@@ -46,9 +46,4 @@ void CutField(ShortString<N>& field, std::size_t maxLength) {
 template <typename Record>
 void ConvertBeforeWrite(Record&) {}
 
-// The digits of |value| preceded by zeros up to width characters; a negative
-// value puts "-" in the first padding position, or in front of the digits
-// when there is no padding: -5 in width 4 gives "-005", 5 gives "0005".
-std::string ZeroPadded(std::int64_t value, int width);
-
 }  // namespace oltoma::ol

@@ -53,14 +53,5 @@ TEST(RecordText, LongPathsEndAtTheFirstNulOrAfter1024Characters) {
     EXPECT_EQ(LongPathText(path), std::string(1024, 'b'));
 }
 
-TEST(RecordText, ZeroPadded) {
-    EXPECT_EQ(ZeroPadded(5, 2), "05");
-    EXPECT_EQ(ZeroPadded(79, 3), "079");
-    EXPECT_EQ(ZeroPadded(123, 2), "123");
-    EXPECT_EQ(ZeroPadded(-5, 4), "-005");
-    EXPECT_EQ(ZeroPadded(-5, 1), "-5");
-    EXPECT_EQ(ZeroPadded(INT64_MIN, 3), "-9223372036854775808");
-}
-
 }  // namespace
 }  // namespace oltoma::ol
