@@ -12,13 +12,8 @@ std::string& SelectedName() {
 
 }  // namespace
 
-std::optional<PrinterInfo> CurrentPrinter() {
+std::optional<PrinterInfo> SystemDefaultPrinter() {
     PrinterCatalog& catalog = CurrentPrinterCatalog();
-    if (!SelectedName().empty()) {
-        if (std::optional<PrinterInfo> selected = catalog.Describe(SelectedName())) {
-            return selected;
-        }
-    }
     const std::string defaultName = catalog.DefaultPrinterName();
     if (!defaultName.empty()) {
         if (std::optional<PrinterInfo> printer = catalog.Describe(defaultName)) {
@@ -32,6 +27,16 @@ std::optional<PrinterInfo> CurrentPrinter() {
         }
     }
     return std::nullopt;
+}
+
+std::optional<PrinterInfo> CurrentPrinter() {
+    if (!SelectedName().empty()) {
+        if (std::optional<PrinterInfo> selected =
+                CurrentPrinterCatalog().Describe(SelectedName())) {
+            return selected;
+        }
+    }
+    return SystemDefaultPrinter();
 }
 
 bool SelectCurrentPrinter(std::string_view name) {

@@ -52,9 +52,13 @@ public:
     virtual std::optional<PrinterInfo> Describe(std::string_view name) = 0;
 };
 
+// The system default printer; when the system names none, the first
+// installed printer stands in, as print dialogs do. Nothing when no printer
+// is installed.
+std::optional<PrinterInfo> SystemDefaultPrinter();
+
 // The program's current printer: the one selected last, as long as it is
-// still installed, else the system default. Nothing when no printer is
-// installed.
+// still installed, else SystemDefaultPrinter().
 std::optional<PrinterInfo> CurrentPrinter();
 
 // Makes the named installed printer the current one. Returns false, and
