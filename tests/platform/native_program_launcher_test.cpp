@@ -54,7 +54,7 @@ TEST_F(NativeProgramLauncherTest, StartsProgramFromThePathWithoutExeSuffix) {
 }
 
 TEST_F(NativeProgramLauncherTest, MapsFailuresOntoResultCodes) {
-    AddFile("garbage", std::string("\x7f\x01\x02 not a program", 19), 0755);
+    AddFile("garbage", "\x7f\x01\x02 not a program", 0755);
     AddFile("notrunnable", "#!/bin/sh\n", 0644);
     struct Case {
         std::string program;
