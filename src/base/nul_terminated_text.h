@@ -2,9 +2,9 @@
 // configuration file keeps paths and printer names.
 //
 //   offset  size  meaning
-//   0       N     characters up to the first NUL; a field without a NUL holds
-//                 N characters (reads never pass N); writes keep at most
-//                 N - 1 characters and zero every byte after them
+//   0       N     characters up to the first NUL; reads take at most N - 1
+//                 of them even when a file holds no NUL; writes keep at
+//                 most N - 1 characters and zero every byte after them
 //
 // `TLongPathName` is the 1025-byte path field: at most 1024 characters. Like
 // every stored text, paths are Windows-1252; they are converted to the file
@@ -26,8 +26,9 @@ struct NulTerminatedText {
     char chars[N] = {};
 
     std::size_t size() const {
-        const void* nul = std::memchr(chars, 0, N);
-        return nul == nullptr ? N : static_cast<std::size_t>(static_cast<const char*>(nul) - chars);
+        const void* nul = std::memchr(chars, 0, kMaxLength);
+        return nul == nullptr ? kMaxLength
+                              : static_cast<std::size_t>(static_cast<const char*>(nul) - chars);
     }
     bool empty() const { return chars[0] == 0; }
     std::string_view view() const { return std::string_view(chars, size()); }

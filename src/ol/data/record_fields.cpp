@@ -15,19 +15,6 @@ int CountIndex(int group, int position) {
 
 }  // namespace
 
-std::string LongPathText(const TLongPathName& path) {
-    const void* end = std::memchr(path.chars, '\0', TLongPathName::kMaxLength);
-    const std::size_t length =
-        end == nullptr ? TLongPathName::kMaxLength : static_cast<const char*>(end) - path.chars;
-    return std::string(path.chars, length);
-}
-
-void SetLongPathText(TLongPathName& path, std::string_view text) {
-    const std::size_t length = std::min(text.size(), TLongPathName::kMaxLength);
-    std::memcpy(path.chars, text.data(), length);
-    std::memset(path.chars + length, 0, sizeof(path.chars) - length);
-}
-
 std::int16_t CountAt(const CountType& counts, int group, int position) {
     const int index = CountIndex(group, position);
     return index < 0 ? 0 : counts.cell[index];

@@ -18,6 +18,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/nul_terminated_text.h"
 #include "base/short_string.h"
 
 namespace oltoma::ol {
@@ -46,12 +47,6 @@ struct ByteWord {
 };
 static_assert(sizeof(ByteWord) == 2);
 
-struct TLongPathName {
-    static constexpr std::size_t kMaxLength = 1024;
-    char chars[kMaxLength + 1];
-};
-static_assert(sizeof(TLongPathName) == 1025);
-
 struct AdressLines {
     Strng22 line[5];
 };
@@ -63,13 +58,6 @@ struct CountType {
 static_assert(sizeof(CountType) == 312);
 
 #pragma pack(pop)
-
-// The text of a long path: its characters up to the first NUL, at most 1024
-// even when a file holds no NUL at all.
-std::string LongPathText(const TLongPathName& path);
-
-// Stores the first 1024 characters of text and fills the rest with NUL.
-void SetLongPathText(TLongPathName& path, std::string_view text);
 
 // Counter at (group 0..5, position 0..25); 0 for a cell outside the table.
 std::int16_t CountAt(const CountType& counts, int group, int position);

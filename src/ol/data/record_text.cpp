@@ -3,9 +3,9 @@
 namespace oltoma::ol {
 
 void ConvertOemField(TLongPathName& path) {
-    const std::string text = LongPathText(path);
+    const std::string text = path.str();
     if (HasOemLetters(text)) {
-        SetLongPathText(path, OemToAnsiText(text));
+        path.assign(OemToAnsiText(text));
     }
 }
 

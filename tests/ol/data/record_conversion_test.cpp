@@ -35,7 +35,7 @@ void Fill(ShortString<N>& field, const std::string& text) {
     field = text;
 }
 void Fill(TLongPathName& field, const std::string& text) {
-    SetLongPathText(field, text);
+    field.assign(text);
 }
 void Fill(AdressLines& lines, const std::string& text) {
     for (Strng22& line : lines.line) {

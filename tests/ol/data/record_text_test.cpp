@@ -38,19 +38,19 @@ TEST(RecordText, HostileLengthBytesAreContained) {
 TEST(RecordText, LongPathsEndAtTheFirstNulOrAfter1024Characters) {
     TLongPathName path;
     std::memset(path.chars, 'a', sizeof path.chars);  // no NUL at all
-    EXPECT_EQ(LongPathText(path), std::string(1024, 'a'));
+    EXPECT_EQ(path.str(), std::string(1024, 'a'));
 
     path.chars[0] = '\x94';  // OEM letter: the whole path is converted
     ConvertOemField(path);
-    EXPECT_EQ(LongPathText(path), "\xF6" + std::string(1023, 'a'));
+    EXPECT_EQ(path.str(), "\xF6" + std::string(1023, 'a'));
     EXPECT_EQ(path.chars[1024], '\0');
 
-    SetLongPathText(path, "data/C");
-    EXPECT_EQ(LongPathText(path), "data/C");
+    path.assign("data/C");
+    EXPECT_EQ(path.str(), "data/C");
     EXPECT_EQ(path.chars[6], '\0');
     EXPECT_EQ(path.chars[1024], '\0');
-    SetLongPathText(path, std::string(2000, 'b'));
-    EXPECT_EQ(LongPathText(path), std::string(1024, 'b'));
+    path.assign(std::string(2000, 'b'));
+    EXPECT_EQ(path.str(), std::string(1024, 'b'));
 }
 
 }  // namespace
