@@ -25,7 +25,7 @@ Printer* BindPrinter(Printer* printer) {
     return previous;
 }
 
-Printer& CurrentPrinter() {
+Printer& ActivePrinter() {
     Printer* printer = BoundPrinter();
     return printer != nullptr ? *printer : NoPrinter();
 }

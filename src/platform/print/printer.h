@@ -71,6 +71,6 @@ public:
 Printer* BindPrinter(Printer* printer);
 
 // The bound printer; never null.
-Printer& CurrentPrinter();
+Printer& ActivePrinter();
 
 }  // namespace oltoma::platform
