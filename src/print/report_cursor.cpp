@@ -68,7 +68,7 @@ void GotoPixelY(int b) {
 void WriteText(std::string_view text) {
     text = text.substr(0, std::min(text.size(), kMaxWriteText));
     ReportState& state = State();
-    if (CanDraw()) {
+    if (!text.empty() && CanDraw()) {
         SyncPen();
         Canvas().TextOut({state.curX, state.curY}, text);
     }
