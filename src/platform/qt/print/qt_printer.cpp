@@ -89,7 +89,10 @@ bool QtPrinter::Select(const PrinterSetup& setup) {
 }
 
 void QtPrinter::SetTitle(std::string_view title) {
-    printer_->setDocName(ToQString(title));
+    // A running job keeps the title it was started with.
+    if (!printing_) {
+        printer_->setDocName(ToQString(title));
+    }
 }
 
 bool QtPrinter::BeginDoc() {
