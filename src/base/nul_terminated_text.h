@@ -6,9 +6,9 @@
 //                 N characters (reads never pass N); writes keep at most
 //                 N - 1 characters and zero every byte after them
 //
-// `TLongPathName` is the 1025-byte path field: at most 1024 characters. Paths
-// hold the file system's own bytes (UTF-8 on Linux), not Windows-1252, so
-// that any folder the system can open can be stored.
+// `TLongPathName` is the 1025-byte path field: at most 1024 characters. Like
+// every stored text, paths are Windows-1252; they are converted to the file
+// system's UTF-8 only where a file or folder is opened.
 #pragma once
 
 #include <cstddef>
