@@ -51,7 +51,8 @@ std::string_view ClockText();
 // Refreshes the clock and returns hour * 3600 + minute * 60 + second.
 int SecondsNow();
 
-// A piece of the last clock text (no refresh), at most 29 characters:
+// A piece of the last clock text, at most 29 characters (no refresh, except
+// a first one when the clock was never read):
 //   12 year and month "2024-03"        20 hour "13"
 //   13 "240304"                        21 date and time "2024-03-04 13:05:09"
 //   14 the whole clock text            22 the weekday name, 8 characters

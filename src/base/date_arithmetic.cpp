@@ -23,9 +23,8 @@ struct Date {
 
 // The index into the weekday table named by the first word, or none.
 std::optional<int> NamedWeekday(std::string_view text) {
-    const std::size_t blank = text.find(' ');
-    const std::string word =
-        UpperString(text.substr(0, blank == std::string_view::npos ? 0 : blank));
+    // The whole text is the word when it has no blank.
+    const std::string word = UpperString(text.substr(0, text.find(' ')));
     if (word.empty()) {
         return std::nullopt;
     }
