@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "base/font_conversion.h"
 #include "base/messages.h"
 #include "base/number_format.h"
 #include "print/report_state.h"
@@ -14,31 +15,11 @@ using report_detail::State;
 
 namespace report_detail {
 
-platform::FontDescription FontFromSpec(const FontSpec& spec) {
-    // Applied in the stored order, so the stored height wins over the size.
-    platform::FontDescription font;
-    font.charset = spec.charset;
-    font.colour = static_cast<std::uint32_t>(spec.colour);
-    font.SetSize(spec.size);
-    if (spec.height != 0) {
-        font.height = spec.height;
-    }
-    if (!spec.name.empty()) {
-        font.face = spec.name.str();
-    }
-    font.pitch = spec.pitch <= 2 ? static_cast<platform::FontPitch>(spec.pitch)
-                                 : platform::FontPitch::Default;
-    font.bold = (spec.style & kFontBold) != 0;
-    font.italic = (spec.style & kFontItalic) != 0;
-    font.underline = (spec.style & kFontUnderline) != 0;
-    font.strikeOut = (spec.style & kFontStrikeOut) != 0;
-    return font;
-}
-
 namespace {
 
 platform::FontDescription ScaledFont(const FontSpec& spec, int columnCount) {
-    platform::FontDescription font = FontFromSpec(spec);
+    platform::FontDescription font;
+    SpecToFont(spec, font);
     font.SetSize(RoundHalfEven(static_cast<double>(font.Size()) / columnCount));
     return font;
 }

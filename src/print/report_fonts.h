@@ -7,9 +7,6 @@
 
 namespace oltoma::report_detail {
 
-// The font a stored FontSpec describes.
-platform::FontDescription FontFromSpec(const FontSpec& spec);
-
 // Builds the large, medium and small report fonts of the block, each at its
 // point size / columnCount (rounded), into the report state.
 void CreateReportFonts(const PrinterBlock& block, int columnCount);

@@ -3,10 +3,11 @@
 
 #include "base/messages.h"
 #include "base/number_format.h"
+#include "base/program_name.h"
+#include "base/settings_state.h"
 #include "base/windows1252.h"
 #include "platform/print/report_dialog.h"
 #include "print/printer_block_setup.h"
-#include "print/report_context.h"
 #include "print/report_fonts.h"
 #include "print/report_state.h"
 #include "print/report_writer.h"
@@ -77,7 +78,7 @@ bool ReportOpen(std::string_view title, const PrinterBlock& block, platform::Win
     title = title.substr(0, std::min(title.size(), kMaxTitle));
 
     SelectPrinter(block);
-    const std::string programName = CurrentReportContext().programName;
+    const std::string programName = ProgramName.str();
     Printer().SetTitle(programName.substr(0, 32) + ":" + std::string(title));
     Canvas().SetPen(1, 0);
     if (Printer().BeginDoc()) {
@@ -113,7 +114,7 @@ void ReportBegin(std::string_view title) {
     state.curX = 0;
     state.curY = 0;
     state.currentColumn = 1;
-    const std::string prefix = (CurrentReportContext().programName + ":").substr(0, 11);
+    const std::string prefix = (ProgramName.str() + ":").substr(0, 11);
     state.jobTitle = (prefix + std::string(title)).substr(0, 75).substr(0, 64);
     Printer().SetTitle(state.jobTitle);
     platform::CurrentReportDialog().SetJobTitle(state.jobTitle);

@@ -2,8 +2,9 @@
 // the next one, and the top of a new column.
 #include "base/clock_text.h"
 #include "base/number_format.h"
+#include "base/program_name.h"
+#include "base/settings_state.h"
 #include "platform/print/report_dialog.h"
-#include "print/report_context.h"
 #include "print/report_state.h"
 #include "print/report_writer.h"
 
@@ -47,8 +48,7 @@ void Footer(int mode, std::string_view title, int ybase, int smallLineHeight) {
         first += "forts... ";
     }
     FooterLine(first, ybase + smallLineHeight);
-    const PrintSetting* setting = CurrentReportContext().printSetting;
-    std::string second = setting != nullptr ? setting->fottext.str() + " " : std::string(" ");
+    std::string second = WorkingPrintSetting().fottext.str() + " ";
     second = second.substr(0, kFooterTextPart) + ClockPart(21);
     FooterLine(second.substr(0, kFooterLine), ybase + 2 * smallLineHeight);
 }

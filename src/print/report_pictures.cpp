@@ -12,10 +12,11 @@
 #include <filesystem>
 #include <optional>
 
+#include "base/program_name.h"
+#include "base/settings_state.h"
 #include "base/windows1252.h"
 #include "platform/print/builtin_pictures.h"
 #include "platform/print/picture_loader.h"
-#include "print/report_context.h"
 #include "print/report_state.h"
 #include "print/report_writer.h"
 
@@ -107,15 +108,15 @@ platform::Picture SlotPicture(int i, const PictureSlot& slot) {
 
 void PrintClosingPictures() {
     ReportState& state = State();
-    const PrintSetting* setting = CurrentReportContext().printSetting;
-    if (!state.open || setting == nullptr) {
+    const PrintSetting& setting = WorkingPrintSetting();
+    if (!state.open) {
         return;
     }
     state.pictureColumn = state.currentColumn;
     state.pictureRight = report_detail::ColumnStart(state.currentColumn) + ColumnWidth();
     state.pictureRowHeight = 0;
     for (int i = 0; i < kPictureSlots; ++i) {
-        const PictureSlot& slot = setting->pictures[i];
+        const PictureSlot& slot = setting.pictures[i];
         if (slot.active == 0 || PrintAborted()) {
             continue;
         }

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -16,10 +17,11 @@
 #include <vector>
 
 #include "base/clock_text.h"
+#include "base/program_name.h"
+#include "base/settings_state.h"
 #include "platform/print/printer.h"
 #include "platform/print/recording_printer.h"
 #include "platform/print/report_dialog.h"
-#include "print/report_context.h"
 #include "print/report_writer.h"
 #include "scripted_message_boxes.h"
 
@@ -56,6 +58,7 @@ inline void SetFont(FontSpec& spec, const char* face, int size) {
     spec = FontSpec{};
     spec.name = face;
     spec.size = size;
+    spec.height = -static_cast<int>(std::lround(size * 96 / 72.0));  // at 96 pixels an inch
     spec.style = kFontBold;
 }
 
@@ -80,16 +83,18 @@ inline std::unique_ptr<PrinterBlock> TestPrinterBlock(int columns) {
 class ReportFixture : public ::testing::Test {
 protected:
     ReportFixture() : boxesGuard_(boxes) {
+        *setting = PrintSetting{};
         setting->fottext = "Fottext";
+        previousProgramName_ = ProgramName;
+        ProgramName = "OltomaW64";
         previousPrinter_ = platform::BindPrinter(&printer);
         previousDialog_ = platform::BindReportDialog(&dialog);
-        previousContext_ = BindReportContext({setting.get(), "OltomaW64"});
         previousClock_ = SetLocalTimeSource([] { return LocalDateTime{2024, 3, 4, 13, 5, 9, 1}; });
     }
     ~ReportFixture() override {
         ReportEnd(true);
         SetLocalTimeSource(previousClock_);
-        BindReportContext(previousContext_);
+        ProgramName = previousProgramName_;
         platform::BindReportDialog(previousDialog_);
         platform::BindPrinter(previousPrinter_);
     }
@@ -124,14 +129,15 @@ protected:
     platform::RecordingPrinter printer;
     RecordingReportDialog dialog;
     ScriptedMessageBoxes boxes;
-    std::unique_ptr<PrintSetting> setting = std::make_unique<PrintSetting>();
+    // The working print setting, cleared for every test.
+    PrintSetting* setting = &WorkingPrintSetting();
     std::unique_ptr<PrinterBlock> block;
 
 private:
     BoundMessageBoxes boxesGuard_;
     platform::Printer* previousPrinter_ = nullptr;
     platform::ReportDialog* previousDialog_ = nullptr;
-    ReportContext previousContext_;
+    ShortString<10> previousProgramName_;
     LocalTimeSource previousClock_;
 };
 

@@ -15,6 +15,10 @@ struct GeometryCase {
     int marginLeft, marginTop, columnGap, printWidth, printHeight;
 };
 
+void PrintTo(const GeometryCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class ReportGeometry : public ReportFixture, public ::testing::WithParamInterface<GeometryCase> {};
 
 TEST_P(ReportGeometry, MarginsGapAndPrintableArea) {

@@ -41,6 +41,14 @@ inline constexpr unsigned kNoClip = 0x100;
 inline constexpr unsigned kExternalLeading = 0x200;
 }  // namespace DrawTextFlag
 
+// The point size a canvas prints a font at: |Size()| (a positive height,
+// the cell height, gives a negative size), and 12 for a font of height 0,
+// which leaves the size to the system.
+inline int FontPoints(const FontDescription& font) {
+    const int points = font.Size() < 0 ? -font.Size() : font.Size();
+    return points != 0 ? points : 12;
+}
+
 class Canvas {
 public:
     virtual ~Canvas() = default;

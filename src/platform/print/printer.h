@@ -1,8 +1,8 @@
 // The printer: the installed print queues, selection of one by its device
 // (queue) name, print jobs with title, new page, end and abort, and the
-// canvas the job draws on. The program binds the Qt printer (CUPS); tests
-// bind a RecordingPrinter. Until something is bound, a printer with no
-// installed queues stands in, so printing does nothing and fails nowhere.
+// canvas the job draws on. Names and titles are Windows-1252. The program binds the Qt printer
+// (CUPS); tests bind a RecordingPrinter. Until something is bound, a printer with no installed
+// queues stands in, so printing does nothing and fails nowhere.
 #pragma once
 
 #include <string>

@@ -60,8 +60,7 @@ TextMetrics RecordingCanvas::MetricsFor(int points, int unitsPerInch) {
 }
 
 int RecordingCanvas::FontPoints() const {
-    const int size = font_.Size();
-    return size > 0 ? size : std::abs(font_.height);
+    return platform::FontPoints(font_);
 }
 
 bool RecordingCanvas::GetTextMetrics(TextMetrics& metrics) {

@@ -1,9 +1,8 @@
 // A canvas that draws nothing and logs every drawing call, with fixed, known
 // font metrics, so tests can check the geometry of printed output exactly.
 //
-// Metrics of a font of P points (P = FontDescription::Size(), or the height
-// itself when the size is not positive), with L logical units per inch (the
-// device resolution in the text mode, 254 in the low-metric mode):
+// Metrics of a font of P points (P = FontPoints(font), canvas.h), with L logical units per inch
+// (the device resolution in the text mode, 254 in the low-metric mode):
 //   height            h = round(P * L / 72)
 //   descent           h div 5
 //   ascent            h - descent

@@ -37,7 +37,7 @@ void QtCanvas::Attach(QPainter* painter, int dpiX, int dpiY) {
 
 QFont QtCanvas::DeviceFont() const {
     QFont font(ToQString(font_.face));
-    const int points = font_.Size() > 0 ? font_.Size() : std::abs(font_.height);
+    const int points = FontPoints(font_);
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * dpiY_ / 72.0))));
     font.setBold(font_.bold);
     font.setItalic(font_.italic);

@@ -37,7 +37,7 @@ QPageSize PageSizeOf(int paperSize) {
 
 void ApplyPrinterSetup(QPrinter& printer, const std::string& queueName, const PrinterSetup& setup) {
     printer.setOutputFormat(QPrinter::NativeFormat);
-    printer.setPrinterName(QString::fromStdString(queueName));
+    printer.setPrinterName(QString::fromStdString(Utf8FromWindows1252(queueName)));
     if (const QPageSize size = PageSizeOf(setup.paperSize); size.isValid()) {
         printer.setPageSize(size);
     }
@@ -63,13 +63,13 @@ QtPrinter::~QtPrinter() {
 std::vector<std::string> QtPrinter::InstalledPrinters() {
     std::vector<std::string> names;
     for (const QString& name : QPrinterInfo::availablePrinterNames()) {
-        names.push_back(name.toStdString());
+        names.push_back(Windows1252FromUtf8(name.toStdString()));
     }
     return names;
 }
 
 std::string QtPrinter::DefaultPrinterName() {
-    return QPrinterInfo::defaultPrinterName().toStdString();
+    return Windows1252FromUtf8(QPrinterInfo::defaultPrinterName().toStdString());
 }
 
 bool QtPrinter::Select(const PrinterSetup& setup) {
@@ -77,7 +77,7 @@ bool QtPrinter::Select(const PrinterSetup& setup) {
         return false;
     }
     const std::string name = setup.deviceName.empty() ? DefaultPrinterName() : setup.deviceName;
-    if (name.empty() || QPrinterInfo::printerInfo(QString::fromStdString(name)).isNull()) {
+    if (name.empty() || QPrinterInfo::printerInfo(ToQString(name)).isNull()) {
         return false;
     }
     // A fresh QPrinter per selection, so nothing of the previous printer's

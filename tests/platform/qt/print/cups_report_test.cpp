@@ -9,12 +9,14 @@
 #include <QProcess>
 #include <QThread>
 
+#include <cmath>
 #include <memory>
 
+#include "base/program_name.h"
 #include "base/settings_records.h"
+#include "base/settings_state.h"
 #include "platform/print/printer.h"
 #include "platform/qt/print/bind_qt_print.h"
-#include "print/report_context.h"
 #include "print/report_writer.h"
 #include "qtest_main.h"
 
@@ -39,6 +41,7 @@ QStringList SpooledJobs() {
 void SetFont(FontSpec& spec, int size) {
     spec.name = "Arial";
     spec.size = size;
+    spec.height = -static_cast<int>(std::lround(size * 96 / 72.0));  // at 96 pixels an inch
     spec.style = kFontBold;
 }
 
@@ -78,14 +81,14 @@ private slots:
 
     void twoPageTwoColumnReportReachesThePrinter() {
         const QStringList before = SpooledJobs();
-        auto setting = std::make_unique<PrintSetting>();
+        PrintSetting* setting = &WorkingPrintSetting();
         setting->fottext = "oltoma testutskrift";
         for (int i : {0, 3, 4}) {  // missing files: the built-in pictures
             setting->pictures[i].path = "no-such-picture.bmp";
             setting->pictures[i].active = 1;
             setting->pictures[i].size = 4;
         }
-        const ReportContext previous = BindReportContext({setting.get(), "OltomaW64"});
+        ProgramName = "OltomaW64";
         const auto block = TwoColumnBlock();
 
         QVERIFY(ReportOpen("klasser", *block, 0));
@@ -106,7 +109,6 @@ private slots:
         QCOMPARE(PageNumber(), 2);
         PrintClosingPictures();
         ReportEnd(false);
-        BindReportContext(previous);
 
         QString job;
         QElapsedTimer waited;
