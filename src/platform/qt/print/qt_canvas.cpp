@@ -1,0 +1,177 @@
+#include "platform/qt/print/qt_canvas.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+
+#include <cmath>
+
+#include "base/windows1252.h"
+#include "platform/print/picture.h"
+
+namespace oltoma::platform {
+namespace {
+
+QString ToQString(std::string_view text) {
+    return QString::fromStdString(Utf8FromWindows1252(text));
+}
+
+QColor ColourOf(std::uint32_t bgr) {
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+// Line breaks are CR LF in the system's texts, LF for Qt.
+QString Lines(std::string_view text) {
+    QString lines = ToQString(text);
+    lines.remove(QLatin1Char('\r'));
+    return lines;
+}
+
+}  // namespace
+
+void QtCanvas::Attach(QPainter* painter, int dpiX, int dpiY) {
+    painter_ = painter;
+    dpiX_ = dpiX > 0 ? dpiX : 96;
+    dpiY_ = dpiY > 0 ? dpiY : 96;
+}
+
+QFont QtCanvas::DeviceFont() const {
+    QFont font(ToQString(font_.face));
+    const int points = FontPoints(font_);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * dpiY_ / 72.0))));
+    font.setBold(font_.bold);
+    font.setItalic(font_.italic);
+    font.setUnderline(font_.underline);
+    font.setStrikeOut(font_.strikeOut);
+    if (font_.pitch == FontPitch::Fixed) {
+        font.setFixedPitch(true);
+        font.setStyleHint(QFont::TypeWriter);
+    }
+    return font;
+}
+
+QPointF QtCanvas::ToDevice(Point point) const {
+    if (mode_ == MapMode::Text) {
+        return QPointF(point.x, point.y);
+    }
+    return QPointF(point.x * dpiX_ / 254.0, -point.y * dpiY_ / 254.0);
+}
+
+QRectF QtCanvas::ToDevice(const Rect& rect) const {
+    return QRectF(ToDevice(Point{rect.left, rect.top}), ToDevice(Point{rect.right, rect.bottom}))
+        .normalized();
+}
+
+int QtCanvas::ToLogicalX(double deviceLength) const {
+    const double length = mode_ == MapMode::Text ? deviceLength : deviceLength * 254.0 / dpiX_;
+    return static_cast<int>(std::lround(length));
+}
+
+int QtCanvas::ToLogicalY(double deviceLength) const {
+    const double length = mode_ == MapMode::Text ? deviceLength : deviceLength * 254.0 / dpiY_;
+    return static_cast<int>(std::lround(length));
+}
+
+QPen QtCanvas::DevicePen() const {
+    const double width = mode_ == MapMode::Text ? penWidth_ : penWidth_ * dpiX_ / 254.0;
+    QPen pen(ColourOf(penColour_));
+    pen.setWidthF(width);  // 0 = a cosmetic pen of one pixel
+    return pen;
+}
+
+bool QtCanvas::GetTextMetrics(TextMetrics& metrics) {
+    const QFontMetricsF measures(DeviceFont());
+    metrics.ascent = ToLogicalY(measures.ascent());
+    metrics.descent = ToLogicalY(measures.descent());
+    metrics.height = metrics.ascent + metrics.descent;
+    metrics.internalLeading = 0;
+    metrics.externalLeading = ToLogicalY(measures.leading());
+    metrics.averageCharWidth = ToLogicalX(measures.averageCharWidth());
+    return metrics.height > 0;
+}
+
+Size QtCanvas::TextExtent(std::string_view text) {
+    const QFontMetricsF measures(DeviceFont());
+    return {ToLogicalX(measures.horizontalAdvance(ToQString(text))),
+            ToLogicalY(measures.ascent() + measures.descent())};
+}
+
+void QtCanvas::SetPen(int width, std::uint32_t colour) {
+    penWidth_ = width;
+    penColour_ = colour;
+}
+
+void QtCanvas::LineTo(Point point) {
+    if (Drawing()) {
+        painter_->setPen(DevicePen());
+        painter_->drawLine(ToDevice(pen_), ToDevice(point));
+    }
+    pen_ = point;
+}
+
+void QtCanvas::TextOut(Point point, std::string_view text) {
+    const Point at = update_ ? pen_ : point;
+    const QFont font = DeviceFont();
+    const QFontMetricsF measures(font);
+    const QString string = ToQString(text);
+    if (Drawing()) {
+        painter_->setFont(font);
+        painter_->setPen(ColourOf(font_.colour));
+        const QPointF topLeft = ToDevice(at);
+        painter_->drawText(QPointF(topLeft.x(), topLeft.y() + measures.ascent()), string);
+    }
+    if (update_) {
+        pen_.x = at.x + ToLogicalX(measures.horizontalAdvance(string));
+    }
+}
+
+int QtCanvas::DrawText(std::string_view text, Rect& rect, unsigned flags) {
+    const QFont font = DeviceFont();
+    const QFontMetricsF measures(font);
+    int qtFlags = Qt::AlignTop | ((flags & DrawTextFlag::kRight) ? Qt::AlignRight : Qt::AlignLeft);
+    if (flags & DrawTextFlag::kWordBreak) {
+        qtFlags |= Qt::TextWordWrap;
+    }
+    if (flags & DrawTextFlag::kNoClip) {
+        qtFlags |= Qt::TextDontClip;
+    }
+    const QString lines = Lines(text);
+    const QRectF target = ToDevice(rect);
+    const QRectF bounds = measures.boundingRect(target, qtFlags, lines);
+    const int height = ToLogicalY(bounds.height());
+    if (flags & DrawTextFlag::kCalculateRect) {
+        const int width = ToLogicalX(bounds.width());
+        if (flags & DrawTextFlag::kRight) {
+            rect.left = rect.right - width;
+        } else {
+            rect.right = rect.left + width;
+        }
+        rect.bottom = mode_ == MapMode::LowMetric ? rect.top - height : rect.top + height;
+        return height;
+    }
+    if (Drawing()) {
+        painter_->setFont(font);
+        painter_->setPen(ColourOf(font_.colour));
+        painter_->drawText(target, qtFlags, lines);
+    }
+    return height;
+}
+
+void QtCanvas::FrameRect(const Rect& rect) {
+    if (Drawing()) {
+        painter_->setPen(DevicePen());
+        painter_->setBrush(Qt::NoBrush);
+        painter_->drawRect(ToDevice(rect));
+    }
+}
+
+void QtCanvas::StretchDraw(const Rect& rect, const Picture& picture) {
+    if (!Drawing() || picture.empty()) {
+        return;
+    }
+    const QImage image(reinterpret_cast<const uchar*>(picture.pixels().data()), picture.width(),
+                       picture.height(), picture.width() * 4, QImage::Format_ARGB32);
+    painter_->drawImage(ToDevice(rect), image);
+}
+
+}  // namespace oltoma::platform

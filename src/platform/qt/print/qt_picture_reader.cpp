@@ -1,0 +1,26 @@
+#include "platform/qt/print/qt_picture_reader.h"
+
+#include <cstring>
+
+namespace oltoma::platform {
+
+Picture PictureFromImage(const QImage& image) {
+    if (image.isNull()) {
+        return Picture();
+    }
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    Picture picture(argb.width(), argb.height());
+    for (int y = 0; y < argb.height(); ++y) {
+        std::memcpy(&picture.pixels()[static_cast<std::size_t>(y) * argb.width()],
+                    argb.constScanLine(y), static_cast<std::size_t>(argb.width()) * 4);
+    }
+    picture.set_monochrome(image.format() == QImage::Format_Mono ||
+                           image.format() == QImage::Format_MonoLSB);
+    return picture;
+}
+
+Picture QtPictureReader::Read(const std::string& path) {
+    return PictureFromImage(QImage(QString::fromLocal8Bit(path.c_str())));
+}
+
+}  // namespace oltoma::platform

@@ -1,0 +1,51 @@
+#include "print/printer_block_setup.h"
+
+#include <cmath>
+
+namespace oltoma {
+namespace {
+
+int Round(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
+
+}  // namespace
+
+platform::PrinterSetup PrinterSetupFromBlock(const PrinterBlock& block) {
+    platform::PrinterSetup setup;
+    setup.deviceName = block.deviceName.str();
+    if (block.valid != 0) {
+        const DeviceMode& mode = block.deviceMode;
+        setup.paperSize = mode.paperSize;
+        setup.orientation = mode.orientation;
+        setup.resolutionX = mode.printQuality > 0 ? mode.printQuality : 0;
+        setup.resolutionY = mode.yResolution > 0 ? mode.yResolution : setup.resolutionX;
+    }
+    return setup;
+}
+
+std::string PrinterDeviceText(const PrinterBlock& block) {
+    std::string text =
+        block.deviceName.str() + "," + block.driverName.str() + "," + block.portName.str();
+    return text.substr(0, 160);
+}
+
+DeviceMargins MarginsFromBlock(const PrinterBlock& block) {
+    DeviceMargins margins;
+    const int resolutionX = block.deviceMode.printQuality;
+    if (resolutionX <= 0) {
+        return margins;
+    }
+    const int resolutionY =
+        block.deviceMode.yResolution > 0 ? block.deviceMode.yResolution : resolutionX;
+    const double unit =
+        (block.pageSetup.flags & kMarginsInThousandthsOfInch) != 0 ? 1000.0 : 2540.0;
+    const std::int32_t* stored = block.pageSetup.margins;
+    margins.left = Round(stored[0] / unit * resolutionX);
+    margins.top = Round(stored[1] / unit * resolutionY);
+    margins.right = Round(stored[2] / unit * resolutionX);
+    margins.bottom = Round(stored[3] / unit * resolutionY);
+    return margins;
+}
+
+}  // namespace oltoma

@@ -1,0 +1,34 @@
+// What a stored PrinterBlock says about the printer and the page: the queue
+// and its setup for the platform printer, and the page-setup margins in
+// device units.
+#pragma once
+
+#include <string>
+
+#include "base/settings_records.h"
+#include "platform/print/printer.h"
+
+namespace oltoma {
+
+// The queue (device name) and, when the block's platform areas are valid,
+// paper, orientation and resolution of its device mode.
+platform::PrinterSetup PrinterSetupFromBlock(const PrinterBlock& block);
+
+// "device,driver,port", at most 160 characters.
+std::string PrinterDeviceText(const PrinterBlock& block);
+
+struct DeviceMargins {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+// The page-setup margins in device units at the block's resolution: with U
+// = 1000 for thousandths of an inch (flag 4) and 2540 otherwise (hundredths
+// of a millimetre), margin / U * resolution, rounded. All 0 when the
+// horizontal resolution is not positive. A missing vertical resolution is
+// taken to equal the horizontal one.
+DeviceMargins MarginsFromBlock(const PrinterBlock& block);
+
+}  // namespace oltoma

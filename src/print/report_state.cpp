@@ -1,0 +1,96 @@
+#include "print/report_state.h"
+
+#include <cmath>
+
+#include "print/report_writer.h"
+
+namespace oltoma {
+namespace report_detail {
+
+ReportState& State() {
+    static ReportState state;
+    return state;
+}
+
+platform::Printer& Printer() {
+    return platform::ActivePrinter();
+}
+
+platform::Canvas& Canvas() {
+    return Printer().GetCanvas();
+}
+
+bool CanDraw() {
+    return !PrintAborted() && Printer().HasDeviceContext();
+}
+
+int LineHeightOf(const platform::TextMetrics& metrics) {
+    return metrics.height + metrics.externalLeading;
+}
+
+int ColumnStart(int column) {
+    const ReportState& state = State();
+    return state.marginLeft + (column - 1) * (ColumnWidth() + state.columnGap);
+}
+
+int RoundHalfEven(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
+
+void SyncPen() {
+    Canvas().MoveTo({State().curX, State().curY});
+}
+
+}  // namespace report_detail
+
+using report_detail::State;
+
+bool PrintAborted() {
+    return State().failed || report_detail::Printer().Aborted();
+}
+
+bool PrinterPrinting() {
+    return report_detail::Printer().Printing();
+}
+
+int CurrentColumn() {
+    return State().currentColumn;
+}
+int ColumnCount() {
+    return State().columnCount;
+}
+int PageNumber() {
+    return State().pageNumber;
+}
+int PrintWidth() {
+    return State().printWidth;
+}
+int PrintHeight() {
+    return State().printHeight;
+}
+int MarginLeft() {
+    return State().marginLeft;
+}
+int MarginTop() {
+    return State().marginTop;
+}
+int ColumnGap() {
+    return State().columnGap;
+}
+int FooterTop() {
+    return State().printHeight + State().marginTop - 3 * State().smallLineHeight;
+}
+double UsedHeight() {
+    return State().usedHeight;
+}
+int CurX() {
+    return State().curX;
+}
+int CurY() {
+    return State().curY;
+}
+int LineHeight() {
+    return report_detail::LineHeightOf(State().metrics);
+}
+
+}  // namespace oltoma

@@ -1,0 +1,37 @@
+// With no printer installed the Qt printer lists none: ReportOpen returns
+// false and the report, the log list and ReportEnd do nothing and fail
+// nowhere. CTest points the CUPS client at a scheduler that is not there.
+#include <QPrinterInfo>
+
+#include <memory>
+
+#include "base/settings_records.h"
+#include "platform/qt/print/bind_qt_print.h"
+#include "print/log_list.h"
+#include "print/report_writer.h"
+#include "qtest_main.h"
+
+using namespace oltoma;
+
+class NoPrinterTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void reportOpenFailsQuietly() {
+        QVERIFY(QPrinterInfo::availablePrinterNames().isEmpty());
+        platform::BindQtPrint();
+        auto block = std::make_unique<PrinterBlock>();
+        block->deviceName = "oltoma-test";
+        QVERIFY(!ReportOpen("klasser", *block, 0));
+        Heading("Klasslista");
+        WriteLine("line");
+        PrintClosingPictures();
+        ReportEnd(false);
+        LogLine(LogText("log line"));
+        LogClose();
+        QVERIFY(!LogIsOpen());
+    }
+};
+
+OLTOMA_QTEST_MAIN(NoPrinterTest)
+#include "no_printer_test.moc"
