@@ -93,10 +93,12 @@ std::optional<platform::Rect> PlaceClosingPicture(int n, int w, int h) {
 
 // The picture of slot i: its file when it exists, else the built-in one.
 platform::Picture SlotPicture(int i, const PictureSlot& slot) {
-    const std::string path = slot.path.str();
+    // Stored paths are Windows-1252; the file system wants UTF-8.
+    const std::string storedPath = slot.path.str();
+    const std::string path = Utf8FromWindows1252(storedPath);
     std::error_code error;
     if (!path.empty() && std::filesystem::is_regular_file(path, error)) {
-        ShowStatus(5, Windows1252FromUtf8(path).substr(0, kMaxStatusPath));
+        ShowStatus(5, storedPath.substr(0, kMaxStatusPath));
         return platform::LoadPictureFile(path);
     }
     const std::string name = "PrBildres" + std::to_string(i);
@@ -153,7 +155,7 @@ void DrawPictureFile(const platform::Rect& rect, const std::string& fileName) {
     if (!CanDraw()) {
         return;
     }
-    const platform::Picture picture = platform::LoadPictureFile(fileName);
+    const platform::Picture picture = platform::LoadPictureFile(Utf8FromWindows1252(fileName));
     if (!picture.empty()) {
         Canvas().StretchDraw(rect, picture);
     }

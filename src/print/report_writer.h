@@ -122,7 +122,7 @@ void PopFont();
 // (rounded); CurX then moves to its right edge + 1. Nothing for an empty
 // picture.
 void DrawBitmapScaled(const platform::Picture& picture, double xScale, double yScale);
-// Loads a picture file (path in the file system's encoding) and stretches
+// Loads a picture file (a Windows-1252 path, as stored) and stretches
 // it into rect; nothing when it cannot be loaded.
 void DrawPictureFile(const platform::Rect& rect, const std::string& fileName);
 
