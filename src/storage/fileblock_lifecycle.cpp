@@ -376,6 +376,10 @@ int InitIsam(int lockingMode, int pageBuffers) {
     return obtained;
 }
 
+int LockingMode() {
+    return TheEngine().lockingMode;
+}
+
 void ExitIsam() {
     if (!BeginCall()) {
         return;

@@ -23,6 +23,8 @@ namespace oltoma::storage::engine {
 // when already initialised, 10451 when fewer than 8 are asked for, 10310 for
 // another locking mode, 10000 when fewer than 8 could be allocated.
 int InitIsam(int lockingMode, int pageBuffers);
+// The locking mode chosen at InitIsam (0 when the engine is not running).
+int LockingMode();
 // Closes every open fileblock in opening order (the first failure's code is
 // reported) and frees the page cache.
 void ExitIsam();
