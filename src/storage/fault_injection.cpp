@@ -23,6 +23,7 @@ struct FaultState {
     long flushes = 0;
     long failWrite = 0;
     long failFlush = 0;
+    long failFlushes = 0;
     long crashWrite = 0;
     fault::CrashKind crashKind = fault::CrashKind::KeepWrites;
     bool crashed = false;
@@ -115,8 +116,9 @@ void SkipSyncs(bool skip) {
 void FailWriteAt(long n) {
     State().failWrite = State().writes + n;
 }
-void FailFlushAt(long n) {
+void FailFlushAt(long n, long count) {
     State().failFlush = State().flushes + n;
+    State().failFlushes = count;
 }
 
 void CrashAtWrite(long n, CrashKind kind) {
@@ -135,6 +137,7 @@ void Restart() {
     state.crashWrite = 0;
     state.failWrite = 0;
     state.failFlush = 0;
+    state.failFlushes = 0;
     state.unsynced.clear();
 }
 
@@ -185,7 +188,7 @@ int Fdatasync(int fd) {
         return 0;
     }
     ++state.flushes;
-    if (state.flushes == state.failFlush) {
+    if (state.flushes >= state.failFlush && state.flushes < state.failFlush + state.failFlushes) {
         errno = EIO;
         return -1;
     }

@@ -9,7 +9,12 @@
 namespace oltoma::storage {
 namespace {
 
-TEST(StorageStartTest, NetParameterChoosesTheLockingMode) {
+class StorageStartTest : public ::testing::Test {
+protected:
+    void TearDown() override { engine::ExitIsam(); }
+};
+
+TEST_F(StorageStartTest, NetParameterChoosesTheLockingMode) {
     const struct {
         std::vector<std::string> parameters;
         int mode;
@@ -25,7 +30,7 @@ TEST(StorageStartTest, NetParameterChoosesTheLockingMode) {
     }
 }
 
-TEST(StorageStartTest, FailureMessage) {
+TEST_F(StorageStartTest, FailureMessage) {
     ASSERT_EQ(engine::InitIsam(0, 8), 8);
     std::string message;
     EXPECT_FALSE(InitStorageEngine({}, message));
@@ -38,7 +43,7 @@ TEST(StorageStartTest, FailureMessage) {
     EXPECT_EQ(message, expected);
 }
 
-TEST(StorageStartTest, FailureMessageWithShortNumbers) {
+TEST_F(StorageStartTest, FailureMessageWithShortNumbers) {
     detail::ClearStatus();
     detail::RecordDosFailure(0x6C00, 5);
     detail::SetIsamError(42);
