@@ -36,11 +36,6 @@ FaultState& State() {
     return state;
 }
 
-bool TrackingUnsynced() {
-    const FaultState& state = State();
-    return state.crashWrite > 0 && state.crashKind == fault::CrashKind::LoseUnsynced;
-}
-
 off_t SizeOf(int descriptor) {
     struct stat info {};
     return ::fstat(descriptor, &info) == 0 ? info.st_size : 0;
@@ -97,9 +92,7 @@ int CountWrite(int descriptor, off_t offset, off_t end) {
         Crash();
         return 0;
     }
-    if (TrackingUnsynced()) {
-        RememberRange(descriptor, offset, end);
-    }
+    RememberRange(descriptor, offset, end);
     return 1;
 }
 
@@ -124,7 +117,6 @@ void FailFlushAt(long n, long count) {
 void CrashAtWrite(long n, CrashKind kind) {
     State().crashWrite = State().writes + n;
     State().crashKind = kind;
-    State().unsynced.clear();
 }
 
 bool Crashed() {

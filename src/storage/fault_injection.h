@@ -4,7 +4,8 @@
 // operating system directly.
 //
 // Writes are pwrite calls and truncations; flushes are fdatasync calls.
-// Counting starts at Reset().
+// Counting starts at Reset(). Every write is remembered until its file is
+// flushed or closed, so that a machine crash can take it back.
 #pragma once
 
 namespace oltoma::storage::fault {

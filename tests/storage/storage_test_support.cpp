@@ -262,9 +262,20 @@ FileSnapshot TakeSnapshot(const std::string& name) {
 }
 
 void RestoreSnapshot(const std::string& name, const FileSnapshot& snapshot) {
-    WriteFile(name + ".DAT", snapshot.data);
-    WriteFile(name + ".IX", snapshot.index);
-    WriteFile(name + ".DIA", snapshot.journal);
+    // Files are replaced rather than truncated and rewritten: truncating a
+    // file with unwritten pages can wait for the disk, which would make
+    // sweeps slow.
+    const std::pair<std::string, const std::string*> files[] = {
+        {name + ".DAT", &snapshot.data},
+        {name + ".IX", &snapshot.index},
+        {name + ".DIA", &snapshot.journal},
+    };
+    for (const auto& [path, bytes] : files) {
+        if (ReadFile(path) != *bytes) {
+            std::filesystem::remove(path);
+            WriteFile(path, *bytes);
+        }
+    }
 }
 
 }  // namespace oltoma::storage::testing
