@@ -169,6 +169,28 @@ bool ReadKeyHeaders(FileBlock& block) {
     return true;
 }
 
+// A fileblock to be changed must hold what its headers count: every record
+// slot and every index row. Appending behind a shorter file would leave a
+// hole and, with a damaged header, write at absurd offsets.
+bool CheckFileLengths(FileBlock& block) {
+    std::int64_t size = 0;
+    const std::int64_t records = static_cast<std::int64_t>(block.dataHeader.SlotCount) + 1;
+    if (!FileSize(block.data, size)) {
+        return false;
+    }
+    if (size < records * block.dataHeader.RecordLength) {
+        return Fail(IsamCode::kShortRead);
+    }
+    if (block.KeyCount() == 0) {
+        return true;
+    }
+    const std::int64_t rows = static_cast<std::int64_t>(block.rowCount) + 1;
+    if (!FileSize(block.index, size)) {
+        return false;
+    }
+    return size >= rows * block.rowBytes || Fail(IsamCode::kShortRead);
+}
+
 struct OpenRequest {
     bool readOnly = false;
     bool shared = false;
@@ -209,6 +231,9 @@ std::unique_ptr<FileBlock> OpenBlock(std::string_view name, const OpenRequest& r
     opened = opened && ReadKeyHeaders(*block);
     if (opened && block->dataHeader.ModifiedFlag != 0) {
         opened = Fail(IsamCode::kCannotOpen);
+    }
+    if (opened && !request.readOnly) {
+        opened = CheckFileLengths(*block);
     }
     std::int64_t journalSize = 0;
     if (opened && block->journal.IsOpen()) {
