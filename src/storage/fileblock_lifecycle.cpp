@@ -232,9 +232,6 @@ std::unique_ptr<FileBlock> OpenBlock(std::string_view name, const OpenRequest& r
     if (opened && block->dataHeader.ModifiedFlag != 0) {
         opened = Fail(IsamCode::kCannotOpen);
     }
-    if (opened && !request.readOnly) {
-        opened = CheckFileLengths(*block);
-    }
     std::int64_t journalSize = 0;
     if (opened && block->journal.IsOpen()) {
         opened = FileSize(block->journal, journalSize);
@@ -293,7 +290,9 @@ void OpenFileBlock(FileBlock*& reference, std::string_view name, bool readOnly, 
         return;
     }
     block->signature = kFileBlockSignature;
-    if (journalPending && !Playback(*block)) {
+    // The lengths are checked after the playback, which restores headers a
+    // crash may have written ahead of the rows they count.
+    if ((journalPending && !Playback(*block)) || (!request.readOnly && !CheckFileLengths(*block))) {
         CloseFiles(*block);
         return;
     }
