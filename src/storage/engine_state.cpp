@@ -18,6 +18,18 @@ bool FailCorrupt() {
     return Fail(IsamCode::kSystemError);
 }
 
+void CloseAndDeleteKeepingError(FileHandle* opened,
+                                std::initializer_list<const std::string*> remove) {
+    const int error = IsamError();
+    if (opened != nullptr && opened->IsOpen()) {
+        CloseFile(*opened);
+    }
+    for (const std::string* name : remove) {
+        DeleteFile(*name);
+    }
+    detail::SetIsamError(error);
+}
+
 bool BeginCall() {
     detail::ClearStatus();
     return TheEngine().initialised || Fail(IsamCode::kNotInitialised);

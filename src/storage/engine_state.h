@@ -3,7 +3,9 @@
 // checks every operation makes before it starts.
 #pragma once
 
+#include <initializer_list>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "storage/fileblock.h"
@@ -28,6 +30,11 @@ bool Fail(int code);
 // A structure read from a file is impossible (a page count, child pointer or
 // depth out of range): 10140 without a system error.
 bool FailCorrupt();
+
+// Closes `opened` (when open) and deletes the named files after a failure,
+// keeping the failure's error code.
+void CloseAndDeleteKeepingError(FileHandle* opened,
+                                std::initializer_list<const std::string*> remove);
 
 // Clears the status and checks that the engine is initialised (10455).
 bool BeginCall();

@@ -1,4 +1,4 @@
-// Creating, opening, closing and deleting fileblocks.
+// Opening and closing fileblocks, and starting and stopping the engine.
 #include <algorithm>
 #include <limits>
 #include <memory>
@@ -14,71 +14,6 @@
 
 namespace oltoma::storage::engine {
 namespace {
-
-// Keeps the error code of a failure while files are cleaned up.
-void CleanUpKeepingError(FileHandle* opened, std::initializer_list<const std::string*> remove) {
-    const int error = IsamError();
-    if (opened != nullptr && opened->IsOpen()) {
-        CloseFile(*opened);
-    }
-    for (const std::string* name : remove) {
-        DeleteFile(*name);
-    }
-    detail::SetIsamError(error);
-}
-
-bool CreateDataFile(const std::string& name, std::int32_t recordLength, int numberOfKeys) {
-    FileHandle file;
-    if (!CreateFile(file, name)) {
-        return false;
-    }
-    DataHeader header;
-    header.RecordLength = recordLength;
-    header.KeyCount = numberOfKeys;
-    const DataHeaderImage image = ImageOf(header);
-    if (!WriteZeros(file, 0, static_cast<std::size_t>(recordLength)) ||
-        !WriteAt(file, 0, sizeof image, &image) || !CloseFile(file)) {
-        CleanUpKeepingError(&file, {&name});
-        return false;
-    }
-    return true;
-}
-
-bool CreateIndexFile(const FileBlockNames& names, int numberOfKeys,
-                     std::span<const IndexDescriptor> descriptors) {
-    FileHandle file;
-    if (!CreateFile(file, names.index)) {
-        CleanUpKeepingError(nullptr, {&names.data});
-        return false;
-    }
-    std::vector<KeyHeader> headers(static_cast<std::size_t>(numberOfKeys));
-    std::int64_t rowBytes = 0;
-    for (int key = 0; key < numberOfKeys; ++key) {
-        const IndexDescriptor descriptor = static_cast<std::size_t>(key) < descriptors.size()
-                                               ? descriptors[key]
-                                               : IndexDescriptor{};
-        if (descriptor.KeyLen < 1 || descriptor.KeyLen > kMaxKeyLen) {
-            Fail(IsamCode::kBadKeyLength);
-            CleanUpKeepingError(&file, {&names.data, &names.index});
-            return false;
-        }
-        headers[key].PageBytes = PageBytesOf(kPageSize, descriptor.KeyLen);
-        headers[key].AllowDuplicates = descriptor.AllowDuplicates ? 1 : 0;
-        rowBytes += headers[key].PageBytes;
-    }
-    bool written = WriteZeros(file, 0, static_cast<std::size_t>(rowBytes));
-    std::int64_t offset = 0;
-    for (int key = 0; key < numberOfKeys && written; ++key) {
-        const KeyHeaderImage image = ImageOf(headers[key]);
-        written = WriteAt(file, offset, sizeof image, &image);
-        offset += headers[key].PageBytes;
-    }
-    if (!written || !CloseFile(file)) {
-        CleanUpKeepingError(&file, {&names.data, &names.index});
-        return false;
-    }
-    return true;
-}
 
 void CloseFiles(FileBlock& block) {
     const int error = IsamError();
@@ -102,7 +37,7 @@ bool OpenJournal(FileBlock& block, const std::string& name) {
     const std::uint8_t placeholder = 0;
     if (!CreateFile(created, name) || !WriteAt(created, 0, 1, &placeholder) ||
         !CloseFile(created)) {
-        CleanUpKeepingError(&created, {});
+        CloseAndDeleteKeepingError(&created, {});
         return false;
     }
     detail::ClearStatus();
@@ -247,32 +182,6 @@ std::unique_ptr<FileBlock> OpenBlock(std::string_view name, const OpenRequest& r
 
 }  // namespace
 
-void MakeFileBlock(std::string_view name, std::int32_t recordLength, int numberOfKeys,
-                   std::span<const IndexDescriptor> descriptors) {
-    if (!BeginCall()) {
-        return;
-    }
-    if (recordLength < kMinRecordLength) {
-        Fail(IsamCode::kRecordLengthTooSmall);
-        return;
-    }
-    if (numberOfKeys < 0 || numberOfKeys > kMaxNrOfKeys) {
-        Fail(IsamCode::kTooManyKeysAtCreation);
-        return;
-    }
-    const FileBlockNames names = NamesOfFileBlock(name);
-    DeleteFile(names.data);
-    DeleteFile(names.index);
-    DeleteFile(names.journal);
-    detail::ClearStatus();
-    if (!CreateDataFile(names.data, recordLength, numberOfKeys)) {
-        return;
-    }
-    if (numberOfKeys > 0) {
-        CreateIndexFile(names, numberOfKeys, descriptors);
-    }
-}
-
 void OpenFileBlock(FileBlock*& reference, std::string_view name, bool readOnly, bool allReadOnly,
                    bool journalMode, bool network) {
     static_cast<void>(network);  // region locks are not used by this system
@@ -358,21 +267,6 @@ void CloseFileBlock(FileBlock*& reference) {
     if (!CloseBlock(*block)) {
         Fail(IsamCode::kCloseFailed);
     }
-}
-
-void DeleteFileBlock(std::string_view name) {
-    if (!BeginCall()) {
-        return;
-    }
-    const FileBlockNames names = NamesOfFileBlock(name);
-    if (!CheckNotInUse(names.data) || !CheckNotInUse(names.index) ||
-        !CheckNotInUse(names.journal)) {
-        return;
-    }
-    DeleteFile(names.data);
-    DeleteFile(names.index);
-    DeleteFile(names.journal);
-    detail::ClearStatus();
 }
 
 int InitIsam(int lockingMode, int pageBuffers) {
