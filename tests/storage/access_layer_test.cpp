@@ -245,6 +245,31 @@ TEST_F(AccessLayerTest, ExitClosesEveryFileBlock) {
     EXPECT_TRUE(IsamSucceeded());
 }
 
+// Outside journal mode changes stay in memory until close, and the
+// modified marker guards the files meanwhile.
+TEST_F(AccessLayerTest, WithoutJournalTheMarkerGuardsTheFiles) {
+    Create("NOJ");
+    FileBlock* block = nullptr;
+    engine::OpenFileBlock(block, "NOJ", false, false, false, false);
+    ASSERT_TRUE(IsamSucceeded());
+    EXPECT_EQ(ReadFile("NOJ.DAT")[20], 0);
+    char record[30] = {};
+    EXPECT_EQ(AddRec(block, record), 1);
+    EXPECT_EQ(ReadFile("NOJ.DAT")[20], 1);
+    for (int n = 0; n < 100; ++n) {
+        AddKey(block, 1, n + 1, "KEY" + std::to_string(n));
+    }
+    EXPECT_FALSE(FileExists("NOJ.DIA"));
+    EXPECT_EQ(testing::Int32At(ReadFile("NOJ.IX"), 22), 0);  // EntryCount not yet written
+    CloseFileBlock(block);
+    EXPECT_TRUE(IsamSucceeded());
+    EXPECT_EQ(ReadFile("NOJ.DAT")[20], 0);
+    const auto image = testing::ReadImage("NOJ");
+    EXPECT_EQ(image.slotCount, 1);
+    EXPECT_EQ(image.keys[0].entryCount, 100);
+    EXPECT_EQ(image.keys[0].entries.size(), 100u);
+}
+
 TEST_F(AccessLayerTest, ErrorClasses) {
     const std::pair<int, int> classes[] = {
         {0, 0},     {9903, 1},  {10200, 1}, {10299, 1}, {10410, 1}, {9900, 2},  {10065, 2},
