@@ -16,7 +16,7 @@ std::int64_t PageOffset(const FileBlock& block, int key, std::int32_t page);
 // Byte offset of record `record`.
 std::int64_t RecordOffset(const FileBlock& block, std::int32_t record);
 
-// Reads a page; a page whose ItemCount is outside 1..PageSize is reported as
+// Reads a page; a page whose ItemCount is above PageSize is reported as
 // corrupt (10140).
 bool ReadIndexPage(FileBlock& block, int key, std::int32_t page, IndexPage& contents);
 // Writes the whole page slot: used items, then zeros.

@@ -58,7 +58,7 @@ bool UnpackPage(const std::uint8_t* in, int keyLen, int pageSize, IndexPage& pag
     PagePrefix prefix;
     std::memcpy(&prefix, in, sizeof prefix);
     page.leftChild = prefix.LeftChild;
-    if (prefix.ItemCount < 1 || prefix.ItemCount > pageSize) {
+    if (prefix.ItemCount > pageSize) {
         page.itemCount = 0;
         return false;
     }

@@ -33,8 +33,9 @@ void PackPage(const IndexPage& page, int keyLen, int pageBytes, std::uint8_t* ou
 void PackItems(const IndexPage& page, int keyLen, std::uint8_t* out);
 
 // Reads a page slot. Returns false, leaving an empty page, when ItemCount is
-// outside 1..pageSize. Key lengths above keyLen are cut to keyLen; bytes after
-// a key's length become 0.
+// above pageSize. A page without items is read as such: it exists only for a
+// moment during a deletion, and the tree walks refuse it at rest. Key lengths above keyLen are cut
+// to keyLen; bytes after a key's length become 0.
 bool UnpackPage(const std::uint8_t* in, int keyLen, int pageSize, IndexPage& page);
 
 // Reads itemCount packed items (as PackItems writes them).
