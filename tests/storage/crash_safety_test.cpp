@@ -29,7 +29,9 @@ using testing::FirstDifference;
 
 constexpr const char* kName = "CRASH";
 constexpr int kLength = 28;
-const std::vector<testing::KeySpec> kKeys = {{6, false, 4}, {4, true, 5}, {8, false, 8}};
+// Keys of the mixed sequence; the deep tree has one key of pages of two items.
+const std::vector<testing::KeySpec> kMixedKeys = {{6, false, 4}, {4, true, 5}, {8, false, 8}};
+const std::vector<testing::KeySpec> kDeepKeys = {{6, false, 2}};
 
 struct Operation {
     enum Kind { AddRecord, DeleteRecord, AddEntry, DeleteEntry } kind = AddRecord;
@@ -46,9 +48,17 @@ struct Operation {
 // Chooses operations that succeed on the current state.
 class OperationSource {
 public:
-    Operation Next(std::mt19937& random, bool growing) {
-        const int weights[] = {growing ? 3 : 1, growing ? 1 : 2, growing ? 5 : 2, growing ? 1 : 4};
-        std::discrete_distribution<int> choose(std::begin(weights), std::end(weights));
+    explicit OperationSource(std::vector<testing::KeySpec> keys)
+        : keys_(std::move(keys)), entries_(keys_.size()) {}
+
+    enum class Mix { Growing, Shrinking, DeepKey, ThinDeepKey };
+
+    Operation Next(std::mt19937& random, Mix mix) {
+        // Weights of AddRec, DeleteRec, AddKey and DeleteKey.
+        static const int kWeights[][4] = {{3, 1, 5, 1}, {1, 2, 2, 4}, {1, 0, 6, 3}, {0, 0, 1, 9}};
+        const int* weights = kWeights[static_cast<int>(mix)];
+        std::discrete_distribution<int> choose(weights, weights + 4);
+        deepKeyOnly_ = mix == Mix::DeepKey || mix == Mix::ThinDeepKey;
         for (;;) {
             Operation op;
             op.kind = static_cast<Operation::Kind>(choose(random));
@@ -64,12 +74,19 @@ public:
                 freeList_.push_back(op.record);
                 return op;
             }
-            op.key = static_cast<int>(random() % kKeys.size()) + 1;
+            // Key 1 gets half the key operations and mostly ascending keys,
+            // which pack its small pages full: splits then run up the tree
+            // and an operation touches more pages than the cache holds.
+            op.key = deepKeyOnly_ || random() % 2 == 0
+                         ? 1
+                         : static_cast<int>(random() % keys_.size()) + 1;
             auto& entries = entries_[op.key - 1];
             if (op.kind == Operation::AddEntry && !live_.empty()) {
-                op.text = RandomText(random, kKeys[op.key - 1].keyLen);
+                op.text = op.key == 1 && random() % 8 != 0
+                              ? NextAscending()
+                              : RandomText(random, keys_[op.key - 1].keyLen);
                 op.record = Pick(live_, random);
-                const std::string identity = kKeys[op.key - 1].duplicates
+                const std::string identity = keys_[op.key - 1].duplicates
                                                  ? op.text + "#" + std::to_string(op.record)
                                                  : op.text;
                 if (entries.insert({identity, {op.text, op.record}}).second) {
@@ -88,6 +105,11 @@ public:
     }
 
 private:
+    std::string NextAscending() {
+        char text[8];
+        std::snprintf(text, sizeof text, "E%04d", ++ascending_);
+        return text;
+    }
     static std::string RandomText(std::mt19937& random, int longest) {
         static const char kAlphabet[] = "ABCDEFGH\x8F\x90\xC5";
         std::string text;
@@ -109,9 +131,12 @@ private:
     }
 
     std::int32_t slotCount_ = 0;
+    int ascending_ = 0;
+    bool deepKeyOnly_ = false;
     std::vector<std::int32_t> freeList_;
     std::set<std::int32_t> live_;
-    std::map<std::string, std::pair<std::string, std::int32_t>> entries_[3];
+    std::vector<testing::KeySpec> keys_;
+    std::vector<std::map<std::string, std::pair<std::string, std::int32_t>>> entries_;
 };
 
 class CrashSafetyTest : public testing::StorageTest {
@@ -122,8 +147,11 @@ protected:
         StorageTest::SetUp();
         fault::Reset();
         fault::SkipSyncs(true);
-        testing::WriteEmptyFileBlock(kName, kLength, kKeys);
         testing::WriteFile(std::string(kName) + ".DIA", std::string(1, '\0'));
+    }
+
+    void MakeFileBlock(const std::vector<testing::KeySpec>& keys) {
+        testing::WriteEmptyFileBlock(kName, kLength, keys);
     }
 
     bool Open() {
@@ -194,16 +222,11 @@ protected:
         return ::testing::AssertionSuccess();
     }
 
-    FileBlock* block_ = nullptr;
-};
-
-TEST_F(CrashSafetyTest, EveryCrashPointOfEveryOperation) {
-    constexpr int kOperations = 600;
-    std::mt19937 random(1103);
-    OperationSource source;
-    long crashPoints = 0;
-    for (int i = 0; i < kOperations && !HasFailure(); ++i) {
-        const Operation op = source.Next(random, i < kOperations * 2 / 3);
+    // Runs the operation undisturbed, then with every write failing, the
+    // process and the machine crashing at every write (and again during the
+    // following playback), and every flush failing; leaves the files as the
+    // undisturbed operation left them.
+    void SweepOperation(int i, const Operation& op) {
         const FileSnapshot start = testing::TakeSnapshot(kName);
         const FileBlockImage before = testing::ReadImage(kName);
 
@@ -234,7 +257,7 @@ TEST_F(CrashSafetyTest, EveryCrashPointOfEveryOperation) {
             EXPECT_TRUE(IsamSucceeded()) << "retry of operation " << i;
             Close();
             EXPECT_TRUE(Holds(after, op)) << "retry of operation " << i << " after write " << n;
-            ++crashPoints;
+            ++crashPoints_;
 
             // The process or the machine dies at the n-th write.
             for (const auto kind : {fault::CrashKind::KeepWrites, fault::CrashKind::LoseUnsynced}) {
@@ -249,7 +272,7 @@ TEST_F(CrashSafetyTest, EveryCrashPointOfEveryOperation) {
                 EXPECT_TRUE(Sound(op)) << "operation " << i << " crash at write " << n;
                 Close();
                 EXPECT_TRUE(Holds(before, op)) << "operation " << i << " crash at write " << n;
-                ++crashPoints;
+                ++crashPoints_;
 
                 // ... and again during the playback at the next open.
                 if (n != writes / 2 + 1 || crashed.journal.size() <= 1) {
@@ -265,7 +288,7 @@ TEST_F(CrashSafetyTest, EveryCrashPointOfEveryOperation) {
                     Close();
                     EXPECT_TRUE(Holds(before, op))
                         << "operation " << i << " crash at write " << n << ", playback write " << m;
-                    ++crashPoints;
+                    ++crashPoints_;
                     if (!crashedAgain) {
                         break;
                     }
@@ -286,15 +309,56 @@ TEST_F(CrashSafetyTest, EveryCrashPointOfEveryOperation) {
             Close();
             EXPECT_TRUE(Holds(stands ? after : before, op))
                 << "operation " << i << " failed flush " << n;
-            ++crashPoints;
+            ++crashPoints_;
         }
         testing::RestoreSnapshot(kName, end);
     }
+
+    void ReportCrashPoints() {
+        ASSERT_TRUE(Open());
+        EXPECT_TRUE(CheckFileBlockStructure(block_).empty());
+        Close();
+        std::printf("crash points tried: %ld\n", crashPoints_);
+        RecordProperty("CrashPoints", static_cast<int>(crashPoints_));
+    }
+
+    long crashPoints_ = 0;
+    FileBlock* block_ = nullptr;
+};
+
+TEST_F(CrashSafetyTest, EveryCrashPointOfAMixedSequence) {
+    constexpr int kOperations = 600;
+    MakeFileBlock(kMixedKeys);
+    std::mt19937 random(1103);
+    OperationSource source(kMixedKeys);
+    for (int i = 0; i < kOperations && !HasFailure(); ++i) {
+        const auto mix = i < kOperations * 2 / 3 ? OperationSource::Mix::Growing
+                                                 : OperationSource::Mix::Shrinking;
+        SweepOperation(i, source.Next(random, mix));
+    }
+    ReportCrashPoints();
+}
+
+// A key of pages of two items grows deep quickly (mostly ascending keys keep
+// its right edge full), and deletions fill its free list: splits then run up
+// the whole path taking pages from the free list without a write, dirtying
+// more pages than the 8-buffer cache holds, so pages logged in the journal
+// are evicted and written during the operation.
+TEST_F(CrashSafetyTest, EveryCrashPointOnADeepTree) {
+    MakeFileBlock(kDeepKeys);
+    std::mt19937 random(2207);
+    OperationSource source(kDeepKeys);
     ASSERT_TRUE(Open());
-    EXPECT_TRUE(CheckFileBlockStructure(block_).empty());
+    for (int i = 0; i < 60; ++i) {
+        Run(source.Next(random, OperationSource::Mix::DeepKey));
+        ASSERT_TRUE(IsamSucceeded()) << IsamError();
+    }
     Close();
-    std::printf("crash points tried: %ld\n", crashPoints);
-    RecordProperty("CrashPoints", static_cast<int>(crashPoints));
+    for (int i = 0; i < 160 && !HasFailure(); ++i) {
+        SweepOperation(i, source.Next(random, i % 40 < 30 ? OperationSource::Mix::DeepKey
+                                                          : OperationSource::Mix::ThinDeepKey));
+    }
+    ReportCrashPoints();
 }
 
 }  // namespace
