@@ -30,8 +30,8 @@ using testing::FirstDifference;
 constexpr const char* kName = "CRASH";
 constexpr int kLength = 28;
 // Keys of the mixed sequence; the deep tree has one key of pages of two items.
-const std::vector<testing::KeySpec> kMixedKeys = {{6, false, 4}, {4, true, 5}, {8, false, 8}};
-const std::vector<testing::KeySpec> kDeepKeys = {{6, false, 2}};
+const std::vector<testing::KeyShape> kMixedKeys = {{6, false, 4}, {4, true, 5}, {8, false, 8}};
+const std::vector<testing::KeyShape> kDeepKeys = {{6, false, 2}};
 
 struct Operation {
     enum Kind { AddRecord, DeleteRecord, AddEntry, DeleteEntry } kind = AddRecord;
@@ -48,7 +48,7 @@ struct Operation {
 // Chooses operations that succeed on the current state.
 class OperationSource {
 public:
-    explicit OperationSource(std::vector<testing::KeySpec> keys)
+    explicit OperationSource(std::vector<testing::KeyShape> keys)
         : keys_(std::move(keys)), entries_(keys_.size()) {}
 
     enum class Mix { Growing, Shrinking, DeepKey, ThinDeepKey };
@@ -135,7 +135,7 @@ private:
     bool deepKeyOnly_ = false;
     std::vector<std::int32_t> freeList_;
     std::set<std::int32_t> live_;
-    std::vector<testing::KeySpec> keys_;
+    std::vector<testing::KeyShape> keys_;
     std::vector<std::map<std::string, std::pair<std::string, std::int32_t>>> entries_;
 };
 
@@ -150,7 +150,7 @@ protected:
         testing::WriteFile(std::string(kName) + ".DIA", std::string(1, '\0'));
     }
 
-    void MakeFileBlock(const std::vector<testing::KeySpec>& keys) {
+    void MakeFileBlock(const std::vector<testing::KeyShape>& keys) {
         testing::WriteEmptyFileBlock(kName, kLength, keys);
     }
 

@@ -46,7 +46,7 @@ struct EntryOrder {
 };
 
 struct KeyModel {
-    testing::KeySpec spec;
+    testing::KeyShape shape;
     std::set<Entry, EntryOrder> entries;
     std::optional<Entry> position;  // last entry returned; none = before the first
     bool pathValid = true;
@@ -55,12 +55,12 @@ struct KeyModel {
 
 class FileBlockModel {
 public:
-    FileBlockModel(std::string name, int recordLength, std::vector<testing::KeySpec> keys)
+    FileBlockModel(std::string name, int recordLength, std::vector<testing::KeyShape> keys)
         : name_(std::move(name)), recordLength_(recordLength) {
-        for (const auto& spec : keys) {
+        for (const auto& shape : keys) {
             KeyModel key;
-            key.spec = spec;
-            key.entries = std::set<Entry, EntryOrder>(EntryOrder{spec.duplicates});
+            key.shape = shape;
+            key.entries = std::set<Entry, EntryOrder>(EntryOrder{shape.duplicates});
             keys_.push_back(std::move(key));
         }
         testing::WriteEmptyFileBlock(name_, recordLength_, keys);
@@ -202,13 +202,13 @@ private:
     void AddRandomKey(std::mt19937& random) {
         const std::size_t k = RandomKeyIndex(random);
         KeyModel& key = keys_[k];
-        Entry entry{RandomText(random, key.spec.keyLen + 1), RandomLiveRecord(random)};
+        Entry entry{RandomText(random, key.shape.keyLen + 1), RandomLiveRecord(random)};
         if (entry.first.size() > IsamKeyStr::kCapacity) {
             entry.first.resize(IsamKeyStr::kCapacity);  // the access layer cuts keys to 30
         }
         AddKey(block_, static_cast<int>(k) + 1, entry.second, entry.first);
         key.pathValid = false;
-        if (static_cast<int>(entry.first.size()) > key.spec.keyLen) {
+        if (static_cast<int>(entry.first.size()) > key.shape.keyLen) {
             EXPECT_EQ(IsamError(), IsamCode::kKeyTooLong);
         } else if (key.entries.count(entry) != 0) {
             EXPECT_EQ(IsamError(), IsamCode::kKeyExists);
@@ -221,7 +221,7 @@ private:
     void DeleteRandomKey(std::mt19937& random) {
         const std::size_t k = RandomKeyIndex(random);
         KeyModel& key = keys_[k];
-        Entry entry{RandomText(random, key.spec.keyLen), RandomLiveRecord(random)};
+        Entry entry{RandomText(random, key.shape.keyLen), RandomLiveRecord(random)};
         if (!key.entries.empty() && random() % 4 != 0) {
             auto it = key.entries.begin();
             std::advance(
@@ -243,7 +243,7 @@ private:
         const std::size_t k = RandomKeyIndex(random);
         KeyModel& key = keys_[k];
         const int keyNumber = static_cast<int>(k) + 1;
-        std::string text = RandomText(random, key.spec.keyLen);
+        std::string text = RandomText(random, key.shape.keyLen);
         if (!key.entries.empty() && random() % 2 == 0) {
             auto it = key.entries.begin();
             std::advance(

@@ -79,7 +79,7 @@ void PutUInt16(std::string& bytes, std::size_t offset, std::uint16_t value) {
 }
 
 void WriteEmptyFileBlock(const std::string& name, int recordLength,
-                         const std::vector<KeySpec>& keys) {
+                         const std::vector<KeyShape>& keys) {
     std::string data(static_cast<std::size_t>(recordLength), '\0');
     PutInt32(data, 0, -1);
     PutInt32(data, 12, recordLength);
@@ -89,12 +89,12 @@ void WriteEmptyFileBlock(const std::string& name, int recordLength,
         return;
     }
     std::size_t rowBytes = 0;
-    for (const KeySpec& key : keys) {
+    for (const KeyShape& key : keys) {
         rowBytes += static_cast<std::size_t>(key.pageSize * (key.keyLen + 9) + 6);
     }
     std::string index(rowBytes, '\0');
     std::size_t offset = 0;
-    for (const KeySpec& key : keys) {
+    for (const KeyShape& key : keys) {
         const int pageBytes = key.pageSize * (key.keyLen + 9) + 6;
         PutInt32(index, offset, -1);
         PutInt32(index, offset + 12, pageBytes);

@@ -39,7 +39,7 @@ std::int32_t Int32At(std::string_view bytes, std::size_t offset);
 void PutInt32(std::string& bytes, std::size_t offset, std::int32_t value);
 void PutUInt16(std::string& bytes, std::size_t offset, std::uint16_t value);
 
-struct KeySpec {
+struct KeyShape {
     int keyLen = 10;
     bool duplicates = false;
     int pageSize = 62;
@@ -47,7 +47,7 @@ struct KeySpec {
 
 // Writes the data and index files of an empty fileblock (no journal).
 void WriteEmptyFileBlock(const std::string& name, int recordLength,
-                         const std::vector<KeySpec>& keys);
+                         const std::vector<KeyShape>& keys);
 
 // The logical contents of a fileblock, read from X.DAT and X.IX.
 struct FileBlockImage {
