@@ -11,6 +11,8 @@ namespace oltoma::forms {
 class DirectoryListBoxTest : public QObject {
     Q_OBJECT
 
+    const QString here_ = QDir::currentPath();  // the sandbox
+
     static QStringList Lines(const DirectoryListBox& list) {
         QStringList lines;
         for (int row = 0; row < list.count(); ++row) {
@@ -100,7 +102,7 @@ private slots:
         QTest::keyClick(&list, Qt::Key_Return);
         QCOMPARE(list.directory(), QString("/"));
         QCOMPARE(changed.size(), 2);
-        QCOMPARE(QDir::currentPath(), QString::fromStdString(sandbox_));  // never moved
+        QCOMPARE(QDir::currentPath(), here_);  // never moved
     }
 
     void driveListFollowsTheFolderList() {
@@ -133,9 +135,6 @@ private slots:
         QFETCH(bool, shown);
         QCOMPARE(IsUserDrive(root), shown);
     }
-
-public:
-    std::string sandbox_ = QDir::currentPath().toStdString();
 };
 
 }  // namespace oltoma::forms
