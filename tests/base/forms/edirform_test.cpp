@@ -31,6 +31,9 @@ class EdirformTest : public QObject {
             auto* dialog = qobject_cast<Tedatadir*>(QApplication::activeModalWidget());
             QVERIFY(dialog != nullptr);
             step(*dialog);
+            if (dialog->isVisible()) {  // a failed step must not leave the dialog open
+                dialog->reject();
+            }
         });
     }
 
