@@ -39,6 +39,7 @@ Tedatadir::Tedatadir(QWidget* owner)
     AddBackgroundImage(this, kClient);
     StatusBar1 = AddHintBar(this, kClient);
     setStatusTip(FormHint());
+    StatusBar1->showMessage(FormHint());
 
     DriveComboBox1->setObjectName("DriveComboBox1");
     DriveComboBox1->setGeometry(32, 8, 283, 16);

@@ -132,10 +132,15 @@ private slots:
         QCOMPARE(normal.findChild<QWidget*>("BitBtn2")->geometry(), QRect(120, 312, 75, 25));
         QVERIFY(normal.findChild<QPushButton*>("BitBtn1")->isDefault());
         QVERIFY(!normal.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        auto* hints = normal.findChild<QStatusBar*>("StatusBar1");
+        const QString formHint("väljer biblioteket som  är öppnat");
+        QCOMPARE(hints->currentMessage(), formHint);
+        QStatusTipEvent entered("en knapp");
+        QApplication::sendEvent(&normal, &entered);
+        QCOMPARE(hints->currentMessage(), QString("en knapp"));
         QStatusTipEvent left{QString()};
         QApplication::sendEvent(&normal, &left);
-        QCOMPARE(normal.findChild<QStatusBar*>("StatusBar1")->currentMessage(),
-                 QString("väljer biblioteket som  är öppnat"));
+        QCOMPARE(hints->currentMessage(), formHint);
 
         WindowScale = 150;
         Tedatadir scaled(nullptr);
