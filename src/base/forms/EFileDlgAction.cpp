@@ -11,6 +11,8 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 
+#include <algorithm>
+
 #include "base/desktop_services.h"
 #include "base/folder_access.h"
 #include "base/forms/directory_list_box.h"
