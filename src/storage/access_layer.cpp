@@ -1,0 +1,74 @@
+#include "storage/access_layer.h"
+
+#include "storage/isam_engine.h"
+
+namespace oltoma::storage {
+
+void CreateFileBlock(std::string_view name, std::int32_t recordLength, int numberOfKeys,
+                     std::span<const IndexDescriptor> descriptors) {
+    engine::MakeFileBlock(name, recordLength, numberOfKeys, descriptors);
+}
+
+void OpenFileBlock(FileBlock*& block, std::string_view name) {
+    engine::OpenFileBlock(block, name, false, false, true, false);
+}
+
+void CloseFileBlock(FileBlock*& block) {
+    engine::CloseFileBlock(block);
+}
+void DeleteFileBlock(std::string_view name) {
+    engine::DeleteFileBlock(name);
+}
+
+std::int32_t AddRec(FileBlock* block, const void* record) {
+    return engine::AddRec(block, record);
+}
+
+void GetRec(FileBlock* block, std::int32_t recordNumber, void* record) {
+    engine::GetRec(block, recordNumber, record);
+}
+
+void PutRec(FileBlock* block, std::int32_t recordNumber, const void* record) {
+    engine::PutRec(block, recordNumber, record);
+}
+
+void DeleteRec(FileBlock* block, std::int32_t recordNumber) {
+    engine::DeleteRec(block, recordNumber);
+}
+
+std::int32_t FileLen(FileBlock* block) {
+    return engine::FileLen(block);
+}
+std::int32_t UsedRecs(FileBlock* block) {
+    return engine::UsedRecs(block);
+}
+
+void AddKey(FileBlock* block, int keyNumber, std::int32_t recordNumber, std::string_view key) {
+    engine::AddKey(block, keyNumber, recordNumber, IsamKeyStr(key));
+}
+
+void DeleteKey(FileBlock* block, int keyNumber, std::int32_t recordNumber, std::string_view key) {
+    engine::DeleteKey(block, keyNumber, recordNumber, IsamKeyStr(key));
+}
+
+std::int32_t FindKey(FileBlock* block, int keyNumber, std::string_view key) {
+    return engine::FindKey(block, keyNumber, IsamKeyStr(key));
+}
+
+std::int32_t SearchKey(FileBlock* block, int keyNumber, IsamKeyStr& key) {
+    return engine::SearchKey(block, keyNumber, key);
+}
+
+void NextKey(FileBlock* block, int keyNumber, IsamKeyStr& key, std::int32_t& recordNumber) {
+    engine::NextKey(block, keyNumber, key, recordNumber);
+}
+
+void ClearKey(FileBlock* block, int keyNumber) {
+    engine::ClearKey(block, keyNumber);
+}
+
+void ExitIsam() {
+    engine::ExitIsam();
+}
+
+}  // namespace oltoma::storage

@@ -1,0 +1,40 @@
+// The access layer: the only way the rest of the system reaches the storage
+// engine. Each operation forwards to the engine (isam_engine.h) and leaves
+// the engine status as the engine set it; callers test IsamSucceeded()
+// (isam_status.h) after every call and report failures themselves.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "storage/isam_status.h"
+#include "storage/isam_types.h"
+
+namespace oltoma::storage {
+
+void CreateFileBlock(std::string_view name, std::int32_t recordLength, int numberOfKeys,
+                     std::span<const IndexDescriptor> descriptors);
+// Opens read/write, in journal mode, not networked.
+void OpenFileBlock(FileBlock*& block, std::string_view name);
+void CloseFileBlock(FileBlock*& block);
+void DeleteFileBlock(std::string_view name);
+
+std::int32_t AddRec(FileBlock* block, const void* record);
+void GetRec(FileBlock* block, std::int32_t recordNumber, void* record);
+void PutRec(FileBlock* block, std::int32_t recordNumber, const void* record);
+void DeleteRec(FileBlock* block, std::int32_t recordNumber);
+std::int32_t FileLen(FileBlock* block);
+std::int32_t UsedRecs(FileBlock* block);
+
+// Keys longer than 30 characters are cut to 30 first.
+void AddKey(FileBlock* block, int keyNumber, std::int32_t recordNumber, std::string_view key);
+void DeleteKey(FileBlock* block, int keyNumber, std::int32_t recordNumber, std::string_view key);
+std::int32_t FindKey(FileBlock* block, int keyNumber, std::string_view key);
+std::int32_t SearchKey(FileBlock* block, int keyNumber, IsamKeyStr& key);
+void NextKey(FileBlock* block, int keyNumber, IsamKeyStr& key, std::int32_t& recordNumber);
+void ClearKey(FileBlock* block, int keyNumber);
+
+void ExitIsam();
+
+}  // namespace oltoma::storage

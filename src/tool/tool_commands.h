@@ -1,0 +1,24 @@
+// The subcommands of oltoma-tool. Each takes the arguments after its name
+// and returns the process exit status.
+#pragma once
+
+#include <span>
+#include <string>
+
+namespace oltoma::tool {
+
+struct ToolCommand {
+    const char* name;
+    const char* usage;  // the arguments, for the usage text
+    int (*run)(std::span<const std::string> arguments);
+};
+
+// Exit statuses shared by the subcommands.
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1;  // the command could not do its work
+inline constexpr int kExitUsage = 2;    // bad arguments or a malformed input line
+
+// isam-script SCRIPT: runs an isam script (a file, or - for standard input).
+int RunIsamScriptCommand(std::span<const std::string> arguments);
+
+}  // namespace oltoma::tool
