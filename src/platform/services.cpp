@@ -1,5 +1,7 @@
 #include "platform/services.h"
 
+#include "platform/printer_catalog.h"
+
 namespace oltoma::platform {
 namespace {
 
@@ -41,6 +43,13 @@ public:
     int Start(std::string_view) override { return 2; }
 };
 
+class QuietPrinterCatalog final : public PrinterCatalog {
+public:
+    std::vector<std::string> PrinterNames() override { return {}; }
+    std::string DefaultPrinterName() override { return {}; }
+    std::optional<PrinterInfo> Describe(std::string_view) override { return std::nullopt; }
+};
+
 Services& Bound() {
     static Services services;
     return services;
@@ -77,6 +86,9 @@ Shell& CurrentShell() {
 }
 ProgramLauncher& CurrentProgramLauncher() {
     return OrQuiet<ProgramLauncher, QuietProgramLauncher>(Bound().programLauncher);
+}
+PrinterCatalog& CurrentPrinterCatalog() {
+    return OrQuiet<PrinterCatalog, QuietPrinterCatalog>(Bound().printerCatalog);
 }
 
 }  // namespace oltoma::platform

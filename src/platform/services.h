@@ -3,7 +3,7 @@
 // (tests/support), and oltoma-tool binds console versions. Until something
 // is bound, a quiet default stands in: no box is shown (result None), no
 // sound, no cursor change, the number dialog returns its initial value,
-// nothing is started or opened.
+// nothing is started or opened, and no printer is installed.
 //
 // All texts are Windows-1252; implementations convert at their boundary.
 #pragma once
@@ -48,11 +48,27 @@ public:
     virtual void WarningSound() = 0;
 };
 
-// Mouse cursors, identified by small numbers the implementation chooses.
+// Mouse cursors of the whole application, identified by number: 0 is the
+// ordinary cursor of each window, the negative numbers below are the
+// desktop's shapes, and positive numbers are cursors the program registers
+// with the implementation (the main window registers its own as 7).
+namespace CursorShape {
+inline constexpr int kDefault = 0;
+inline constexpr int kArrow = -1;
+inline constexpr int kWait = -2;
+inline constexpr int kBusy = -3;  // arrow with a busy sign
+inline constexpr int kHand = -4;
+inline constexpr int kIBeam = -5;
+inline constexpr int kCross = -6;
+}  // namespace CursorShape
+
 class Cursors {
 public:
     virtual ~Cursors() = default;
+    // The cursor the application shows now (kDefault when none is forced).
     virtual int Current() = 0;
+    // Shows the cursor over every window; kDefault gives each window its
+    // own cursor back.
     virtual void Set(int cursor) = 0;
 };
 
@@ -76,12 +92,15 @@ public:
 class ProgramLauncher {
 public:
     virtual ~ProgramLauncher() = default;
-    // Starts a program found by name on the PATH (or a desktop fallback the
-    // implementation documents). Returns 33 on success; on failure 0 (out of
-    // resources), 2 (file not found), 3 (path not found) or 11 (not an
-    // executable program).
+    // Starts a program by name without waiting for it (see
+    // NativeProgramLauncher for how names are found). Returns 33 on success;
+    // on failure 0 (out of resources), 2 (file not found), 3 (path not
+    // found), 11 (not an executable program) or another system error number
+    // (5: access denied).
     virtual int Start(std::string_view program) = 0;
 };
+
+class PrinterCatalog;  // platform/printer_catalog.h
 
 struct Services {
     MessageBoxes* messageBoxes = nullptr;
@@ -90,6 +109,7 @@ struct Services {
     NumberPrompt* numberPrompt = nullptr;
     Shell* shell = nullptr;
     ProgramLauncher* programLauncher = nullptr;
+    PrinterCatalog* printerCatalog = nullptr;
 };
 
 // Binds the given services; null members fall back to the quiet defaults.
@@ -103,5 +123,6 @@ Cursors& CurrentCursors();
 NumberPrompt& CurrentNumberPrompt();
 Shell& CurrentShell();
 ProgramLauncher& CurrentProgramLauncher();
+PrinterCatalog& CurrentPrinterCatalog();
 
 }  // namespace oltoma::platform
