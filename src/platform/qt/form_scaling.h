@@ -1,0 +1,27 @@
+// Scales a form as it is created: every dialog of the program applies the
+// window scale (WindowScale, base/window_scale.h) this way, as the main
+// window does.
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace oltoma::platform {
+
+// Multiplies the form's size, minimum and maximum size and font, and the
+// position, size, minimum and maximum size and font of every widget inside
+// it, and its layouts' margins and spacing, by percent / 100 (each length
+// rounded). Every widget's font is scaled once from what it showed before,
+// whether it was its own or inherited. The form keeps its position on the
+// screen. Nothing changes at 100 percent or for a percent below 1.
+void ScaleForm(QWidget* form, int percent);
+
+QRect ScaledRect(const QRect& rect, int percent);
+QSize ScaledSize(const QSize& size, int percent);
+// Pixel sizes are rounded to whole pixels, point sizes keep fractions.
+QFont ScaledFont(const QFont& font, int percent);
+
+}  // namespace oltoma::platform
