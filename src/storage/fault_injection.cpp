@@ -23,6 +23,7 @@ struct FaultState {
     long flushes = 0;
     long failWrite = 0;
     long failFlush = 0;
+    long failFlushes = 0;
     long crashWrite = 0;
     fault::CrashKind crashKind = fault::CrashKind::KeepWrites;
     bool crashed = false;
@@ -33,11 +34,6 @@ struct FaultState {
 FaultState& State() {
     static FaultState state;
     return state;
-}
-
-bool TrackingUnsynced() {
-    const FaultState& state = State();
-    return state.crashWrite > 0 && state.crashKind == fault::CrashKind::LoseUnsynced;
 }
 
 off_t SizeOf(int descriptor) {
@@ -96,9 +92,7 @@ int CountWrite(int descriptor, off_t offset, off_t end) {
         Crash();
         return 0;
     }
-    if (TrackingUnsynced()) {
-        RememberRange(descriptor, offset, end);
-    }
+    RememberRange(descriptor, offset, end);
     return 1;
 }
 
@@ -115,14 +109,14 @@ void SkipSyncs(bool skip) {
 void FailWriteAt(long n) {
     State().failWrite = State().writes + n;
 }
-void FailFlushAt(long n) {
+void FailFlushAt(long n, long count) {
     State().failFlush = State().flushes + n;
+    State().failFlushes = count;
 }
 
 void CrashAtWrite(long n, CrashKind kind) {
     State().crashWrite = State().writes + n;
     State().crashKind = kind;
-    State().unsynced.clear();
 }
 
 bool Crashed() {
@@ -135,6 +129,7 @@ void Restart() {
     state.crashWrite = 0;
     state.failWrite = 0;
     state.failFlush = 0;
+    state.failFlushes = 0;
     state.unsynced.clear();
 }
 
@@ -185,7 +180,7 @@ int Fdatasync(int fd) {
         return 0;
     }
     ++state.flushes;
-    if (state.flushes == state.failFlush) {
+    if (state.flushes >= state.failFlush && state.flushes < state.failFlush + state.failFlushes) {
         errno = EIO;
         return -1;
     }

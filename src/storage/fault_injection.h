@@ -4,7 +4,8 @@
 // operating system directly.
 //
 // Writes are pwrite calls and truncations; flushes are fdatasync calls.
-// Counting starts at Reset().
+// Counting starts at Reset(). Every write is remembered until its file is
+// flushed or closed, so that a machine crash can take it back.
 #pragma once
 
 namespace oltoma::storage::fault {
@@ -20,8 +21,8 @@ void Reset();
 void SkipSyncs(bool skip);
 // The n-th write (1 = the next) fails with an I/O error.
 void FailWriteAt(long n);
-// The n-th flush fails with an I/O error.
-void FailFlushAt(long n);
+// The n-th flush and the count - 1 flushes after it fail with an I/O error.
+void FailFlushAt(long n, long count = 1);
 // At the n-th write the process crashes: that write and every later write,
 // truncation, flush, delete and rename is dropped and reported as done, until
 // Restart(). Reads and closes still reach the files.

@@ -169,6 +169,28 @@ bool ReadKeyHeaders(FileBlock& block) {
     return true;
 }
 
+// A fileblock to be changed must hold what its headers count: every record
+// slot and every index row. Appending behind a shorter file would leave a
+// hole and, with a damaged header, write at absurd offsets.
+bool CheckFileLengths(FileBlock& block) {
+    std::int64_t size = 0;
+    const std::int64_t records = static_cast<std::int64_t>(block.dataHeader.SlotCount) + 1;
+    if (!FileSize(block.data, size)) {
+        return false;
+    }
+    if (size < records * block.dataHeader.RecordLength) {
+        return Fail(IsamCode::kShortRead);
+    }
+    if (block.KeyCount() == 0) {
+        return true;
+    }
+    const std::int64_t rows = static_cast<std::int64_t>(block.rowCount) + 1;
+    if (!FileSize(block.index, size)) {
+        return false;
+    }
+    return size >= rows * block.rowBytes || Fail(IsamCode::kShortRead);
+}
+
 struct OpenRequest {
     bool readOnly = false;
     bool shared = false;
@@ -268,7 +290,9 @@ void OpenFileBlock(FileBlock*& reference, std::string_view name, bool readOnly, 
         return;
     }
     block->signature = kFileBlockSignature;
-    if (journalPending && !Playback(*block)) {
+    // The lengths are checked after the playback, which restores headers a
+    // crash may have written ahead of the rows they count.
+    if ((journalPending && !Playback(*block)) || (!request.readOnly && !CheckFileLengths(*block))) {
         CloseFiles(*block);
         return;
     }
@@ -374,6 +398,10 @@ int InitIsam(int lockingMode, int pageBuffers) {
     engine.initialised = true;
     engine.lockingMode = lockingMode;
     return obtained;
+}
+
+int LockingMode() {
+    return TheEngine().lockingMode;
 }
 
 void ExitIsam() {

@@ -23,6 +23,8 @@ namespace oltoma::storage::engine {
 // when already initialised, 10451 when fewer than 8 are asked for, 10310 for
 // another locking mode, 10000 when fewer than 8 could be allocated.
 int InitIsam(int lockingMode, int pageBuffers);
+// The locking mode chosen at InitIsam (0 when the engine is not running).
+int LockingMode();
 // Closes every open fileblock in opening order (the first failure's code is
 // reported) and frees the page cache.
 void ExitIsam();
@@ -33,7 +35,8 @@ void ExitIsam();
 // at least numberOfKeys entries. The journal is made by the first open.
 void MakeFileBlock(std::string_view name, std::int32_t recordLength, int numberOfKeys,
                    std::span<const IndexDescriptor> descriptors);
-// Opens a fileblock; a pending journal is played back (journal mode). The
+// Opens a fileblock; a pending journal is played back (journal mode). A
+// writable open refuses files shorter than their headers count (10070). The
 // system opens every fileblock read/write, in journal mode and not networked.
 // `allReadOnly` opens the files read-only and shared with other readers;
 // `network` is accepted and has no further effect.

@@ -129,14 +129,15 @@ void LogAllocation(FileBlock& block, int key, std::int32_t freeHeadAfter) {
 
 bool FlushJournal(FileBlock& block) {
     OperationLog& op = block.op;
-    op.journalWritten = true;
-    if (!op.pending.empty()) {
-        if (!WriteAt(block.journal, block.journalLength, op.pending.size(), op.pending.data())) {
-            return false;
-        }
-        block.journalLength += static_cast<std::int64_t>(op.pending.size());
-        op.pending.clear();
+    if (op.pending.empty()) {
+        return true;  // everything logged so far is on the disk
     }
+    op.journalWritten = true;
+    if (!WriteAt(block.journal, block.journalLength, op.pending.size(), op.pending.data())) {
+        return false;
+    }
+    block.journalLength += static_cast<std::int64_t>(op.pending.size());
+    op.pending.clear();
     return FlushFile(block.journal);
 }
 

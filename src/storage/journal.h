@@ -57,7 +57,9 @@ enum class CommitResult { Committed, FlushFailed, Failed };
 CommitResult Commit(FileBlock& block);
 
 // Plays the journal back (records from offset 1 to the end), flushes the
-// data and index files and cuts the journal to 1 byte. Fails with 10430 on a
+// data and index files and cuts the journal to 1 byte. Pages and free-list
+// links are written only within the files' present length; RowCount is
+// recomputed from the restored headers. Fails with 10430 on a
 // read-only fileblock, 10180 for a bad record or a failing read or write.
 bool Playback(FileBlock& block);
 

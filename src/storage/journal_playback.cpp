@@ -1,11 +1,11 @@
 // Playback of the repair journal: restores the before-images it holds.
-#include <algorithm>
 #include <cstring>
 
 #include "storage/engine_state.h"
 #include "storage/index_file.h"
 #include "storage/isam_status.h"
 #include "storage/journal.h"
+#include "storage/operation.h"
 
 namespace oltoma::storage {
 namespace {
@@ -14,17 +14,24 @@ bool PlaybackFailed() {
     return Fail(IsamCode::kRollbackFailed);
 }
 
+// Playback writes only into record slots and index rows that exist: the
+// elements a journal names were all in the files before the operation.
+struct Extent {
+    std::int64_t records = 0;  // highest record number within the data file
+    std::int64_t rows = 0;     // highest page number within the index file
+};
+
 // Writes a page image from a page record: prefix, the logged items as they
 // are, zeros to the end of the slot.
-bool RestorePage(FileBlock& block, const std::uint8_t* record, std::size_t itemBytes) {
+bool RestorePage(FileBlock& block, const Extent& extent, const std::uint8_t* record,
+                 std::size_t itemBytes) {
     PageRecordPrefix prefix;
     std::memcpy(&prefix, record, sizeof prefix);
     PageRecordTrailer trailer;
     std::memcpy(&trailer, record + sizeof prefix + itemBytes, sizeof trailer);
     const int key = prefix.KeyNumber;
     const KeyDescriptor& descriptor = block.keys[key];
-    const std::int32_t highest = std::max(descriptor.header.PageCount, block.rowCount);
-    if (trailer.PageNumber < 1 || trailer.PageNumber > highest) {
+    if (trailer.PageNumber < 1 || trailer.PageNumber > extent.rows) {
         return false;
     }
     std::uint8_t slot[kLargestPageBytes] = {};
@@ -37,11 +44,10 @@ bool RestorePage(FileBlock& block, const std::uint8_t* record, std::size_t itemB
 
 // Puts element `element` back on the free list of key `key` with the link
 // `link` and the header's free head pointing at it.
-bool Relink(FileBlock& block, int key, std::int32_t element, std::int32_t link) {
+bool Relink(FileBlock& block, const Extent& extent, int key, std::int32_t element,
+            std::int32_t link) {
     FileHandle& file = key == 0 ? block.data : block.index;
-    const std::int32_t highest =
-        key == 0 ? block.dataHeader.SlotCount : block.keys[key].header.PageCount;
-    if (element < 1 || element > highest) {
+    if (element < 1 || element > (key == 0 ? extent.records : extent.rows)) {
         return false;
     }
     const std::int64_t offset =
@@ -49,7 +55,7 @@ bool Relink(FileBlock& block, int key, std::int32_t element, std::int32_t link) 
     return WriteAt(file, offset, sizeof link, &link);
 }
 
-bool RestoreDataHeader(FileBlock& block, const HeaderRecord& record) {
+bool RestoreDataHeader(FileBlock& block, const Extent& extent, const HeaderRecord& record) {
     DataHeaderImage image;
     std::memcpy(&image, record.Image, sizeof image);
     const DataHeader logged = HeaderOf(image);
@@ -58,7 +64,7 @@ bool RestoreDataHeader(FileBlock& block, const HeaderRecord& record) {
         return false;
     }
     if (record.FreeHeadAfter != kNoFreeListTake &&
-        !Relink(block, 0, logged.FreeHead, record.FreeHeadAfter)) {
+        !Relink(block, extent, 0, logged.FreeHead, record.FreeHeadAfter)) {
         return false;
     }
     block.dataHeader.FreeHead = logged.FreeHead;
@@ -67,7 +73,7 @@ bool RestoreDataHeader(FileBlock& block, const HeaderRecord& record) {
     return WriteDataHeader(block);
 }
 
-bool RestoreKeyHeader(FileBlock& block, int key, const HeaderRecord& record) {
+bool RestoreKeyHeader(FileBlock& block, const Extent& extent, int key, const HeaderRecord& record) {
     KeyHeaderImage image;
     std::memcpy(&image, record.Image, sizeof image);
     const KeyHeader logged = HeaderOf(image);
@@ -76,7 +82,7 @@ bool RestoreKeyHeader(FileBlock& block, int key, const HeaderRecord& record) {
         return false;
     }
     if (record.FreeHeadAfter != kNoFreeListTake &&
-        !Relink(block, key, logged.FreeHead, record.FreeHeadAfter)) {
+        !Relink(block, extent, key, logged.FreeHead, record.FreeHeadAfter)) {
         return false;
     }
     header = logged;
@@ -88,7 +94,7 @@ bool FlushFiles(FileBlock& block) {
 }
 
 // Applies the records from offset 1 to the end of the journal.
-bool ApplyRecords(FileBlock& block, std::int64_t journalSize) {
+bool ApplyRecords(FileBlock& block, const Extent& extent, std::int64_t journalSize) {
     std::int64_t position = kEmptyJournalLength;
     std::uint8_t record[kLargestPageBytes + sizeof(PageRecordPrefix) + sizeof(PageRecordTrailer)];
     while (position + 2 <= journalSize) {
@@ -129,10 +135,10 @@ bool ApplyRecords(FileBlock& block, std::int64_t journalSize) {
         if (code == kHeaderRecordCode) {
             HeaderRecord header;
             std::memcpy(&header, record, sizeof header);
-            applied =
-                key == 0 ? RestoreDataHeader(block, header) : RestoreKeyHeader(block, key, header);
+            applied = key == 0 ? RestoreDataHeader(block, extent, header)
+                               : RestoreKeyHeader(block, extent, key, header);
         } else {
-            applied = RestorePage(block, record, itemBytes);
+            applied = RestorePage(block, extent, record, itemBytes);
         }
         if (!applied) {
             return false;
@@ -151,17 +157,24 @@ bool Playback(FileBlock& block) {
     ThePageCache().DropAll(block);
     const std::uint8_t placeholder = 0;
     std::int64_t journalSize = 0;
-    if (!FileSize(block.journal, journalSize) ||
+    std::int64_t dataSize = 0;
+    std::int64_t indexSize = 0;
+    if (!FileSize(block.journal, journalSize) || !FileSize(block.data, dataSize) ||
+        (block.KeyCount() > 0 && !FileSize(block.index, indexSize)) ||
         !WriteAt(block.journal, 0, sizeof placeholder, &placeholder)) {
         return PlaybackFailed();
     }
+    Extent extent;
+    extent.records = dataSize / block.dataHeader.RecordLength - 1;
+    extent.rows = block.rowBytes > 0 ? indexSize / block.rowBytes - 1 : 0;
     // The restored images reach the disk before the journal is cut, so a
     // crash in between plays the journal again rather than losing them.
-    if (!ApplyRecords(block, journalSize) || !FlushFiles(block) ||
+    if (!ApplyRecords(block, extent, journalSize) || !FlushFiles(block) ||
         !WriteAt(block.journal, kEmptyJournalLength, 0, nullptr) || !FlushFile(block.journal)) {
         return PlaybackFailed();
     }
     block.journalLength = kEmptyJournalLength;
+    RecomputeRowCount(block);
     for (int key = 1; key <= block.KeyCount(); ++key) {
         block.keys[key].pathValid = false;
     }
