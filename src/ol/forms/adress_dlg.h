@@ -44,7 +44,7 @@ public:
 
     QPlainTextEdit* memo() const { return adressMemo_; }
 
-protected:
+public slots:
     void accept() override;
 
 private:
