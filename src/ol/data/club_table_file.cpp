@@ -82,6 +82,9 @@ bool ReadClubTable() {
 
 bool WriteClubTable() {
     const int competition = Ol().CurrentCompetition;
+    if (competition == 0) {
+        return false;  // no competition, no table file
+    }
     const std::string temporary = ClubTableTemporaryFileName(competition);
     ConvertBeforeWrite(Ol().clubTable);
     ClearStorageStatus();

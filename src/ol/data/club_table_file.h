@@ -19,7 +19,8 @@ bool ReadClubTable();
 // either the old or the new table, never a partial one. On failure the
 // temporary file is removed and
 //   Fel vid skrivning av "<file>" <text of the error number>
-// is shown (message class 2). Returns success.
+// is shown (message class 2). Returns success; false without a current
+// competition.
 bool WriteClubTable();
 
 // Fills the club table with 0 and gives it the competition's organiser;

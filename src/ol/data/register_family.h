@@ -136,8 +136,7 @@ inline void RemoveKeys(storage::FileBlock* file, std::int32_t rc,
     }
 }
 
-template <typename Record>
-const StoredKey* KeyNumbered(const std::vector<StoredKey>& keys, int number) {
+inline const StoredKey* KeyNumbered(const std::vector<StoredKey>& keys, int number) {
     for (const StoredKey& key : keys) {
         if (key.number == number) {
             return &key;
@@ -286,7 +285,7 @@ bool DeleteRecord(int mode, std::string_view key, std::int32_t rc, bool withReco
     }
     // The key as it was stored, before any conversion of the text read.
     const std::vector<StoredKey> keys = Traits::Keys(read);
-    const StoredKey* key1 = register_detail::KeyNumbered<Record>(keys, 1);
+    const StoredKey* key1 = register_detail::KeyNumbered(keys, 1);
     ConvertAfterRead(read);
     if (key1 == nullptr || (withRecord && !Traits::MayDelete(read, rc))) {
         return false;
