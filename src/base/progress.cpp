@@ -17,7 +17,7 @@ public:
 
 class QuietProgressWindows final : public ProgressWindows {
 public:
-    std::unique_ptr<ProgressWindow> Create(const ProgressWindowSpec&) override {
+    std::unique_ptr<ProgressWindow> Create(const ProgressWindowOptions&) override {
         return std::make_unique<QuietProgressWindow>();
     }
 };
@@ -65,17 +65,17 @@ void CreateWindowAtLevel(int level, platform::WindowHandle owner, int lines,
     slot.aborted = false;
     state.sharedAborted = false;
 
-    ProgressWindowSpec spec;
-    spec.owner = owner;
-    spec.level = level;
-    spec.visibleLines = std::clamp(lines - 2, 0, kProgressStatusLines);
-    spec.caption = std::string(caption);
-    spec.withCancel = withCancel;
-    spec.cancel = [level] {
+    ProgressWindowOptions options;
+    options.owner = owner;
+    options.level = level;
+    options.visibleLines = std::clamp(lines - 2, 0, kProgressStatusLines);
+    options.caption = std::string(caption);
+    options.withCancel = withCancel;
+    options.cancel = [level] {
         State().levels[level - 1].aborted = true;
         State().sharedAborted = true;
     };
-    slot.window = Windows().Create(spec);
+    slot.window = Windows().Create(options);
     if (slot.window == nullptr) {
         SetMessageLine("Kan ej skapa dialog");
         return;

@@ -36,7 +36,7 @@ public:
 };
 
 // What a new window shows.
-struct ProgressWindowSpec {
+struct ProgressWindowOptions {
     platform::WindowHandle owner = 0;
     int level = 1;         // 1 = outermost; the outermost disables its owner
     int visibleLines = 1;  // 0..8 status lines shown
@@ -49,7 +49,7 @@ class ProgressWindows {
 public:
     virtual ~ProgressWindows() = default;
     // Creates and shows a window; nullptr when it cannot be created.
-    virtual std::unique_ptr<ProgressWindow> Create(const ProgressWindowSpec& spec) = 0;
+    virtual std::unique_ptr<ProgressWindow> Create(const ProgressWindowOptions& options) = 0;
 };
 
 // Binds the window factory (nullptr: the quiet default) and returns the one

@@ -48,10 +48,10 @@ TEST_F(Progress, VisibleLinesAreTwoFewerThanAskedAndAtMostEight) {
     } cases[] = {{3, 1}, {4, 2}, {10, 8}, {20, 8}, {2, 0}, {0, 0}};
     for (const auto& c : cases) {
         OpenProgress(7, c.lines, "kopiera", false);
-        const ProgressWindowSpec& spec = windows.windows.back()->spec;
-        EXPECT_EQ(spec.visibleLines, c.visible) << c.lines;
-        EXPECT_EQ(spec.owner, 7u);
-        EXPECT_EQ(spec.caption, "kopiera");
+        const ProgressWindowOptions& options = windows.windows.back()->options;
+        EXPECT_EQ(options.visibleLines, c.visible) << c.lines;
+        EXPECT_EQ(options.owner, 7u);
+        EXPECT_EQ(options.caption, "kopiera");
         CloseProgress();
     }
 }
@@ -63,7 +63,7 @@ TEST_F(Progress, NestsFourWindowsAndOnlyCountsDeeperOpens) {
     EXPECT_EQ(ProgressDepth(), 5);
     ASSERT_EQ(windows.windows.size(), 4u);
     for (int level = 1; level <= 4; ++level) {
-        EXPECT_EQ(windows.windows[level - 1]->spec.level, level);
+        EXPECT_EQ(windows.windows[level - 1]->options.level, level);
     }
 
     ProgressLine(2, "too deep");  // the fifth level has no window
@@ -87,7 +87,7 @@ TEST_F(Progress, NestsFourWindowsAndOnlyCountsDeeperOpens) {
 TEST_F(Progress, AvbrytStopsUpdatesUntilANewWindowIsCreated) {
     windows.cancelAtEventRound = 2;
     OpenProgress(0, 4, "import", true);
-    EXPECT_TRUE(windows.windows[0]->spec.withCancel);
+    EXPECT_TRUE(windows.windows[0]->options.withCancel);
     ProgressLine(2, "first");
     EXPECT_FALSE(AbortedCounter());
     ProgressLine(2, "second");  // "avbryt" is clicked while this one shows

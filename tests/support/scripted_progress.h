@@ -15,7 +15,7 @@ namespace oltoma::testing {
 class ScriptedProgressWindows final : public ProgressWindows {
 public:
     struct Record {
-        ProgressWindowSpec spec;
+        ProgressWindowOptions options;
         std::map<int, std::string> lines;  // status line -> last text
         std::vector<std::string> shown;    // every text, in order
         int eventRounds = 0;               // ProcessPendingEvents calls
@@ -31,12 +31,12 @@ public:
     std::vector<std::shared_ptr<Record>> windows;
     int eventRounds = 0;
 
-    std::unique_ptr<ProgressWindow> Create(const ProgressWindowSpec& spec) override {
+    std::unique_ptr<ProgressWindow> Create(const ProgressWindowOptions& options) override {
         if (failCreate) {
             return nullptr;
         }
         auto record = std::make_shared<Record>();
-        record->spec = spec;
+        record->options = options;
         windows.push_back(record);
         return std::make_unique<Window>(*this, record);
     }
@@ -64,8 +64,8 @@ private:
         void ProcessPendingEvents() override {
             ++record_->eventRounds;
             ++owner_.eventRounds;
-            if (owner_.eventRounds == owner_.cancelAtEventRound && record_->spec.withCancel) {
-                record_->spec.cancel();
+            if (owner_.eventRounds == owner_.cancelAtEventRound && record_->options.withCancel) {
+                record_->options.cancel();
             }
         }
 

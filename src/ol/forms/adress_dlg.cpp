@@ -20,9 +20,9 @@ constexpr std::size_t kLineLength = Strng22::kCapacity;
 
 // The stored font as the memo shows it: its face, bold and italic, and its
 // height in pixels (or its size in points when it has no height).
-QFont MemoFont(const FontSpec& spec) {
+QFont MemoFont(const FontSpec& stored) {
     platform::FontDescription description;
-    SpecToFont(spec, description);
+    SpecToFont(stored, description);
     QFont font(platform::ToQString(description.face));
     if (description.height != 0) {
         font.setPixelSize(description.height < 0 ? -description.height : description.height);

@@ -33,10 +33,10 @@ QFont PixelFont(const char* family, int pixels) {
 
 }  // namespace
 
-TCountForm::TCountForm(const ProgressWindowSpec& spec)
+TCountForm::TCountForm(const ProgressWindowOptions& options)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint),
-      spec_(spec) {
+      options_(options) {
     setObjectName("CountForm");
     setWindowTitle("counterform");
     setFont(PixelFont("MS Sans Serif", 16));
@@ -54,10 +54,10 @@ TCountForm::TCountForm(const ProgressWindowSpec& spec)
     cancelbtn_->setObjectName("cancelbtn");
     cancelbtn_->setGeometry(kCancelButton);
     cancelbtn_->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    cancelbtn_->setVisible(spec.withCancel);
+    cancelbtn_->setVisible(options.withCancel);
     connect(cancelbtn_, &QPushButton::clicked, this, [this] {
-        if (spec_.cancel) {
-            spec_.cancel();
+        if (options_.cancel) {
+            options_.cancel();
         }
     });
 
@@ -71,18 +71,18 @@ TCountForm::TCountForm(const ProgressWindowSpec& spec)
         countW_[i] = line;
     }
 
-    const int height = kClientHeight - (kProgressStatusLines - spec.visibleLines) * kLinePitch;
-    QWidget* owner = platform::WidgetOf(spec.owner);
+    const int height = kClientHeight - (kProgressStatusLines - options.visibleLines) * kLinePitch;
+    QWidget* owner = platform::WidgetOf(options.owner);
     QWidget* ownerWindow = owner != nullptr ? owner->window() : nullptr;
     PlaceOver(ownerWindow, height);
-    if (spec.level == 1 && ownerWindow != nullptr && ownerWindow->isEnabled()) {
+    if (options.level == 1 && ownerWindow != nullptr && ownerWindow->isEnabled()) {
         ownerWindow->setEnabled(false);
         disabledOwner_ = ownerWindow;
     }
-    setWindowTitle(platform::ToQString(spec.caption));
+    setWindowTitle(platform::ToQString(options.caption));
     platform::ScaleForm(this, WindowScale);
     show();
-    if (spec.withCancel) {
+    if (options.withCancel) {
         cancelbtn_->setEnabled(true);
         cancelbtn_->setFocus();
     }
@@ -124,11 +124,11 @@ void TCountForm::closeEvent(QCloseEvent* event) {
     reject();
 }
 
-std::unique_ptr<ProgressWindow> QtProgressWindows::Create(const ProgressWindowSpec& spec) {
+std::unique_ptr<ProgressWindow> QtProgressWindows::Create(const ProgressWindowOptions& options) {
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
         return nullptr;
     }
-    return std::make_unique<TCountForm>(spec);
+    return std::make_unique<TCountForm>(options);
 }
 
 void BindQtProgressWindows() {

@@ -12,7 +12,7 @@
 //                 12 px, design texts "1".."8"
 //
 // The outermost window (level 1) disables its owner's window while it
-// lives. Clicking "avbryt" calls the cancel callback of the window's spec.
+// lives. Clicking "avbryt" calls the cancel callback of the window's options.
 #pragma once
 
 #include <QDialog>
@@ -30,7 +30,7 @@ namespace oltoma {
 class TCountForm final : public QDialog, public ProgressWindow {
     Q_OBJECT
 public:
-    explicit TCountForm(const ProgressWindowSpec& spec);
+    explicit TCountForm(const ProgressWindowOptions& options);
     ~TCountForm() override;
 
     void SetStatusLine(int line, std::string_view text) override;
@@ -49,7 +49,7 @@ protected:
 private:
     void PlaceOver(QWidget* ownerWindow, int height);
 
-    ProgressWindowSpec spec_;
+    ProgressWindowOptions options_;
     QPointer<QWidget> disabledOwner_;
     QPushButton* cancelbtn_ = nullptr;
     QLabel* countW_[kProgressStatusLines] = {};
@@ -58,7 +58,7 @@ private:
 // Creates TCountForm windows; none without a running QApplication.
 class QtProgressWindows final : public ProgressWindows {
 public:
-    std::unique_ptr<ProgressWindow> Create(const ProgressWindowSpec& spec) override;
+    std::unique_ptr<ProgressWindow> Create(const ProgressWindowOptions& options) override;
 };
 
 // Binds the Qt progress windows (base/progress.h); the program calls it

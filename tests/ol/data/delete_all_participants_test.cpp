@@ -66,7 +66,7 @@ TEST_F(DeleteAll, YesMakesANewParticipantFileAndResetsTheCounters) {
     EXPECT_FALSE(Exists("OL01NY.IX"));
 
     ASSERT_EQ(progress.windows.size(), 1u);
-    EXPECT_EQ(progress.windows[0]->spec.caption, "Skapar nya personfiler");
+    EXPECT_EQ(progress.windows[0]->options.caption, "Skapar nya personfiler");
     EXPECT_EQ(progress.windows[0]->shown,
               (std::vector<std::string>{"Nollst\xE4ller Klass:D21", "Nollst\xE4ller Klass:H21"}));
     EXPECT_EQ(progress.OpenCount(), 0);
