@@ -1,0 +1,83 @@
+#include "ol/data/competition_info.h"
+
+#include <string>
+
+#include "base/messages.h"
+#include "base/windows1252.h"
+#include "ol/data/competitions.h"
+#include "ol/data/file_groups.h"
+#include "ol/data/ol_state.h"
+
+namespace oltoma::ol {
+namespace {
+
+constexpr int kStatusLineCode = 1;
+
+void StoreGiroTexts(const CompetitionGiroTexts& giro) {
+    CmpClubRec& table = Ol().clubTable;
+    table.Text1 = giro.plusgiro;
+    table.Text2 = giro.bankgiro;
+    table.Arr = giro.recipient;
+}
+
+}  // namespace
+
+bool MayAddCompetition() {
+    RefreshCompetitionCounts();
+    return Ol().CompetitionsUsed < kMaxCompetitions;
+}
+
+bool BeginCompetitionInfo(bool add) {
+    OlState& ol = Ol();
+    if (!ol.CommonFilesOpen) {
+        ol.CurrentCompetition = 0;
+        return false;
+    }
+    if (add && !MayAddCompetition()) {
+        SetMessageLine(Windows1252FromUtf8("Max antal tävlingar uppnått kan ej addera flera!"));
+        ConfirmMessage(kStatusLineCode);
+        return false;
+    }
+    if (add) {
+        // The open competition is written back while the buffer still holds
+        // it; then no competition is current until the new one is stored,
+        // so nothing writes the new defaults over it.
+        CloseParticipantFiles();
+        ClearCompetitionRecord();
+    }
+    return true;
+}
+
+bool CommitCompetitionInfo(bool adding, const CompetitionGiroTexts& giro) {
+    OlState& ol = Ol();
+    int n = adding ? 0 : ol.CurrentCompetition;
+    if (n == 0 && !adding) {
+        return true;  // no competition is chosen: there is nothing to rewrite
+    }
+    if (!SaveCompetition(adding, n)) {
+        return false;
+    }
+    if (adding) {
+        if (!CreateCompetitionFiles()) {
+            const std::string failure = MessageLine.str();
+            DeleteCompetition(n, false);
+            SetMessageLine(failure);
+            return false;
+        }
+    } else if (!ol.ParticipantFilesOpen) {
+        OpenParticipantFiles();
+    }
+    if (ol.ParticipantFilesOpen) {
+        StoreGiroTexts(giro);
+    }
+    return true;
+}
+
+void CancelCompetitionInfo(const InfoRec& saved) {
+    Ol().competition.rec = saved;
+    if (!Ol().ParticipantFilesOpen) {
+        ReopenCompetition();
+    }
+}
+
+}  // namespace oltoma::ol
