@@ -106,7 +106,7 @@ public:
 
 private:
     std::string NextAscending() {
-        char text[8];
+        char text[16];
         std::snprintf(text, sizeof text, "E%04d", ++ascending_);
         return text;
     }
