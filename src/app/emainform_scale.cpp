@@ -45,12 +45,12 @@ void TTomaMainForm::ApplyWindowScale() {
     WindowScale = static_cast<std::int16_t>(scale);
     layout_ = LayoutAtScale(scale);
 
+    const QSize client(layout_.clientWidth, layout_.clientHeight);
+    client_->setMinimumSize(client);
+    client_->resize(client);
     ApplyFonts(scale);
     PlaceControls();
     ScaleDerivedControls(scale);
-
-    const QSize client(layout_.clientWidth, layout_.clientHeight);
-    client_->setMinimumSize(client);
     setMinimumSize(client);
     int topBars = 0;
     for (int i = 0; i < frameLayout_->count() - 1; ++i) {
