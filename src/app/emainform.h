@@ -119,7 +119,6 @@ protected:
     void buttonKonfigClick();
     void editbuttonClick();
     void quitbuttonClick();
-    void avslutaClick();
 
     // The folder dialog of "datadir": the chosen folder, or empty when the
     // user cancels.

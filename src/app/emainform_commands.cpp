@@ -85,10 +85,6 @@ void TTomaMainForm::quitbuttonClick() {
     closeExecute();
 }
 
-void TTomaMainForm::avslutaClick() {
-    closeExecute();
-}
-
 void TTomaMainForm::closeExecute() {
     close();
 }

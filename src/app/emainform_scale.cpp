@@ -1,7 +1,6 @@
 // The base main window's placement and scale: ApplyWindowScale and the
 // window's position at start.
 #include <QGuiApplication>
-
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -9,6 +8,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
+
 #include <algorithm>
 
 #include "app/anchored_controls.h"

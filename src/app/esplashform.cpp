@@ -1,5 +1,6 @@
 #include "app/esplashform.h"
 
+#include <qdrawutil.h>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
@@ -32,6 +33,17 @@ QPixmap FlagPicture(QSize size) {
     return picture;
 }
 
+// Image1: a map fragment on paper.
+QPixmap MapPicture(QSize size) {
+    QPixmap picture(size);
+    picture.fill(QColor(255, 255, 248));
+    QPainter painter(&picture);
+    painter.drawPixmap(0, 0, DrawBackgroundPicture(3, size));
+    painter.setPen(QColor(160, 160, 160));
+    painter.drawRect(picture.rect().adjusted(0, 0, -1, -1));
+    return picture;
+}
+
 // Image9: the program's name in large letters, with its version.
 QPixmap NamePicture(QSize size) {
     QPixmap picture(size);
@@ -39,9 +51,9 @@ QPixmap NamePicture(QSize size) {
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QColor(20, 60, 120));
-    painter.setFont(SansSerifFont(40, true));
+    painter.setFont(SansSerifFont(34, true));
     painter.drawText(QRect(0, 0, size.width(), size.height() * 2 / 3), Qt::AlignCenter, "t o m a");
-    painter.setFont(SansSerifFont(13));
+    painter.setFont(SansSerifFont(12));
     painter.drawText(QRect(0, size.height() * 2 / 3, size.width(), size.height() / 3),
                      Qt::AlignCenter, QString("oltoma%1%2").arg(kVersionNumber, kVersionDate));
     return picture;
@@ -71,23 +83,22 @@ TSplashScreen::TSplashScreen()
     setPalette(colours);
     setAutoFillBackground(true);
 
-    auto* border = new QLabel(this);
-    border->setGeometry(rect());
-    border->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    border->setLineWidth(kBorder);
-    border->setAttribute(Qt::WA_TransparentForMouseEvents);
-
     const QPoint client(kBorder, kBorder);
     MakePicture("Image1", QRect(client + QPoint(8, 8), QSize(217, 329)),
-                DrawBackgroundPicture(3, QSize(434, 658)), this);
+                MapPicture(QSize(217, 329)), this);
     MakePicture("Image2", QRect(client + QPoint(264, 24), QSize(128, 128)),
                 FlagPicture(QSize(256, 256)), this);
     MakePicture("Image9", QRect(client + QPoint(240, 200), QSize(176, 100)),
-                NamePicture(QSize(352, 200)), this);
+                NamePicture(QSize(176, 100)), this);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->geometry().center() - rect().center());
     }
+}
+
+void TSplashScreen::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    qDrawShadePanel(&painter, rect(), palette(), false, kBorder);
 }
 
 void TSplashScreen::mousePressEvent(QMouseEvent*) {

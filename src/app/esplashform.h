@@ -19,6 +19,7 @@ public:
     TSplashScreen();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 };
 
