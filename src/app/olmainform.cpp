@@ -117,39 +117,59 @@ void TMainForm::Enable(const char* name, bool enabled) {
     }
 }
 
-void TMainForm::UpdateMenus(int n) {
-    RefreshCompetitionMenus(n);
-    const bool common = files_.CommonFilesOpen();
-    const bool noClubs = !common || files_.LiveRecords(CountedFile::Clubs) == 0;
-    const bool noRoutes = !common || files_.LiveRecords(CountedFile::RouteDescriptions) == 0;
-    const bool participants = files_.ParticipantFilesOpen();
-    const bool noParticipants = !participants || files_.LiveRecords(CountedFile::Participants) == 0;
+// What the enabled entries depend on, read from the file set in this order.
+struct TMainForm::FileConditions {
+    bool common = false;  // B
+    bool noClubs = true;
+    bool noRoutes = true;
+    bool participants = false;  // P
+    bool noParticipants = true;
+    bool noCourses = true;
+    bool noControls = true;
+};
+
+TMainForm::FileConditions TMainForm::ReadFileConditions() {
+    FileConditions c;
+    c.common = files_.CommonFilesOpen();
+    c.noClubs = !c.common || files_.LiveRecords(CountedFile::Clubs) == 0;
+    c.noRoutes = !c.common || files_.LiveRecords(CountedFile::RouteDescriptions) == 0;
+    c.participants = files_.ParticipantFilesOpen();
+    c.noParticipants = !c.participants || files_.LiveRecords(CountedFile::Participants) == 0;
+    // Courses and controls are counted in the definition files.
     files_.CloseParticipantFiles();
     files_.OpenDefinitionFiles();
     const bool definitions = files_.DefinitionFilesOpen();
-    const bool noCourses = !definitions || files_.LiveRecords(CountedFile::Courses) == 0;
-    const bool noControls = !definitions || files_.LiveRecords(CountedFile::Controls) == 0;
+    c.noCourses = !definitions || files_.LiveRecords(CountedFile::Courses) == 0;
+    c.noControls = !definitions || files_.LiveRecords(CountedFile::Controls) == 0;
     files_.CloseDefinitionFiles();
     files_.OpenParticipantFiles();
+    return c;
+}
 
+void TMainForm::EnableEntries(const FileConditions& c) {
     for (const char* name :
          {"arkiv_change", "arkiv_delete", "arkiv_select", "arkiv_new", "importera1",
           "arkiv_exportera", "arkiv_indexbygg1", "register1", "rapporter", "xregister"}) {
-        Enable(name, common);
+        Enable(name, c.common);
     }
-    tbDistrikt_->setEnabled(common);
-    tbKlubbar_->setEnabled(common);
-    tbKopiera_->setEnabled(common);
-    Enable("arkiv_exp_klubbarna", !noClubs);
-    Enable("arkiv_exp_medlemmar", !noParticipants);
-    Enable("arkiv_kopiera1", participants);
-    Enable("arranger", participants);
-    tbDeltagare_->setEnabled(participants);
-    Enable("arkiv_exp_rutbeskrivnignarna", !noRoutes);
-    Enable("arkiv_exp_kontrollerna", !noControls);
-    Enable("arkiv_exp_banorna", !noCourses);
+    tbDistrikt_->setEnabled(c.common);
+    tbKlubbar_->setEnabled(c.common);
+    tbKopiera_->setEnabled(c.common);
+    Enable("arkiv_exp_klubbarna", !c.noClubs);
+    Enable("arkiv_exp_medlemmar", !c.noParticipants);
+    Enable("arkiv_kopiera1", c.participants);
+    Enable("arranger", c.participants);
+    tbDeltagare_->setEnabled(c.participants);
+    Enable("arkiv_exp_rutbeskrivnignarna", !c.noRoutes);
+    Enable("arkiv_exp_kontrollerna", !c.noControls);
+    Enable("arkiv_exp_banorna", !c.noCourses);
+}
 
-    SetDataStatus(common, participants, noParticipants);
+void TMainForm::UpdateMenus(int n) {
+    RefreshCompetitionMenus(n);
+    const FileConditions conditions = ReadFileConditions();
+    EnableEntries(conditions);
+    SetDataStatus(conditions.common, conditions.participants, conditions.noParticipants);
     RefreshStatusLine();
 }
 

@@ -64,6 +64,9 @@ private:
     void ConnectCommands();
     QAction* Action(const char* name) const;
     void Enable(const char* name, bool enabled);
+    struct FileConditions;
+    FileConditions ReadFileConditions();
+    void EnableEntries(const FileConditions& conditions);
     void SetDataStatus(bool common, bool participants, bool noParticipants);
     // Runs the command with the definition files of the current competition
     // open instead of its participant files.
