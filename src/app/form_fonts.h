@@ -1,0 +1,33 @@
+// The fonts of the main window at scale 100. Faces that a Linux desktop may
+// lack are followed by their metric-compatible stand-ins (fonts-liberation2).
+#pragma once
+
+#include <QFont>
+#include <QStringList>
+
+namespace oltoma {
+
+inline QFont DesignFont(const QStringList& families, int pixels, bool bold = false) {
+    QFont font;
+    font.setFamilies(families);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+// "Tahoma", 11 pixels: the window's own font.
+inline QFont WindowFont() {
+    return DesignFont({"Tahoma", "Liberation Sans", "DejaVu Sans"}, 11);
+}
+
+// "Segoe UI", 12 pixels: the status bars and menus.
+inline QFont StatusBarFont() {
+    return DesignFont({"Segoe UI", "Liberation Sans", "DejaVu Sans"}, 12);
+}
+
+// A sans-serif face of the given pixel size.
+inline QFont SansSerifFont(int pixels, bool bold = false) {
+    return DesignFont({"Arial", "Liberation Sans", "DejaVu Sans"}, pixels, bold);
+}
+
+}  // namespace oltoma

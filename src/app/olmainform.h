@@ -1,0 +1,105 @@
+// TMainForm, the program's main window: the orienteering menu bar, the tool
+// bar and the data status on the base main window TTomaMainForm. Its
+// commands open the registers, reports, imports, exports and file
+// maintenance of the data layer, or do nothing: most entries of the menu bar
+// only exist to be shown. After every command it recomputes which entries
+// are enabled and what the status bars say (UpdateMenus, RefreshStatusLine).
+//
+// Everything it asks of the competition file set goes through
+// CompetitionFiles (competition_files.h).
+#pragma once
+
+#include <functional>
+#include <span>
+
+#include "app/emainform.h"
+#include "app/menu_table.h"
+
+class QAction;
+class QToolButton;
+
+namespace oltoma {
+
+class CompetitionFiles;
+
+class TMainForm : public TTomaMainForm {
+    Q_OBJECT
+
+public:
+    // Creates the window and runs its creation handler (FormCreate): settings,
+    // data layer start, files of the remembered competition, menus, and the
+    // base window's placement and scale. `files` must outlive the window.
+    explicit TMainForm(CompetitionFiles& files, QWidget* parent = nullptr);
+    // Runs the destruction handler: closes the files, stops the data layer and
+    // writes the settings.
+    ~TMainForm() override;
+
+    // False when the start was refused for want of memory; the program then
+    // ends with kOutOfMemoryExitCode.
+    bool Started() const { return started_; }
+
+    // Recomputes the competition menus, the enabled entries and the data
+    // status; n is passed on to RefreshCompetitionMenus.
+    void UpdateMenus(int n);
+    void RefreshCompetitionMenus(int n);
+    // Shows a changed message line and merges the base menu again.
+    void RefreshStatusLine();
+
+    void ChooseCompetition(int n);
+    void RemoveCompetition(int n);
+    void InputInfo(bool add);
+
+    // The menu bar as designed, one row per entry.
+    static std::span<const MenuEntry> MenuTable();
+
+protected:
+    void buttonDataLibClick() override;
+    void infobuttonClick() override;
+    void ScaleDerivedControls(int scale) override;
+
+private:
+    void FormCreate();
+    void FormDestroy();
+    void CreateToolBar();
+    void ConnectCommands();
+    QAction* Action(const char* name) const;
+    void Enable(const char* name, bool enabled);
+    struct FileConditions;
+    FileConditions ReadFileConditions();
+    void EnableEntries(const FileConditions& conditions);
+    void SetDataStatus(bool common, bool participants, bool noParticipants);
+    // Runs the command with the definition files of the current competition
+    // open instead of its participant files.
+    void RunWithDefinitionFiles(const std::function<void()>& command);
+
+    // Commands of the menu bar and tool bar.
+    void arkiv_newClick();
+    void arkiv_changeClick();
+    void arkiv_importeraClick();
+    void arkiv_raderaallamedlClick();
+    void arkiv_exp_klubbarnaClick();
+    void arkiv_exp_medlemmarClick();
+    void arkiv_exp_deltagarnaoippnaklasserClick();
+    void arkiv_kopiera1Click();
+    void arkiv_indexbygg1Click();
+    void arkiv_skapanya1Click();
+    void register_distriktClick();
+    void register_kontrollerClick();
+    void register_banorClick();
+    void visningar_banorClick();
+    void klasslistaClick();
+    void rutbeskrivningClick(char mode);
+    void definitionReportClick();
+    void komigangClick();
+    void statistikClick();
+
+    CompetitionFiles& files_;
+    bool started_ = false;
+    QWidget* ToolBar1_ = nullptr;
+    QToolButton* tbDistrikt_ = nullptr;
+    QToolButton* tbKlubbar_ = nullptr;
+    QToolButton* tbDeltagare_ = nullptr;
+    QToolButton* tbKopiera_ = nullptr;
+};
+
+}  // namespace oltoma

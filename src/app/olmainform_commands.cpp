@@ -1,0 +1,193 @@
+// The main window's commands: which entry runs what. Commands of the
+// registers, reports, imports, exports and file maintenance plug in where
+// the comments say; until then those entries only refresh the window as
+// their command would afterwards.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+
+#include "app/competition_files.h"
+#include "app/olmainform.h"
+#include "base/messages.h"
+
+namespace oltoma {
+
+void TMainForm::ConnectCommands() {
+    struct Command {
+        const char* entry;
+        void (TMainForm::*handler)();
+    };
+    struct RouteReport {
+        const char* entry;
+        char mode;
+    };
+    // The entries with a command; every other entry has none.
+    static const Command kCommands[] = {
+        {"arkiv_new", &TMainForm::arkiv_newClick},
+        {"arkiv_change", &TMainForm::arkiv_changeClick},
+        {"arkiv_importera", &TMainForm::arkiv_importeraClick},
+        {"arkiv_raderaallamedl", &TMainForm::arkiv_raderaallamedlClick},
+        {"arkiv_exp_medlemmar", &TMainForm::arkiv_exp_medlemmarClick},
+        {"arkiv_exp_deltagarnaoippnaklasser", &TMainForm::arkiv_exp_deltagarnaoippnaklasserClick},
+        {"arkiv_kopiera1", &TMainForm::arkiv_kopiera1Click},
+        {"arkiv_indexbygg1", &TMainForm::arkiv_indexbygg1Click},
+        {"arkiv_skapanya1", &TMainForm::arkiv_skapanya1Click},
+        {"register_klubbar", &TMainForm::RefreshStatusLine},
+        {"register_distrikt", &TMainForm::register_distriktClick},
+        {"register_rutbeskrivningar", &TMainForm::RefreshStatusLine},
+        {"register_klasser", &TMainForm::RefreshStatusLine},
+        {"register_vanliga_klasser", &TMainForm::RefreshStatusLine},
+        {"register_oppna_klasser", &TMainForm::RefreshStatusLine},
+        {"register_kontroller", &TMainForm::register_kontrollerClick},
+        {"register_banor", &TMainForm::register_banorClick},
+        {"visningar_banor", &TMainForm::visningar_banorClick},
+        {"arranger_checklista", &TMainForm::RefreshStatusLine},
+        {"arranger_klasslista", &TMainForm::klasslistaClick},
+        {"arranger_rapportlista", &TMainForm::RefreshStatusLine},
+        {"arranger_rankingreservlista", &TMainForm::RefreshStatusLine},
+        {"definitioner_kontroller", &TMainForm::definitionReportClick},
+        {"definitioner_banorklass", &TMainForm::definitionReportClick},
+        {"definitioner_kodbanaklass", &TMainForm::definitionReportClick},
+        {"definitioner_banor", &TMainForm::definitionReportClick},
+        {"hjalp_komigang", &TMainForm::komigangClick},
+        {"hjalp_statistik", &TMainForm::statistikClick},
+    };
+
+    static const RouteReport kRouteReports[] = {
+        {"rutbeskrivning_sammanstallning", 'p'},
+        {"rutbeskrivning_data", 'd'},
+        {"rutbeskrivning_blankett", 'b'},
+    };
+
+    for (const Command& command : kCommands) {
+        connect(Action(command.entry), &QAction::triggered, this, command.handler);
+    }
+    for (const RouteReport& report : kRouteReports) {
+        const char mode = report.mode;
+        connect(Action(report.entry), &QAction::triggered, this,
+                [this, mode] { rutbeskrivningClick(mode); });
+    }
+    for (int i = 0; i < kCompetitionMenuEntries; ++i) {
+        const QString number = QString::number(i).rightJustified(2, '0');
+        connect(Action(qPrintable("arkiv_v" + number)), &QAction::triggered, this,
+                [this, i] { ChooseCompetition(i + 1); });
+        connect(Action(qPrintable("arkiv_r" + number)), &QAction::triggered, this,
+                [this, i] { RemoveCompetition(i + 1); });
+    }
+    // The club export runs when its submenu is opened.
+    connect(menuBar()->findChild<QMenu*>("arkiv_exp_klubbarna"), &QMenu::aboutToShow, this,
+            &TMainForm::arkiv_exp_klubbarnaClick);
+    connect(tbDistrikt_, &QToolButton::clicked, this, &TMainForm::register_distriktClick);
+    connect(tbKlubbar_, &QToolButton::clicked, this, &TMainForm::RefreshStatusLine);
+    connect(tbDeltagare_, &QToolButton::clicked, this, &TMainForm::RefreshStatusLine);
+    connect(tbKopiera_, &QToolButton::clicked, this, &TMainForm::arkiv_kopiera1Click);
+}
+
+void TMainForm::RunWithDefinitionFiles(const std::function<void()>& command) {
+    if (files_.ParticipantFilesOpen()) {
+        files_.CloseParticipantFiles();
+    }
+    files_.OpenDefinitionFiles();
+    if (files_.DefinitionFilesOpen()) {
+        command();
+    } else {
+        SetMessageLine("Filerna inte \xF6ppna");  // "öppna"
+    }
+    if (files_.DefinitionFilesOpen()) {
+        files_.CloseDefinitionFiles();
+    }
+    files_.OpenParticipantFiles();
+}
+
+void TMainForm::arkiv_newClick() {
+    InputInfo(true);
+    UpdateMenus(0);
+}
+
+void TMainForm::arkiv_changeClick() {
+    InputInfo(false);
+    UpdateMenus(0);
+}
+
+void TMainForm::arkiv_importeraClick() {
+    // Course and control import.
+    UpdateMenus(0);
+}
+
+void TMainForm::arkiv_raderaallamedlClick() {
+    // Deletion of all participants of the current competition.
+    UpdateMenus(0);
+}
+
+void TMainForm::arkiv_exp_klubbarnaClick() {
+    // Club export.
+    RefreshStatusLine();
+}
+
+void TMainForm::arkiv_exp_medlemmarClick() {
+    // Participant export, ordinary classes.
+    RefreshStatusLine();
+}
+
+void TMainForm::arkiv_exp_deltagarnaoippnaklasserClick() {
+    // Participant export, open classes.
+    RefreshStatusLine();
+}
+
+void TMainForm::arkiv_kopiera1Click() {
+    // Backup copy of the data files.
+    RefreshStatusLine();
+}
+
+void TMainForm::arkiv_indexbygg1Click() {
+    // Rebuild of every index.
+    RefreshStatusLine();
+}
+
+void TMainForm::arkiv_skapanya1Click() {
+    // Creation of a fresh file set (after asking when competitions exist).
+    UpdateMenus(0);
+}
+
+void TMainForm::register_distriktClick() {
+    // District register.
+    RefreshStatusLine();
+}
+
+void TMainForm::register_kontrollerClick() {
+    RunWithDefinitionFiles([] { /* control register */ });
+    RefreshStatusLine();
+}
+
+void TMainForm::register_banorClick() {
+    RunWithDefinitionFiles([] { /* course register */ });
+    RefreshStatusLine();
+}
+
+void TMainForm::visningar_banorClick() {
+    // Course display.
+}
+
+void TMainForm::klasslistaClick() {
+    // Class list.
+    RefreshStatusLine();
+}
+
+void TMainForm::rutbeskrivningClick(char) {
+    // Route description report in mode p, d or b.
+}
+
+void TMainForm::definitionReportClick() {
+    RunWithDefinitionFiles([] { /* control, course or class definition report */ });
+}
+
+void TMainForm::komigangClick() {
+    Label5Click();
+}
+
+void TMainForm::statistikClick() {
+    // Statistics dialog.
+}
+
+}  // namespace oltoma

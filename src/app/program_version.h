@@ -1,0 +1,22 @@
+// The program's name, version and build as the window caption and the about
+// boxes show them.
+#pragma once
+
+#include <string>
+
+namespace oltoma {
+
+inline constexpr const char* kMainProgramName = "OltomaW64";
+inline constexpr const char* kVersionDate = " 240302";   // at most 7 characters
+inline constexpr const char* kVersionNumber = " 10.00";  // at most 6 characters
+inline constexpr const char* kApplicationTitle = "oltomaw32";
+
+// The build tool chain and target, at most 48 characters, with a leading
+// blank: " GCC 12.2.0 Qt 6.4.2 x86-64 (64-bit)".
+std::string BuildTag();
+
+// "OltomaW64" + version date (cut to 20 characters) + version number (cut
+// to 26) + BuildTag (cut to 74): "OltomaW64 240302 10.00 GCC ...".
+std::string MainWindowCaption();
+
+}  // namespace oltoma
