@@ -259,11 +259,11 @@ MaintenanceResult BackupCopy() {
     }
     OlState& ol = Ol();
     const std::string target = WithoutTrailingSeparator(answer);
-    ol.clubTable.BackupDirectory = target;
     if (SameFolder(Utf8FromWindows1252(target), DataDirectoryName())) {
         ShowInformation(msgtext(kSelfCopyMessage));
         return MaintenanceResult::failed;
     }
+    ol.clubTable.BackupDirectory = target;
 
     OpenProgress(CurrentMessageOwner(), kProgressLines, kProgressCaption, false);
     const int competition = ol.CurrentCompetition;

@@ -41,10 +41,10 @@ BackupFolderPrompt BindBackupFolderPrompt(BackupFolderPrompt prompt);
 //     and the command ends.
 //  2. Asks for the target folder, caption "kopiera till...", starting at the
 //     club table's backup directory. Cancel ends the command. A trailing
-//     "/" is dropped and the folder becomes the club table's backup
-//     directory. A folder that is the data directory itself (same device
-//     and inode) is refused with message 304 "Kan ej kopiera till mig
-//     själv!" (information box).
+//     "/" is dropped. A folder that is the data directory itself (same
+//     device and inode) is refused with message 304 "Kan ej kopiera till
+//     mig själv!" (information box); any other becomes the club table's
+//     backup directory.
 //  3. Opens a progress window "kopiering" (one line), closes the
 //     participant and common files, copies (progress: folder/name
 //     " bytes:" and the running total in 7 columns, then " ..done" or

@@ -15,11 +15,28 @@ CopyResult Failed(int ioResult) {
     return CopyResult{CopyOutcome::failed, ioResult};
 }
 
-// The code of a failed open or create: the system error number when a
-// primitive gave one.
-int OpenFailureResult() {
+// The code of a failed open or create: the system error number when the
+// message table has a text for it, a file held by another program as
+// access denied, anything else as a read or write error.
+int OpenFailureResult(int otherwise) {
+    namespace Error = platform::SystemError;
     const int number = storage::IsamDosError();
-    return number != 0 ? number : CopyIoResult::kWriteError;
+    switch (number) {
+        case Error::kFileNotFound:
+        case Error::kPathNotFound:
+        case Error::kTooManyOpenFiles:
+        case Error::kAccessDenied:
+        case Error::kInvalidHandle:
+        case Error::kNotEnoughMemory:
+        case Error::kInvalidAccess:
+        case Error::kNotSameDevice:
+            return number;
+        case Error::kSharingViolation:
+        case Error::kLockViolation:
+            return Error::kAccessDenied;
+        default:
+            return otherwise;
+    }
 }
 
 // Copies every byte; false with the I/O result set on failure.
@@ -65,12 +82,13 @@ CopyResult CopyWholeFile(const std::string& source, const std::string& target,
         if (storage::IsamDosError() == platform::SystemError::kFileNotFound) {
             return CopyResult{CopyOutcome::sourceMissing, 0};
         }
-        return Failed(OpenFailureResult());
+        return Failed(OpenFailureResult(CopyIoResult::kReadError));
     }
     storage::FileHandle to;
     if (!storage::CreateFile(to, target)) {
-        const int ioResult = OpenFailureResult();
+        const int ioResult = OpenFailureResult(CopyIoResult::kWriteError);
         storage::CloseFile(from);
+        storage::DeleteFile(target);  // it may have been made before the failure
         return Failed(ioResult);
     }
     int ioResult = 0;

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/number_format.h"
 #include "data_layer_fixture.h"
 #include "ol/data/maintenance_messages.h"
 #include "ol/data/record_keys.h"
@@ -109,6 +110,9 @@ protected:
     std::vector<std::pair<std::string, std::string>> FolderContents() const {
         std::vector<std::pair<std::string, std::string>> contents;
         for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            if (!entry.is_regular_file()) {
+                continue;
+            }
             const std::string name = entry.path().filename().string();
             contents.emplace_back(name, FileBytes(name));
         }
