@@ -59,12 +59,14 @@ private:
                 return false;
             }
         }
-        DeleteEveryThird(Ol().clubFile, sizes_.clubs, [](const void* r) {
-            return ol::ClubKey(static_cast<const ol::ClubRec*>(r)->Namn);
-        }, sizeof(ol::ClubRec));
-        DeleteEveryThird(Ol().districtFile, sizes_.districts, [](const void* r) {
-            return ol::DistrictKey(static_cast<const ol::DistrRec*>(r)->Dnr);
-        }, sizeof(ol::DistrRec));
+        DeleteEveryThird(
+            Ol().clubFile, sizes_.clubs,
+            [](const void* r) { return ol::ClubKey(static_cast<const ol::ClubRec*>(r)->Namn); },
+            sizeof(ol::ClubRec));
+        DeleteEveryThird(
+            Ol().districtFile, sizes_.districts,
+            [](const void* r) { return ol::DistrictKey(static_cast<const ol::DistrRec*>(r)->Dnr); },
+            sizeof(ol::DistrRec));
         return true;
     }
 
@@ -100,9 +102,12 @@ private:
                 return false;
             }
         }
-        DeleteEveryThird(Ol().participantFile, sizes_.participants, [](const void* r) {
-            return ol::ParticipantKey(static_cast<const ol::DeltRec*>(r)->NrStr);
-        }, sizeof(ol::DeltRec));
+        DeleteEveryThird(
+            Ol().participantFile, sizes_.participants,
+            [](const void* r) {
+                return ol::ParticipantKey(static_cast<const ol::DeltRec*>(r)->NrStr);
+            },
+            sizeof(ol::DeltRec));
         DeleteClassesEveryThird();
         return true;
     }
@@ -131,12 +136,16 @@ private:
                 return false;
             }
         }
-        DeleteEveryThird(Ol().courseFile, sizes_.courses, [](const void* r) {
-            return ol::CourseKey(static_cast<const ol::TrackRec*>(r)->Bana);
-        }, sizeof(ol::TrackRec));
-        DeleteEveryThird(Ol().controlFile, sizes_.controls, [](const void* r) {
-            return ol::ControlKey(static_cast<const ol::KontrRec*>(r)->KodNr);
-        }, sizeof(ol::KontrRec));
+        DeleteEveryThird(
+            Ol().courseFile, sizes_.courses,
+            [](const void* r) { return ol::CourseKey(static_cast<const ol::TrackRec*>(r)->Bana); },
+            sizeof(ol::TrackRec));
+        DeleteEveryThird(
+            Ol().controlFile, sizes_.controls,
+            [](const void* r) {
+                return ol::ControlKey(static_cast<const ol::KontrRec*>(r)->KodNr);
+            },
+            sizeof(ol::KontrRec));
         ol::CloseDefinitionFiles();
         return ol::OpenParticipantFiles();
     }

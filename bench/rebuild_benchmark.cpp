@@ -101,6 +101,14 @@ void CopyTemplate(const std::string& from, const std::string& run) {
     ::close(folder);
 }
 
+double Median(std::vector<double> samples) {
+    if (samples.empty()) {
+        return 0;
+    }
+    std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
+    return samples[samples.size() / 2];
+}
+
 // Median seconds of one 64-byte append + fdatasync in the folder.
 double SyncLatency(const std::string& folder) {
     const std::string name = folder + "/sync-latency.tmp";
@@ -116,11 +124,30 @@ double SyncLatency(const std::string& folder) {
     }
     ::close(file);
     fs::remove(name);
-    if (samples.empty()) {
-        return 0;
+    return Median(samples);
+}
+
+// Median seconds to create a file, write 64 kB and fdatasync it: what the
+// rebuild does for each new data and index file.
+double NewFileSyncLatency(const std::string& folder) {
+    std::vector<char> block(64 * 1024, 0);
+    std::vector<double> samples;
+    for (int i = 0; i < 50; ++i) {
+        const std::string name = folder + "/sync-new-" + std::to_string(i) + ".tmp";
+        const auto start = Clock::now();
+        const int file = ::open(name.c_str(), O_RDWR | O_CREAT | O_TRUNC, 0644);
+        const bool ok =
+            file >= 0 &&
+            ::pwrite(file, block.data(), block.size(), 0) == static_cast<ssize_t>(block.size()) &&
+            ::fdatasync(file) == 0;
+        samples.push_back(Seconds(Clock::now() - start));
+        ::close(file);
+        fs::remove(name);
+        if (!ok) {
+            break;
+        }
     }
-    std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
-    return samples[samples.size() / 2];
+    return Median(samples);
 }
 
 long PeakKilobytes() {
@@ -195,6 +222,7 @@ void Report(const std::string& where, const std::string& folder, const std::stri
     const std::string run = folder + "/run";
     fs::create_directories(folder);
     const double latency = SyncLatency(folder);
+    const double newFileLatency = NewFileSyncLatency(folder);
     std::vector<RunResult> results;
     for (int i = 0; i < repeat; ++i) {
         CopyTemplate(templateDir, run);
@@ -217,10 +245,11 @@ void Report(const std::string& where, const std::string& folder, const std::stri
     std::printf("  peak memory (VmHWM during the rebuild): %ld kB\n", median.peakKilobytes);
     std::printf("  one append + fdatasync: %.3f ms; sync floor of this rebuild: %.3f s\n",
                 latency * 1000, latency * static_cast<double>(median.syncs));
+    std::printf("  new file + 64 kB + fdatasync: %.3f ms; floor with new-file syncs: %.3f s\n",
+                newFileLatency * 1000, newFileLatency * static_cast<double>(median.syncs));
     std::printf("  journalled adds would make %.2f syncs per record: floor %.1f s\n",
                 static_cast<double>(made.syncs) / static_cast<double>(made.recordsAdded),
-                latency * static_cast<double>(made.syncs) /
-                    static_cast<double>(made.recordsAdded) *
+                latency * static_cast<double>(made.syncs) / static_cast<double>(made.recordsAdded) *
                     static_cast<double>(made.liveRecords));
     for (const auto& [phase, seconds] : median.phases) {
         std::printf("    %-14s %.3f s\n", phase.c_str(), seconds);
@@ -249,9 +278,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("made %lld records (%lld live) in %.1f s with %llu syncs\n",
-                static_cast<long long>(made.recordsAdded),
-                static_cast<long long>(made.liveRecords), Seconds(Clock::now() - start),
-                static_cast<unsigned long long>(made.syncs));
+                static_cast<long long>(made.recordsAdded), static_cast<long long>(made.liveRecords),
+                Seconds(Clock::now() - start), static_cast<unsigned long long>(made.syncs));
     Report("tmpfs", options.tmpfs, templateDir, made, options.repeat);
     if (options.withDisk) {
         Report("disk", options.disk, templateDir, made, options.repeat);
