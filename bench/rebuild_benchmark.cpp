@@ -5,7 +5,10 @@
 // tmpfs and copied (and synced) before every run.
 //
 //   rebuild_benchmark [--tmpfs=DIR] [--disk=DIR] [--repeat=N] [--scale=F]
-//                     [--no-disk]
+//                     [--no-disk] [--make=DIR]
+//
+// --make=DIR only makes the directory in DIR (for trying the maintenance
+// commands by hand) and leaves it there.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -41,6 +44,7 @@ struct Options {
     int repeat = 3;
     double scale = 1.0;
     bool withDisk = true;
+    std::string make;  // only make the directory here
 };
 
 bool ParseOptions(int argc, char** argv, Options& options) {
@@ -60,6 +64,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             options.repeat = std::max(1, std::stoi(*v));
         } else if (auto v = value("--scale=")) {
             options.scale = std::stod(*v);
+        } else if (auto v = value("--make=")) {
+            options.make = *v;
         } else if (argument == "--no-disk") {
             options.withDisk = false;
         } else {
@@ -267,7 +273,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     oltoma::ol::BindStatusLineObserver(&PhaseClock::Observe);
-    const std::string templateDir = options.tmpfs + "/template";
+    const std::string templateDir =
+        options.make.empty() ? options.tmpfs + "/template" : fs::absolute(options.make).string();
     fs::remove_all(templateDir);
     fs::create_directories(templateDir);
     MadeDirectory made;
@@ -280,6 +287,9 @@ int main(int argc, char** argv) {
     std::printf("made %lld records (%lld live) in %.1f s with %llu syncs\n",
                 static_cast<long long>(made.recordsAdded), static_cast<long long>(made.liveRecords),
                 Seconds(Clock::now() - start), static_cast<unsigned long long>(made.syncs));
+    if (!options.make.empty()) {
+        return 0;
+    }
     Report("tmpfs", options.tmpfs, templateDir, made, options.repeat);
     if (options.withDisk) {
         Report("disk", options.disk, templateDir, made, options.repeat);
