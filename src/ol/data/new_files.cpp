@@ -1,8 +1,12 @@
 #include "ol/data/new_files.h"
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
 
 #include "base/messages.h"
+#include "base/settings_state.h"
 #include "base/windows1252.h"
 #include "ol/data/competitions.h"
 #include "ol/data/file_formats.h"
@@ -12,6 +16,7 @@
 #include "ol/data/maintenance_messages.h"
 #include "ol/data/ol_state.h"
 #include "ol/data/storage_failure.h"
+#include "platform/system_error.h"
 #include "storage/fileblock_names.h"
 
 namespace oltoma::ol {
@@ -56,6 +61,13 @@ bool CheckExisting(std::string_view base) {
 MaintenanceResult CreateNewFiles() {
     if (Ol().CommonFilesOpen) {
         ConfirmMessage(kFilesOpenCode);
+        return MaintenanceResult::failed;
+    }
+    const std::string folder = Utf8FromWindows1252(WorkingGlobalSettings().dataDirectory.view());
+    if (::access(folder.empty() ? "." : folder.c_str(), W_OK) != 0) {
+        ShowInformation(
+            Windows1252FromUtf8("Kan ej skapa nya filer: datakatalogen kan ej skrivas (") +
+            msgtext(platform::SystemErrorFromErrno(errno)) + ").");
         return MaintenanceResult::failed;
     }
     bool complete = true;

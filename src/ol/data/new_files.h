@@ -8,7 +8,8 @@ namespace oltoma::ol {
 
 // The files themselves:
 //  1. With the common files open nothing is created: ConfirmMessage(16)
-//     (MessageLine unchanged), failed.
+//     (MessageLine unchanged), failed. A data directory that cannot be
+//     written is refused (information box) before anything changes.
 //  2. OLTOMA is created anew (an existing competition register is replaced
 //     by an empty one).
 //  3. CLUBAR, DISTR, RUTBESKR and RUTB24, in this order, are created only

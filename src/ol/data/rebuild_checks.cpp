@@ -1,6 +1,9 @@
 #include "ol/data/rebuild_checks.h"
 
 #include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include <algorithm>
 #include <filesystem>
@@ -76,6 +79,10 @@ public:
     explicit PreconditionCheck(int competition) : competition_(competition) {}
 
     std::string Run() {
+        if (::access(DataFolder().c_str(), W_OK) != 0) {
+            return Refuse(Text("datakatalogen kan ej skrivas (") +
+                          msgtext(platform::SystemErrorFromErrno(errno)) + ").");
+        }
         const std::string leftover = LeftoverTemporaryFiles();
         if (!leftover.empty()) {
             return Refuse(Text("filer från ett avbrutet indexbygge finns kvar (") + leftover +
@@ -166,11 +173,16 @@ private:
         return {};
     }
 
-    std::string CheckSpace() const {
+    static std::string DataFolder() {
         const std::string folder =
             Utf8FromWindows1252(WorkingGlobalSettings().dataDirectory.view());
+        return folder.empty() ? "." : folder;
+    }
+
+    std::string CheckSpace() const {
+        const std::string folder = DataFolder();
         struct statvfs space {};
-        if (::statvfs(folder.empty() ? "." : folder.c_str(), &space) != 0) {
+        if (::statvfs(folder.c_str(), &space) != 0) {
             return {};
         }
         const std::uintmax_t available = static_cast<std::uintmax_t>(space.f_bavail) *

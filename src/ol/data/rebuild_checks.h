@@ -3,6 +3,7 @@
 // number out of step, so everything it needs is checked first, and any
 // failure refuses the whole rebuild with nothing changed:
 //
+//   - the data directory can be written (files are moved and made there);
 //   - no file of the temporary fileblock "filetmp" is left in the data
 //     directory (an interrupted rebuild may have left the only copy of a
 //     register's records there);
