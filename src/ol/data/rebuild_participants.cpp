@@ -26,8 +26,9 @@ namespace {
 constexpr int kNumberMessage = 523;
 constexpr int kWrongClubMessage = 524;
 
+// Records are packed: their integers are cleared bytewise.
 void ClearGroups(CountType& counts, int days) {
-    std::fill(counts.cell, counts.cell + (days + 1) * kPositionCount, 0);
+    std::memset(counts.cell, 0, sizeof(std::int16_t) * (days + 1) * kPositionCount);
 }
 
 struct CachedClass {
@@ -80,7 +81,7 @@ public:
         info = originalInfo_;
         const int days = ClampedDayCount(info.StrNr);
         ClearGroups(info.Count, days);
-        std::fill(info.StTidCount, info.StTidCount + days, 0);
+        std::memset(info.StTidCount, 0, sizeof(std::int32_t) * days);
         StartClubTable();
     }
 
@@ -137,7 +138,7 @@ private:
     void StartClubTable() {
         CmpClubRec& table = Ol().clubTable;
         table = *originalTable_;
-        std::fill(std::begin(table.ClubEntryCount), std::end(table.ClubEntryCount), 0);
+        std::memset(table.ClubEntryCount, 0, sizeof table.ClubEntryCount);
         if (state_.clubsRebuilt) {
             // Each club's entry (its amounts) goes where the club went.
             for (std::int32_t club = 1; club <= kClubTableClubs; ++club) {
@@ -151,7 +152,7 @@ private:
             }
         }
         for (ClubEntry& entry : table.Clubs) {
-            std::fill(std::begin(entry.EntryCounters), std::end(entry.EntryCounters), 0);
+            std::memset(entry.EntryCounters, 0, sizeof entry.EntryCounters);
         }
     }
 

@@ -52,7 +52,7 @@ bool IsReplacementClub(const ClubRec& club) {
 
 void ClearCountsOfDays(KlassRec& klass) {
     const int days = ClampedDayCount(klass.StrNr);
-    std::fill(klass.Count.cell, klass.Count.cell + (days + 1) * kPositionCount, 0);
+    std::memset(klass.Count.cell, 0, sizeof(std::int16_t) * (days + 1) * kPositionCount);
 }
 
 bool Rebuilt(RebuildOutcome outcome) {
@@ -191,7 +191,7 @@ bool RebuildCourses(const RebuildState& state, const RebuildTexts& texts) {
     OpenDataFile(controlFile, controls);
     CmpClubRec& table = ol.clubTable;
     const auto clearUses = [&table] {
-        std::fill(std::begin(table.ControlUseCount), std::end(table.ControlUseCount), 0);
+        std::memset(table.ControlUseCount, 0, sizeof table.ControlUseCount);
     };
 
     RegisterRebuild job;
