@@ -152,8 +152,8 @@ public:
     }
 
     ~FileSetCopy() {
-        for (const std::string& temporary : pending_) {
-            storage::DeleteFile(temporary);
+        for (const Copied& copied : pending_) {
+            storage::DeleteFile(copied.temporary);
         }
     }
 
@@ -181,21 +181,21 @@ private:
         if (!copied) {
             return Fail(file.name, result.ioResult);
         }
-        pending_.push_back(temporary);
-        finals_.push_back(TargetName(file.name));
-        names_.push_back(file.name);
+        pending_.push_back({temporary, TargetName(file.name), file.name});
         return true;
     }
 
+    // Renames every copy over the file of its name; what is not in place
+    // when a rename fails is deleted.
     bool PutInPlace() {
-        for (std::size_t i = 0; i < finals_.size(); ++i) {
+        while (!pending_.empty()) {
+            const Copied& copied = pending_.front();
             ClearStorageStatus();
-            if (!storage::RenameFile(pending_[i], finals_[i])) {
-                pending_.erase(pending_.begin(), pending_.begin() + static_cast<long>(i));
-                return Fail(names_[i], FileFailureNumber());
+            if (!storage::RenameFile(copied.temporary, copied.final)) {
+                return Fail(copied.name, FileFailureNumber());
             }
+            pending_.erase(pending_.begin());
         }
-        pending_.clear();
         return true;
     }
 
@@ -208,9 +208,12 @@ private:
     std::string targetText_;  // Windows-1252
     std::string target_;      // file system name
     std::vector<BackupFile> files_;
-    std::vector<std::string> pending_;  // temporaries not yet in place
-    std::vector<std::string> finals_;
-    std::vector<std::string> names_;
+    struct Copied {
+        std::string temporary;
+        std::string final;
+        std::string name;
+    };
+    std::vector<Copied> pending_;  // copies not yet in place
     std::string failedName_;
     int ioResult_ = 0;
 };

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "base/messages.h"
+#include "base/swedish_case.h"
 #include "base/windows1252.h"
 #include "ol/data/club_rec.h"
 #include "ol/data/cmp_club_rec.h"
@@ -43,13 +44,6 @@ struct RegisterKind {
 template <typename Record>
 const Record& As(const void* record) {
     return *static_cast<const Record*>(record);
-}
-
-std::string Upper(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return text;
 }
 
 // The register kind of a base name; nothing for other fileblocks.
@@ -265,7 +259,7 @@ std::vector<std::string> CheckFileSet(const std::string& folder) {
         return problems;
     }
     for (const std::string& name : names) {
-        const std::string upper = Upper(name);
+        const std::string upper = UpperString(name);
         if (upper.starts_with("FILETMP.")) {
             problems.push_back(name + ": left by an interrupted index rebuild");
         } else if (IsClubTableName(name)) {
