@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "base/number_format.h"
 #include "file_set_fixture.h"
+#include "ol/data/data_file_records.h"
 #include "ol/data/file_formats.h"
 #include "ol/data/file_set_check.h"
 #include "ol/data/fileblock_handles.h"
@@ -311,37 +314,39 @@ TEST_P(RebuildRefusal, ChangesNothing) {
 INSTANTIATE_TEST_SUITE_P(Cases, RebuildRefusal, ::testing::ValuesIn(kRefusals),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Arms a fault when progress line 2 names a file: the rebuild of that
-// register then fails at the flush of its new files.
+// Runs `arm` when progress line 2 names a file (its files have just been
+// moved to the temporary names), to make the rest of its rebuild fail.
 class FaultAtFile final : public ProgressWindows {
 public:
-    explicit FaultAtFile(std::string file) : file_(std::move(file)) {}
+    FaultAtFile(std::string file, std::function<void()> arm)
+        : file_(std::move(file)), arm_(std::move(arm)) {}
     std::unique_ptr<ProgressWindow> Create(const ProgressWindowOptions&) override {
-        return std::make_unique<Window>(file_);
+        return std::make_unique<Window>(*this);
     }
 
 private:
     class Window final : public ProgressWindow {
     public:
-        explicit Window(const std::string& file) : file_(file) {}
+        explicit Window(FaultAtFile& owner) : owner_(owner) {}
         void SetStatusLine(int line, std::string_view text) override {
-            if (line == 1 && text.ends_with("/" + file_)) {
-                storage::fault::FailFlushAt(1);
+            if (line == 1 && text.ends_with("/" + owner_.file_)) {
+                owner_.arm_();
             }
         }
         void ProcessPendingEvents() override {}
 
     private:
-        const std::string& file_;
+        FaultAtFile& owner_;
     };
     std::string file_;
+    std::function<void()> arm_;
 };
 
 TEST_F(Rebuild, AFailedParticipantRebuildKeepsThemAndMapsTheirReferences) {
     CloseParticipantFiles();
     const std::string participantIndex = FileBytes("OL01.IX");
     ASSERT_TRUE(OpenParticipantFiles());
-    FaultAtFile fault("OL01");
+    FaultAtFile fault("OL01", [] { storage::fault::FailFlushAt(1); });
     oltoma::testing::BoundProgressWindows bound(fault);
     EXPECT_EQ(RebuildIndexes(), MaintenanceResult::failed);
     EXPECT_EQ(Utf8FromWindows1252(boxes.shown.back().text),
@@ -361,6 +366,43 @@ TEST_F(Rebuild, AFailedParticipantRebuildKeepsThemAndMapsTheirReferences) {
     EXPECT_EQ(FileBytes("CLUBAR.DAT").size(), 4 * sizeof(ClubRec));
     CloseCommonFiles();
     EXPECT_EQ(CheckFileSet(folder.string()), std::vector<std::string>{});
+}
+
+// The program dies while the participants are rebuilt: their records are
+// still in the temporary fileblock, the half-built file does not open, and
+// the next rebuild refuses to touch anything until the files are seen to.
+TEST_F(Rebuild, AnInterruptedRebuildLeavesTheRecordsAndIsReported) {
+    FaultAtFile crash(
+        "OL01", [] { storage::fault::CrashAtWrite(6, storage::fault::CrashKind::KeepWrites); });
+    {
+        oltoma::testing::BoundProgressWindows bound(crash);
+        RebuildIndexes();
+    }
+    CloseCommonFiles();
+    OlShutdown();
+    storage::fault::Restart();
+    ASSERT_TRUE(OlStartup({}));
+    ASSERT_TRUE(OpenCommonFiles());
+    WorkingGlobalSettings().currentNumber = 1;
+    ReopenCompetition();
+    EXPECT_FALSE(Ol().ParticipantFilesOpen);
+
+    DataFileRecords kept;
+    ASSERT_TRUE(kept.Open(TemporaryFileNames().data, sizeof(DeltRec)));
+    EXPECT_EQ(kept.Slots(), 4);
+    kept.Close();
+
+    boxes.shown.clear();
+    EXPECT_EQ(RebuildIndexes(), MaintenanceResult::failed);
+    ASSERT_FALSE(boxes.shown.empty());
+    EXPECT_EQ(Utf8FromWindows1252(boxes.shown.back().text)
+                  .rfind("Kan ej indexbygga: filer från ett avbrutet indexbygge finns kvar", 0),
+              0u);
+    CloseCommonFiles();
+    const std::vector<std::string> problems = CheckFileSet(folder.string());
+    EXPECT_NE(std::find(problems.begin(), problems.end(),
+                        "filetmp.DAT: left by an interrupted index rebuild"),
+              problems.end());
 }
 
 TEST_F(Rebuild, AMoveThatFailsHalfWayIsTakenBack) {
