@@ -13,6 +13,10 @@ using oltoma::tool::ToolCommand;
 
 constexpr ToolCommand kCommands[] = {
     {"isam-script", "SCRIPT", &oltoma::tool::RunIsamScriptCommand},
+    {"newfiles", "DIR [--yes]", &oltoma::tool::RunNewFilesCommand},
+    {"rebuild", "DIR COMPETITION", &oltoma::tool::RunRebuildCommand},
+    {"backup", "DIR COMPETITION TARGET", &oltoma::tool::RunBackupCommand},
+    {"check", "DIR", &oltoma::tool::RunCheckCommand},
 };
 
 int Usage() {

@@ -21,4 +21,16 @@ inline constexpr int kExitUsage = 2;    // bad arguments or a malformed input li
 // isam-script SCRIPT: runs an isam script (a file, or - for standard input).
 int RunIsamScriptCommand(std::span<const std::string> arguments);
 
+// Maintenance of a data directory DIR (messages to standard output; a
+// question is answered yes only with --yes; exit status 1 on failure):
+// newfiles DIR [--yes]: "skapa nya".
+int RunNewFilesCommand(std::span<const std::string> arguments);
+// rebuild DIR COMPETITION: "indexbygg" (COMPETITION 0 for none).
+int RunRebuildCommand(std::span<const std::string> arguments);
+// backup DIR COMPETITION TARGET: "säkerhetskopiera" into folder TARGET.
+int RunBackupCommand(std::span<const std::string> arguments);
+// check DIR: read-only check of every fileblock and its keys; exit 1 when
+// any problem is found.
+int RunCheckCommand(std::span<const std::string> arguments);
+
 }  // namespace oltoma::tool

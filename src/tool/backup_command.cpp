@@ -1,0 +1,49 @@
+// oltoma-tool backup DIR COMPETITION TARGET: "säkerhetskopiera" of data
+// directory DIR with competition COMPETITION (0: the common files only) into
+// folder TARGET.
+#include <filesystem>
+#include <iostream>
+
+#include "base/settings_state.h"
+#include "base/windows1252.h"
+#include "ol/data/backup_copy.h"
+#include "ol/data/competitions.h"
+#include "ol/data/file_groups.h"
+#include "ol/data/ol_state.h"
+#include "tool/maintenance_session.h"
+#include "tool/tool_commands.h"
+
+namespace oltoma::tool {
+
+int RunBackupCommand(std::span<const std::string> arguments) {
+    const MaintenanceArguments parsed = ParseMaintenanceArguments(arguments);
+    const int competition =
+        parsed.positional.size() == 3 ? CompetitionArgument(parsed.positional[1]) : -1;
+    if (competition < 0) {
+        std::cerr << "usage: oltoma-tool backup DIR COMPETITION TARGET   (COMPETITION 0..8)\n";
+        return kExitUsage;
+    }
+    MaintenanceSession session(parsed.positional[0], competition, parsed.yes);
+    if (!session.Ready()) {
+        return kExitFailure;
+    }
+    ol::OpenCommonFiles();
+    if (competition != 0) {
+        WorkingGlobalSettings().currentNumber = competition;
+        ol::ReopenCompetition();
+        if (!ol::Ol().ParticipantFilesOpen) {
+            std::cerr << "oltoma-tool: competition " << competition << " cannot be opened\n";
+            return kExitFailure;
+        }
+    }
+    std::error_code error;
+    const std::string target =
+        std::filesystem::absolute(parsed.positional[2], error).lexically_normal().string();
+    const ol::BackupFolderPrompt previous = ol::BindBackupFolderPrompt(
+        [&target](std::string_view, std::string_view) { return Windows1252FromUtf8(target); });
+    const ol::MaintenanceResult result = ol::BackupCopy();
+    ol::BindBackupFolderPrompt(previous);
+    return result == ol::MaintenanceResult::done ? kExitSuccess : kExitFailure;
+}
+
+}  // namespace oltoma::tool

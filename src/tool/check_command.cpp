@@ -1,0 +1,32 @@
+// oltoma-tool check DIR: checks every fileblock of data directory DIR
+// without changing it (ol/data/file_set_check.h); prints each problem.
+#include <iostream>
+
+#include "ol/data/file_set_check.h"
+#include "tool/maintenance_session.h"
+#include "tool/tool_commands.h"
+
+namespace oltoma::tool {
+
+int RunCheckCommand(std::span<const std::string> arguments) {
+    const MaintenanceArguments parsed = ParseMaintenanceArguments(arguments);
+    if (parsed.positional.size() != 1) {
+        std::cerr << "usage: oltoma-tool check DIR\n";
+        return kExitUsage;
+    }
+    MaintenanceSession session(parsed.positional[0], 0, false);
+    if (!session.Ready()) {
+        return kExitFailure;
+    }
+    const std::vector<std::string> problems = ol::CheckFileSet(session.Folder());
+    for (const std::string& problem : problems) {
+        std::cout << problem << '\n';
+    }
+    if (problems.empty()) {
+        std::cout << session.Folder() << ": no problems found\n";
+    }
+    std::cout.flush();
+    return problems.empty() ? kExitSuccess : kExitFailure;
+}
+
+}  // namespace oltoma::tool

@@ -1,0 +1,166 @@
+#include "tool/maintenance_session.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+
+#include "base/settings_defaults.h"
+#include "base/settings_state.h"
+#include "base/swedish_case.h"
+#include "base/windows1252.h"
+#include "ol/data/file_groups.h"
+#include "ol/data/maintenance_messages.h"
+#include "ol/data/ol_startup.h"
+#include "platform/services.h"
+#include "platform/system_error.h"
+#include "storage/file_primitives.h"
+#include "storage/isam_status.h"
+
+namespace oltoma::tool {
+namespace {
+
+void PrintStatusLine(std::string_view line) {
+    std::cout << Utf8FromWindows1252(line) << std::endl;
+}
+
+// Message boxes on standard output; a yes/no question is answered from the
+// command line.
+class AnsweringMessageBoxes final : public platform::MessageBoxes {
+public:
+    explicit AnsweringMessageBoxes(bool answerYes) : answerYes_(answerYes) {}
+
+    platform::MessageResult Show(platform::WindowHandle, std::string_view caption,
+                                 std::string_view text, platform::MessageButtons buttons,
+                                 platform::MessageIcon) override {
+        std::cout << Utf8FromWindows1252(caption) << ": " << Utf8FromWindows1252(text) << std::endl;
+        switch (buttons) {
+            case platform::MessageButtons::YesNo:
+                declined_ = declined_ || !answerYes_;
+                return answerYes_ ? platform::MessageResult::Yes : platform::MessageResult::No;
+            case platform::MessageButtons::AbortRetryIgnore:
+                return platform::MessageResult::Abort;
+            default:
+                return platform::MessageResult::Ok;
+        }
+    }
+
+    bool Declined() const { return declined_; }
+
+private:
+    bool answerYes_;
+    bool declined_ = false;
+};
+
+bool IsStorageFileName(const std::string& name) {
+    const std::string upper = UpperString(name);
+    return upper.ends_with(".DAT") || upper.ends_with(".IX") || upper.ends_with(".DIA");
+}
+
+// The first storage file of the folder that another process holds open;
+// empty when none is.
+std::string FileHeldOpen(const std::string& folder) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (!entry.is_regular_file(error) || !IsStorageFileName(name)) {
+            continue;
+        }
+        storage::detail::ClearStatus();
+        if (!storage::CheckNotInUse(entry.path().string()) &&
+            storage::IsamDosError() == platform::SystemError::kSharingViolation) {
+            return name;
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+struct MaintenanceSession::Bindings {
+    explicit Bindings(bool answerYes) : boxes(answerYes) {
+        previous = platform::BindServices({});
+        platform::Services services = previous;
+        services.messageBoxes = &boxes;
+        platform::BindServices(services);
+        previousObserver = ol::BindStatusLineObserver(&PrintStatusLine);
+    }
+    ~Bindings() {
+        ol::BindStatusLineObserver(previousObserver);
+        platform::BindServices(previous);
+    }
+
+    AnsweringMessageBoxes boxes;
+    platform::Services previous;
+    ol::StatusLineObserver previousObserver = nullptr;
+};
+
+MaintenanceArguments ParseMaintenanceArguments(std::span<const std::string> arguments) {
+    MaintenanceArguments parsed;
+    for (const std::string& argument : arguments) {
+        if (argument == "--yes") {
+            parsed.yes = true;
+        } else {
+            parsed.positional.push_back(argument);
+        }
+    }
+    return parsed;
+}
+
+int CompetitionArgument(const std::string& text) {
+    if (text.size() < 1 || text.size() > 2 || !std::all_of(text.begin(), text.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c));
+        })) {
+        return -1;
+    }
+    const int number = std::stoi(text);
+    return number <= 8 ? number : -1;
+}
+
+MaintenanceSession::MaintenanceSession(const std::string& folder, int competition, bool answerYes)
+    : bindings_(std::make_unique<Bindings>(answerYes)) {
+    std::error_code error;
+    folder_ = std::filesystem::absolute(folder, error).lexically_normal().string();
+    while (folder_.size() > 1 && folder_.back() == '/') {
+        folder_.pop_back();
+    }
+    if (error || !std::filesystem::is_directory(folder_, error)) {
+        std::cerr << "oltoma-tool: " << folder << " is not a folder\n";
+        return;
+    }
+    const std::string text = Windows1252FromUtf8(folder_);
+    if (Utf8FromWindows1252(text) != folder_ || text.size() > TLongPathName::kMaxLength) {
+        std::cerr << "oltoma-tool: the folder name " << folder_ << " cannot be used\n";
+        return;
+    }
+    const std::string held = FileHeldOpen(folder_);
+    if (!held.empty()) {
+        std::cerr << "oltoma-tool: " << held << " is held open by another process\n";
+        return;
+    }
+    DefaultGlobalSettings();
+    GlobalSettings& settings = WorkingGlobalSettings();
+    settings.routeDescriptionFormat = 1;
+    settings.dataDirectories[kOltomaApplicationKind] = text;
+    settings.currentNumbers[kOltomaApplicationKind] = competition;
+    started_ = ol::OlStartup({});
+    if (!started_) {
+        std::cerr << "oltoma-tool: the storage engine could not start\n";
+        return;
+    }
+    ready_ = true;
+}
+
+MaintenanceSession::~MaintenanceSession() {
+    if (started_) {
+        ol::CloseCommonFiles();  // writes the competition record and club table back
+        ol::OlShutdown();
+    }
+}
+
+bool MaintenanceSession::QuestionDeclined() const {
+    return bindings_->boxes.Declined();
+}
+
+}  // namespace oltoma::tool

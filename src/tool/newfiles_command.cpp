@@ -1,0 +1,30 @@
+// oltoma-tool newfiles DIR [--yes]: "skapa nya" on data directory DIR.
+#include <iostream>
+
+#include "ol/data/file_groups.h"
+#include "ol/data/new_files.h"
+#include "tool/maintenance_session.h"
+#include "tool/tool_commands.h"
+
+namespace oltoma::tool {
+
+int RunNewFilesCommand(std::span<const std::string> arguments) {
+    const MaintenanceArguments parsed = ParseMaintenanceArguments(arguments);
+    if (parsed.positional.size() != 1) {
+        std::cerr << "usage: oltoma-tool newfiles DIR [--yes]\n";
+        return kExitUsage;
+    }
+    MaintenanceSession session(parsed.positional[0], 0, parsed.yes);
+    if (!session.Ready()) {
+        return kExitFailure;
+    }
+    ol::OpenCommonFiles();
+    const ol::MaintenanceResult result = ol::CreateNewFilesCommand();
+    if (result == ol::MaintenanceResult::declined) {
+        std::cerr << "oltoma-tool: the competition register holds competitions; "
+                     "run with --yes to replace it\n";
+    }
+    return result == ol::MaintenanceResult::done ? kExitSuccess : kExitFailure;
+}
+
+}  // namespace oltoma::tool

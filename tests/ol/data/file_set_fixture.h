@@ -1,0 +1,126 @@
+// A data directory with a competition to maintain: helpers that add records
+// through the register operations and delete them the way a register does
+// (keys, then the record), and that read files back.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/number_format.h"
+#include "data_layer_fixture.h"
+#include "ol/data/maintenance_messages.h"
+#include "ol/data/record_keys.h"
+#include "ol/data/registers.h"
+#include "storage/access_layer.h"
+
+namespace oltoma::ol::testing {
+
+class FileSetTest : public DataLayerTest {
+protected:
+    void SetUp() override {
+        DataLayerTest::SetUp();
+        StatusLines().clear();
+        previousObserver = BindStatusLineObserver(&RecordStatusLine);
+    }
+    void TearDown() override {
+        BindStatusLineObserver(previousObserver);
+        DataLayerTest::TearDown();
+    }
+
+    static std::vector<std::string>& StatusLines() {
+        static std::vector<std::string> lines;
+        return lines;
+    }
+    static void RecordStatusLine(std::string_view line) {
+        StatusLines().push_back(Utf8FromWindows1252(line));
+    }
+    bool StatusLineShown(std::string_view utf8) const {
+        for (const std::string& line : StatusLines()) {
+            if (line.find(utf8) != std::string::npos) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    std::int32_t AddClub(std::string_view name) {
+        ClearClub();
+        Ol().club.rec.Namn = Windows1252FromUtf8(name);
+        std::int32_t rc = 0;
+        EXPECT_TRUE(SaveClub(true, rc)) << Message();
+        return rc;
+    }
+    void DeleteClub(std::int32_t rc) {
+        ClubRec club;
+        storage::GetRec(Ol().clubFile, rc, &club);
+        storage::DeleteKey(Ol().clubFile, 1, rc, ClubKey(club.Namn));
+        storage::DeleteRec(Ol().clubFile, rc);
+        ASSERT_TRUE(storage::IsamSucceeded());
+    }
+
+    std::int32_t AddClass(std::string_view designation) {
+        ClearClass();
+        Ol().klass.rec.Bet = designation;
+        std::int32_t rc = 0;
+        EXPECT_TRUE(SaveClass(true, rc)) << Message();
+        return rc;
+    }
+    void DeleteClass(std::int32_t rc) {
+        KlassRec klass;
+        storage::GetRec(Ol().classFile, rc, &klass);
+        storage::DeleteKey(Ol().classFile, 1, rc, ClassSortOrderKey(klass.SortOrdn));
+        storage::DeleteKey(Ol().classFile, 2, rc, ClassDesignationKey(klass.Bet));
+        storage::DeleteRec(Ol().classFile, rc);
+        ASSERT_TRUE(storage::IsamSucceeded());
+    }
+
+    std::int32_t AddParticipant(int number, std::int32_t club, std::int32_t klass,
+                                std::string_view name = "Deltagare") {
+        ClearParticipant();
+        DeltRec& participant = Ol().participant.rec;
+        participant.Nr = static_cast<std::int16_t>(number);
+        participant.NrStr = IntZeroPadded(number, 4);
+        participant.ClubRc = club;
+        participant.KlassRc = klass;
+        participant.Namn[0] = Windows1252FromUtf8(name);
+        std::int32_t rc = 0;
+        EXPECT_TRUE(SaveParticipant(true, rc)) << Message();
+        return rc;
+    }
+    void DeleteParticipant(std::int32_t rc) {
+        DeltRec participant;
+        storage::GetRec(Ol().participantFile, rc, &participant);
+        storage::DeleteKey(Ol().participantFile, 1, rc, ParticipantKey(participant.NrStr));
+        storage::DeleteRec(Ol().participantFile, rc);
+        ASSERT_TRUE(storage::IsamSucceeded());
+    }
+
+    std::string FileBytes(std::string_view name) const {
+        std::ifstream file(folder / std::string(name), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }
+
+    // Every file of the folder with its contents.
+    std::vector<std::pair<std::string, std::string>> FolderContents() const {
+        std::vector<std::pair<std::string, std::string>> contents;
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            if (!entry.is_regular_file()) {
+                continue;
+            }
+            const std::string name = entry.path().filename().string();
+            contents.emplace_back(name, FileBytes(name));
+        }
+        std::sort(contents.begin(), contents.end());
+        return contents;
+    }
+
+    StatusLineObserver previousObserver = nullptr;
+};
+
+}  // namespace oltoma::ol::testing

@@ -1,0 +1,134 @@
+// The maintenance subcommands of oltoma-tool, run as a user runs them.
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "base/settings_state.h"
+#include "base/windows1252.h"
+#include "ol/data/competitions.h"
+#include "ol/data/file_groups.h"
+#include "ol/data/ol_startup.h"
+#include "ol/data/ol_state.h"
+#include "ol/data/registers.h"
+#include "storage/file_primitives.h"
+
+namespace oltoma::tool {
+namespace {
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string Slurp(const std::string& name) {
+    std::ifstream file(name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+ToolRun Tool(const std::string& arguments) {
+    const std::string command =
+        "'" OLTOMA_TOOL_PATH "' " + arguments + " > tool-out.txt 2> tool-err.txt";
+    const int status = std::system(command.c_str());
+    return ToolRun{WEXITSTATUS(status), Slurp("tool-out.txt"), Slurp("tool-err.txt")};
+}
+
+// A data directory "data" with competition 1, one club and two
+// participants, made through the data layer and closed again.
+class MaintenanceCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directory("data");
+        GlobalSettings& settings = WorkingGlobalSettings();
+        settings.dataDirectories[kOltomaApplicationKind] =
+            Windows1252FromUtf8(std::filesystem::absolute("data").string());
+        settings.routeDescriptionFormat = 1;
+        ASSERT_TRUE(ol::OlStartup({}));
+        ASSERT_TRUE(ol::CreateCommonFiles());
+        ASSERT_TRUE(ol::OpenCommonFiles());
+        std::int32_t rc = 0;
+        ol::ClearClub();
+        ol::Ol().club.rec.Namn = "ALFA OK";
+        ASSERT_TRUE(ol::SaveClub(true, rc));
+        ol::ClearCompetitionRecord();
+        ol::Ol().competition.rec.Tvl = "Test";
+        int n = 0;
+        ASSERT_TRUE(ol::SaveCompetition(true, n));
+        ASSERT_TRUE(ol::CreateCompetitionFiles());
+        for (const char* number : {"0001", "0002"}) {
+            ol::ClearParticipant();
+            ol::Ol().participant.rec.NrStr = number;
+            ol::Ol().participant.rec.ClubRc = 1;
+            ASSERT_TRUE(ol::SaveParticipant(true, rc));
+        }
+        ol::CloseCommonFiles();
+        ol::OlShutdown();
+    }
+};
+
+TEST_F(MaintenanceCommands, NewFilesAsksBeforeReplacingCompetitions) {
+    const std::string register_ = Slurp("data/OLTOMA.DAT");
+    ToolRun run = Tool("newfiles data");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "??: Befintliga datafiler kommer att förstöras. OK?\n");
+    EXPECT_EQ(Slurp("data/OLTOMA.DAT"), register_);
+
+    run = Tool("newfiles data --yes");
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_NE(Slurp("data/OLTOMA.DAT"), register_);
+    EXPECT_TRUE(std::filesystem::exists("data/CLUBAR.DAT"));
+}
+
+TEST_F(MaintenanceCommands, RebuildThenCheck) {
+    ToolRun run = Tool("rebuild data 1");
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_NE(run.out.find(" indexerar fil: /OL01.Dat Recs:0002 ...klart!!\n"), std::string::npos)
+        << run.out;
+    run = Tool("check data");
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out, std::filesystem::absolute("data").string() + ": no problems found\n");
+
+    EXPECT_EQ(Tool("rebuild data 2").status, 1);  // no such competition
+    EXPECT_EQ(Tool("rebuild data 9").status, 2);
+    EXPECT_EQ(Tool("rebuild missing 0").status, 1);
+}
+
+TEST_F(MaintenanceCommands, CheckReportsADamagedDirectory) {
+    std::filesystem::remove("data/OL01.IX");
+    const ToolRun run = Tool("check data");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("OL01: cannot be opened"), std::string::npos) << run.out;
+}
+
+TEST_F(MaintenanceCommands, BackupCopiesAndRefusesItself) {
+    std::filesystem::create_directory("saker");
+    ToolRun run = Tool("backup data 1 saker");
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_EQ(run.out, "info: OlDataBas nr.01 kopierad till " +
+                           std::filesystem::absolute("saker").string() + " ..lyckad kopiering!!\n");
+    EXPECT_EQ(Slurp("saker/OL01.DAT"), Slurp("data/OL01.DAT"));
+
+    run = Tool("backup data 1 data/");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "info: Kan ej kopiera till mig själv!\n");
+}
+
+TEST_F(MaintenanceCommands, RefusesFilesHeldByAnotherProgram) {
+    storage::FileHandle held;
+    ASSERT_TRUE(storage::OpenFile(held, "data/CLUBAR.IX", true, false));
+    for (const char* command : {"check data", "rebuild data 1", "newfiles data --yes"}) {
+        const ToolRun run = Tool(command);
+        EXPECT_EQ(run.status, 1) << command;
+        EXPECT_EQ(run.err, "oltoma-tool: CLUBAR.IX is held open by another process\n");
+    }
+    storage::CloseFile(held);
+}
+
+}  // namespace
+}  // namespace oltoma::tool
