@@ -1,20 +1,28 @@
 // What a main window under test needs: doubles for every platform service,
-// a first start (no configuration file, an empty message line), and helpers
-// that read the window's widgets by their component names.
+// a first start (no configuration file, an empty default data directory, an
+// empty message line), and helpers that read the window's widgets by their
+// component names.
 #pragma once
 
+#include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QMainWindow>
+#include <QTimer>
 #include <QtTest>
 
 #include <cstdlib>
+#include <filesystem>
+#include <functional>
 #include <string>
 
+#include "app/olmainform.h"
 #include "app/panel_status_bar.h"
 #include "base/messages.h"
 #include "bound_services.h"
 #include "scripted_message_boxes.h"
 #include "scripted_printer_catalog.h"
+#include "scripted_progress.h"
 #include "scripted_services.h"
 
 namespace oltoma::testing {
@@ -29,6 +37,8 @@ struct MainWindowDoubles {
     RecordingShell shell;
     ScriptedProgramLauncher launcher;
     ScriptedPrinterCatalog printers;
+    ScriptedProgressWindows progress;
+    BoundProgressWindows boundProgress{progress};
     BoundServices bound{{.messageBoxes = &boxes,
                          .sound = &sound,
                          .cursors = &cursors,
@@ -41,10 +51,47 @@ inline std::string ConfigurationFile() {
     return std::string(std::getenv("HOME")) + "/.config/OltomaW64/OltomaW64.P64";
 }
 
+// The data directory a first start enters.
+inline std::filesystem::path DefaultDataDirectory() {
+    return std::filesystem::path(std::getenv("HOME")) / "Documents/OltomaW64/data";
+}
+
 // The next window starts as on a new machine.
 inline void StartAfresh() {
     QFile::remove(QString::fromStdString(ConfigurationFile()));
+    std::filesystem::remove_all(DefaultDataDirectory());
     SetMessageLine("");
+}
+
+// A main window whose "datadir" folder dialog answers from the test.
+class FolderScriptedForm : public TMainForm {
+public:
+    using TMainForm::TMainForm;
+    QString answer;
+    QString askedTitle;
+
+protected:
+    QString ChooseFolder(const QString& title, const QString&) override {
+        askedTitle = title;
+        return answer;
+    }
+};
+
+// Runs `act` on the modal dialog of type Dialog as soon as one shows; a
+// dialog of another type fails the test and is closed.
+template <typename Dialog>
+void WhenShown(std::function<void(Dialog*)> act) {
+    QTimer::singleShot(0, [act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* dialog = qobject_cast<Dialog*>(modal);
+        if (dialog == nullptr) {
+            if (auto* other = qobject_cast<QDialog*>(modal)) {
+                other->reject();
+            }
+            QFAIL("the expected dialog did not show");
+        }
+        act(dialog);
+    });
 }
 
 template <typename Widget>
