@@ -78,7 +78,8 @@ protected:
 };
 
 // Runs `act` on the modal dialog of type Dialog as soon as one shows; a
-// dialog of another type fails the test and is closed.
+// dialog of another type fails the test and is closed, and so is the
+// dialog when `act` leaves it open.
 template <typename Dialog>
 void WhenShown(std::function<void(Dialog*)> act) {
     QTimer::singleShot(0, [act] {
@@ -91,6 +92,11 @@ void WhenShown(std::function<void(Dialog*)> act) {
             QFAIL("the expected dialog did not show");
         }
         act(dialog);
+        // A failed check in `act` returns early: close the dialog, so that
+        // the test goes on to its end instead of waiting.
+        if (dialog->isVisible()) {
+            dialog->reject();
+        }
     });
 }
 
