@@ -217,6 +217,7 @@ private slots:
             QVERIFY(dialog->adding());
             dialog->edTvl->setText(QString::fromUtf8("Vårträffen"));
             dialog->edArr->setText(QString::fromUtf8("OK Löparen"));
+            dialog->edPostgiro->setText("12 34 56-7");
             dialog->okButton->click();
         });
         Entry(&form, "arkiv_new")->trigger();
@@ -234,13 +235,17 @@ private slots:
         Entry(&form, "arkiv_change")->trigger();
         VerifyCompetitionMenus(&form, {QString::fromUtf8("Vårträffen && Co")}, 1);
 
-        // Cancelling a new one brings back the chosen one.
-        WhenShown<ol::TInfoDlgForm>(
-            [](ol::TInfoDlgForm* dialog) { dialog->cancelButton->click(); });
+        // A new one starts without the chosen one's giro; cancelling it
+        // brings back the chosen one.
+        WhenShown<ol::TInfoDlgForm>([](ol::TInfoDlgForm* dialog) {
+            QCOMPARE(dialog->edPostgiro->text(), QString());
+            dialog->cancelButton->click();
+        });
         Entry(&form, "arkiv_new")->trigger();
         VerifyCompetitionMenus(&form, {QString::fromUtf8("Vårträffen && Co")}, 1);
         QCOMPARE(DataStatus(&form),
                  QString::fromUtf8("Vårträffen & Co OK Löparen <inga tävlande inmatade>"));
+        QCOMPARE(ol::Ol().clubTable.Text1, "12 34 56-7");
     }
 
     void newCompetitionStopsAtEight() {

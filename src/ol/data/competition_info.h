@@ -16,8 +16,10 @@ namespace oltoma::ol {
 // ej addera flera!" (shown at the next status refresh) and the result is
 // false. Otherwise, when adding, the open competition's participant files
 // are closed (its record is written back while the buffer still holds it),
-// the buffer gets the defaults of a new competition and no competition is
-// current until OK stores the new one. Returns whether the dialog may open.
+// the buffer gets the defaults of a new competition, the club table buffer
+// is cleared (so the dialog shows no giro texts of another competition) and
+// no competition is current until OK stores the new one. Returns whether
+// the dialog may open.
 bool BeginCompetitionInfo(bool add);
 
 // The club table texts the dialog edits (each stored at most 32
