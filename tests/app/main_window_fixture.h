@@ -123,4 +123,21 @@ inline void ShowAndWait(QMainWindow& form) {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 }
 
+// Runs `command` and tells whether it opened a modal dialog (which is then
+// closed at once).
+inline bool OpensADialog(const std::function<void()>& command) {
+    bool shown = false;
+    QTimer watch;
+    watch.setSingleShot(true);
+    QObject::connect(&watch, &QTimer::timeout, [&shown] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            shown = true;
+            dialog->reject();
+        }
+    });
+    watch.start(0);
+    command();
+    return shown;
+}
+
 }  // namespace oltoma::testing

@@ -202,6 +202,11 @@ private slots:
         QCOMPARE(DataStatus(&form), QString::fromUtf8("<tävling ej vald/inmatad>"));
         QVERIFY(!Entry(&form, "arranger")->isEnabled());
 
+        // With none chosen there is nothing to change.
+        QVERIFY(!testing::OpensADialog([&form] { Entry(&form, "arkiv_change")->trigger(); }));
+        QCOMPARE(Message(&form, 0), QString::fromUtf8("<tävling ej vald/inmatad>"));
+        QCOMPARE(doubles.sound.beeps.size(), 1u);
+
         // A deleted slot is reused by the next competition.
         QCOMPARE(testing::AddCompetition({"Ny", "OK Ny"}), 3);
         form.UpdateMenus(0);
@@ -259,15 +264,7 @@ private slots:
                                     {"T6", ""},
                                     {"T7", ""},
                                     {"T8", ""}});
-        QWidget* dialogShown = nullptr;
-        QTimer::singleShot(0, [&dialogShown] {
-            if ((dialogShown = QApplication::activeModalWidget()) != nullptr) {
-                qobject_cast<QDialog*>(dialogShown)->reject();
-            }
-        });
-        Entry(&form, "arkiv_new")->trigger();
-        QCoreApplication::processEvents();
-        QVERIFY(dialogShown == nullptr);
+        QVERIFY(!testing::OpensADialog([&form] { Entry(&form, "arkiv_new")->trigger(); }));
         QCOMPARE(Message(&form, 0), QString::fromUtf8("Max antal tävlingar uppnått!"));
         QCOMPARE(doubles.sound.beeps, (std::vector<testing::RecordingSound::Tone>{{440, 100}}));
 

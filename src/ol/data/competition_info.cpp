@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/desktop_services.h"
 #include "base/messages.h"
 #include "base/windows1252.h"
 #include "ol/data/club_table_file.h"
@@ -32,6 +33,13 @@ bool BeginCompetitionInfo(bool add) {
     OlState& ol = Ol();
     if (!ol.CommonFilesOpen) {
         ol.CurrentCompetition = 0;
+        return false;
+    }
+    if (!add && ol.CurrentCompetition == 0) {
+        // Nothing to change: whatever the dialog took in would be dropped.
+        SetMessageLine(Windows1252FromUtf8("<tävling ej vald/inmatad>"));
+        ConfirmMessage(kStatusLineCode);
+        ShortBeep();
         return false;
     }
     if (add && !MayAddCompetition()) {

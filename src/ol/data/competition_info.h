@@ -11,7 +11,9 @@
 namespace oltoma::ol {
 
 // Before the dialog opens. Without open common files there is no current
-// competition and the result is false. When adding while eight
+// competition and the result is false. Changing without a chosen
+// competition is refused with a beep and "<tävling ej vald/inmatad>" in
+// MessageLine (false). When adding while eight
 // competitions are live, MessageLine gets "Max antal tävlingar uppnått kan
 // ej addera flera!" (shown at the next status refresh) and the result is
 // false. Otherwise, when adding, the open competition's participant files

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "bound_services.h"
 #include "data_layer_fixture.h"
 #include "ol/data/club_table_file.h"
 #include "ol/data/definition_bracket.h"
+#include "ol/data/main_window_support.h"
+#include "scripted_services.h"
 
 namespace oltoma::ol {
 namespace {
@@ -72,6 +75,19 @@ TEST_F(CompetitionInfo, CancelBringsTheRememberedCompetitionBack) {
     EXPECT_EQ(Ol().competition.rec.Tvl, "Ett");
     EXPECT_EQ(Ol().clubTable.Text2, "5050-1055");
     EXPECT_EQ(Ol().CompetitionsUsed, 1);
+}
+
+TEST_F(CompetitionInfo, WithoutAChosenCompetitionThereIsNothingToChange) {
+    oltoma::testing::RecordingSound sound;
+    oltoma::testing::BoundServices bound({.sound = &sound});
+    ASSERT_EQ(NewCompetition("Ett"), 1);
+    RemoveCompetition(1);
+    ASSERT_EQ(Ol().CurrentCompetition, 0);
+    SetMessageLine("");
+    EXPECT_FALSE(BeginCompetitionInfo(false));
+    EXPECT_EQ(Message(), "<tävling ej vald/inmatad>");
+    EXPECT_EQ(sound.beeps.size(), 1u);
+    EXPECT_TRUE(BeginCompetitionInfo(true)) << "adding needs no chosen competition";
 }
 
 TEST_F(CompetitionInfo, WithoutCommonFilesThereIsNoDialog) {
