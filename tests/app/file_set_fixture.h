@@ -19,7 +19,7 @@ namespace oltoma::testing {
 
 // A competition to make: its name, organiser and how many participants,
 // controls and courses it gets (texts UTF-8).
-struct CompetitionSpec {
+struct TestCompetition {
     std::string name;
     std::string organiser;
     int participants = 0;
@@ -34,19 +34,19 @@ inline void Add(bool (*save)(bool, std::int32_t&)) {
     QVERIFY(save(true, rc));
 }
 
-inline void AddRecords(const CompetitionSpec& spec) {
-    for (int i = 1; i <= spec.participants; ++i) {
+inline void AddRecords(const TestCompetition& competition) {
+    for (int i = 1; i <= competition.participants; ++i) {
         ol::ClearParticipant();
         ol::Ol().participant.rec.NrStr = std::to_string(1000 + i);
         Add(&ol::SaveParticipant);
     }
     QVERIFY(ol::OpenDefinitionFiles());
-    for (int i = 1; i <= spec.controls; ++i) {
+    for (int i = 1; i <= competition.controls; ++i) {
         ol::ClearControl();
         ol::Ol().control.rec.KodNr = std::to_string(30 + i);
         Add(&ol::SaveControl);
     }
-    for (int i = 1; i <= spec.courses; ++i) {
+    for (int i = 1; i <= competition.courses; ++i) {
         ol::ClearCourse();
         ol::Ol().course.rec.Bana = std::string(1, static_cast<char>('A' + i - 1));
         Add(&ol::SaveCourse);
@@ -56,18 +56,19 @@ inline void AddRecords(const CompetitionSpec& spec) {
 
 }  // namespace file_set_detail
 
-// Adds a competition with its files as the competition dialog does; it is
-// current afterwards. Returns its number (0 when refused).
-inline int AddCompetition(const CompetitionSpec& spec) {
+// Adds a competition with its files and records as the competition dialog
+// and the registers do; it stays current, its files closed (the next
+// UpdateMenus opens them). Returns its number (0 when refused).
+inline int AddCompetition(const TestCompetition& competition) {
     ol::CloseParticipantFiles();
     ol::ClearCompetitionRecord();
-    ol::Ol().competition.rec.Tvl = Windows1252FromUtf8(spec.name);
-    ol::Ol().competition.rec.Arr = Windows1252FromUtf8(spec.organiser);
+    ol::Ol().competition.rec.Tvl = Windows1252FromUtf8(competition.name);
+    ol::Ol().competition.rec.Arr = Windows1252FromUtf8(competition.organiser);
     int n = 0;
     if (!ol::SaveCompetition(true, n) || !ol::CreateCompetitionFiles()) {
         return 0;
     }
-    file_set_detail::AddRecords(spec);
+    file_set_detail::AddRecords(competition);
     ol::CloseParticipantFiles();
     return n;
 }
@@ -75,7 +76,7 @@ inline int AddCompetition(const CompetitionSpec& spec) {
 // Fresh common files with `clubsAndRoutes` clubs and route descriptions and
 // the competitions given, then the common files reopened as "datadir" opens
 // them: no competition is chosen. The window is then refreshed.
-inline void MakeFileSet(TMainForm& form, std::initializer_list<CompetitionSpec> competitions,
+inline void MakeFileSet(TMainForm& form, std::initializer_list<TestCompetition> competitions,
                         int clubsAndRoutes = 0) {
     ol::CloseCommonFiles();
     QVERIFY(ol::CreateCommonFiles());
@@ -88,8 +89,8 @@ inline void MakeFileSet(TMainForm& form, std::initializer_list<CompetitionSpec> 
         ol::Ol().route24.rec.Namn = "RUTA " + std::to_string(i);
         file_set_detail::Add(&ol::SaveRoute24);
     }
-    for (const CompetitionSpec& spec : competitions) {
-        QVERIFY(AddCompetition(spec) != 0);
+    for (const TestCompetition& competition : competitions) {
+        QVERIFY(AddCompetition(competition) != 0);
     }
     ol::CloseCommonFiles();
     QVERIFY(ol::OpenCommonFiles());

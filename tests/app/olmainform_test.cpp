@@ -23,8 +23,8 @@
 namespace oltoma {
 
 using testing::Child;
-using testing::CompetitionSpec;
 using testing::Message;
+using testing::TestCompetition;
 using testing::WhenShown;
 
 namespace {
@@ -56,8 +56,8 @@ const char* const kCommonFileEntries[] = {
     "arkiv_exportera", "arkiv_indexbygg1", "register1",    "rapporter", "xregister"};
 
 // The two competitions most tests use.
-const CompetitionSpec kSpring{"Vårträffen", "OK Löparen"};
-const CompetitionSpec kAutumn{"Höstträffen", "IFK"};
+const TestCompetition kSpring{"Vårträffen", "OK Löparen"};
+const TestCompetition kAutumn{"Höstträffen", "IFK"};
 
 }  // namespace
 
@@ -139,7 +139,7 @@ private slots:
         QFETCH(QString, status);
         testing::MainWindowDoubles doubles;
         TMainForm form;
-        CompetitionSpec autumn = kAutumn;
+        TestCompetition autumn = kAutumn;
         autumn.participants = autumn.controls = autumn.courses = records;
         testing::MakeFileSet(form, {kSpring, autumn}, records);
         if (competition > 0) {
@@ -283,7 +283,7 @@ private slots:
     void definitionCommandsLendTheDefinitionFiles() {
         testing::MainWindowDoubles doubles;
         TMainForm form;
-        CompetitionSpec spring = kSpring;
+        TestCompetition spring = kSpring;
         spring.controls = 2;
         spring.courses = 1;
         testing::MakeFileSet(form, {spring});
@@ -324,7 +324,7 @@ private slots:
     void deletingAllParticipantsEmptiesTheCompetition() {
         testing::MainWindowDoubles doubles;
         TMainForm form;
-        CompetitionSpec spring = kSpring;
+        TestCompetition spring = kSpring;
         spring.participants = 3;
         testing::MakeFileSet(form, {spring});
         ChooseEntry(&form, 1)->trigger();
@@ -377,7 +377,7 @@ private slots:
         testing::MainWindowDoubles doubles;
         TMainForm form;
         testing::ShowAndWait(form);
-        CompetitionSpec spring = kSpring;
+        TestCompetition spring = kSpring;
         spring.participants = 4;
         testing::MakeFileSet(form, {spring});
         ChooseEntry(&form, 1)->trigger();
