@@ -1,13 +1,12 @@
 // The base main window's commands: its buttons, link labels and the
 // "xregister" menu.
-#include <QFileDialog>
-
 #include "app/editor_start.h"
 #include "app/emainform.h"
 #include "app/link_label.h"
 #include "app/maker_links.h"
 #include "app/panel_status_bar.h"
 #include "base/desktop_services.h"
+#include "base/forms/edirform.h"
 #include "base/messages.h"
 #include "base/program_name.h"
 #include "base/settings_state.h"
@@ -55,7 +54,8 @@ void TTomaMainForm::buttonDataLibClick() {
 }
 
 QString TTomaMainForm::ChooseFolder(const QString& title, const QString& start) {
-    return QFileDialog::getExistingDirectory(this, title, start, QFileDialog::ShowDirsOnly);
+    return platform::ToQString(forms::ChooseDataDirectory(this, platform::FromQString(title),
+                                                          platform::FromQString(start)));
 }
 
 void TTomaMainForm::buttonKonfigClick() {

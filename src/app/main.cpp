@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QPointer>
 
-#include "app/competition_files.h"
+#include <string>
+#include <vector>
+
 #include "app/esplashform.h"
 #include "app/generated_pictures.h"
 #include "app/olmainform.h"
@@ -11,6 +13,8 @@
 #include "base/configuration_file.h"
 #include "base/messages.h"
 #include "base/windows1252.h"
+#include "ol/forms/count_form.h"
+#include "platform/qt/print/bind_qt_print.h"
 #include "platform/qt/qt_services.h"
 #include "platform/single_instance.h"
 
@@ -20,6 +24,8 @@ int main(int argc, char** argv) {
     platform::SingleInstanceGuard guard("OLTOMA");
     QApplication application(argc, argv);
     platform::QtServices& services = platform::BindQtServices();
+    platform::BindQtPrint();
+    BindQtProgressWindows();
     if (!guard.FirstInstance()) {
         DisplayMessage(200, Windows1252FromUtf8("oltoma körs redan"));
         return 0;
@@ -33,10 +39,9 @@ int main(int argc, char** argv) {
 
     QApplication::setApplicationName(kApplicationTitle);
 
-    // The orienteering data layer plugs in here; until then the program runs
-    // as in a data directory without data files.
-    static NoCompetitionFiles files;
-    TMainForm mainForm(files);
+    // The command-line parameters after the program's name ("/NET").
+    const std::vector<std::string> parameters(argv + 1, argv + argc);
+    TMainForm mainForm(parameters);
     delete splash;
     if (!mainForm.Started()) {
         return kOutOfMemoryExitCode;

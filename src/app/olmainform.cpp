@@ -5,7 +5,6 @@
 #include <QMenuBar>
 #include <QToolButton>
 
-#include "app/competition_files.h"
 #include "app/generated_pictures.h"
 #include "app/program_version.h"
 #include "base/configuration_file.h"
@@ -15,15 +14,23 @@
 #include "base/program_name.h"
 #include "base/settings_state.h"
 #include "ol/data/club_rec.h"
+#include "ol/data/competition_info.h"
+#include "ol/data/competitions.h"
 #include "ol/data/distr_rec.h"
+#include "ol/data/file_groups.h"
 #include "ol/data/info_rec.h"
 #include "ol/data/klass_rec.h"
+#include "ol/data/main_window_support.h"
+#include "ol/data/ol_startup.h"
+#include "ol/data/ol_state.h"
+#include "ol/forms/info_dlg_form.h"
 #include "platform/qt/qt_text.h"
 
 namespace oltoma {
 namespace {
 
-constexpr std::size_t kDataStatusLength = 81;
+// The "välj" and "radera" menus each have one entry per competition.
+constexpr int kCompetitionMenuEntries = ol::kMaxCompetitions;
 
 std::vector<QIcon> ToolButtonList() {
     std::vector<QIcon> images;
@@ -38,13 +45,14 @@ QString MenuCaption(const std::string& windows1252) {
     return platform::ToQString(windows1252).replace('&', "&&");
 }
 
-QString CompetitionCaption(const CompetitionEntry& entry) {
+QString CompetitionCaption(const ol::CompetitionMenuEntry& entry) {
+    using State = ol::CompetitionMenuEntry::State;
     switch (entry.state) {
-        case CompetitionState::Live:
+        case State::live:
             return MenuCaption(entry.name);
-        case CompetitionState::Deleted:
+        case State::deleted:
             return "raderad";
-        case CompetitionState::Vacant:
+        case State::vacant:
             break;
     }
     return "vakant";
@@ -59,30 +67,30 @@ const char* const kDeleteEntries[kCompetitionMenuEntries] = {"arkiv_r00", "arkiv
 
 }  // namespace
 
-TMainForm::TMainForm(CompetitionFiles& files, QWidget* parent)
-    : TTomaMainForm(parent), files_(files) {
+TMainForm::TMainForm(std::span<const std::string> parameters, QWidget* parent)
+    : TTomaMainForm(parent) {
     setObjectName("TMainForm");
     BuildMenus(menuBar(), MenuTable(), ToolButtonList());
     MergeBaseMenu();
     CreateToolBar();
     ConnectCommands();
-    FormCreate();
+    FormCreate(parameters);
 }
 
 TMainForm::~TMainForm() {
     FormDestroy();
 }
 
-void TMainForm::FormCreate() {
+void TMainForm::FormCreate(std::span<const std::string> parameters) {
     ProgramName = kMainProgramName;
     setWindowTitle(QString::fromStdString(MainWindowCaption()));
     if (!ProgramInit(kOltomaApplicationKind)) {
         return;
     }
     started_ = true;
-    files_.OlStartup();
-    files_.OpenCommonFiles();
-    files_.ReopenCompetition();
+    ol::OlStartup(parameters);
+    ol::OpenCommonFiles();
+    ol::ReopenCompetition();
     const std::vector<QIcon> images = ToolButtonList();
     tbDistrikt_->setIcon(images[6]);
     tbDistrikt_->setText("distr");
@@ -100,9 +108,9 @@ void TMainForm::FormDestroy() {
     if (!started_) {
         return;
     }
-    files_.CloseParticipantFiles();
-    files_.CloseCommonFiles();
-    files_.OlShutdown();
+    ol::CloseParticipantFiles();
+    ol::CloseCommonFiles();
+    ol::OlShutdown();
     ProgramExit();
     TomaFormDestroy();
 }
@@ -117,49 +125,21 @@ void TMainForm::Enable(const char* name, bool enabled) {
     }
 }
 
-// What the enabled entries depend on, read from the file set in this order.
-struct TMainForm::FileConditions {
-    bool common = false;  // B
-    bool noClubs = true;
-    bool noRoutes = true;
-    bool participants = false;  // P
-    bool noParticipants = true;
-    bool noCourses = true;
-    bool noControls = true;
-};
-
-TMainForm::FileConditions TMainForm::ReadFileConditions() {
-    FileConditions c;
-    c.common = files_.CommonFilesOpen();
-    c.noClubs = !c.common || files_.LiveRecords(CountedFile::Clubs) == 0;
-    c.noRoutes = !c.common || files_.LiveRecords(CountedFile::RouteDescriptions) == 0;
-    c.participants = files_.ParticipantFilesOpen();
-    c.noParticipants = !c.participants || files_.LiveRecords(CountedFile::Participants) == 0;
-    // Courses and controls are counted in the definition files.
-    files_.CloseParticipantFiles();
-    files_.OpenDefinitionFiles();
-    const bool definitions = files_.DefinitionFilesOpen();
-    c.noCourses = !definitions || files_.LiveRecords(CountedFile::Courses) == 0;
-    c.noControls = !definitions || files_.LiveRecords(CountedFile::Controls) == 0;
-    files_.CloseDefinitionFiles();
-    files_.OpenParticipantFiles();
-    return c;
-}
-
-void TMainForm::EnableEntries(const FileConditions& c) {
+void TMainForm::EnableEntries(const ol::FileSetConditions& c) {
+    const bool common = c.commonFilesOpen;
     for (const char* name :
          {"arkiv_change", "arkiv_delete", "arkiv_select", "arkiv_new", "importera1",
           "arkiv_exportera", "arkiv_indexbygg1", "register1", "rapporter", "xregister"}) {
-        Enable(name, c.common);
+        Enable(name, common);
     }
-    tbDistrikt_->setEnabled(c.common);
-    tbKlubbar_->setEnabled(c.common);
-    tbKopiera_->setEnabled(c.common);
+    tbDistrikt_->setEnabled(common);
+    tbKlubbar_->setEnabled(common);
+    tbKopiera_->setEnabled(common);
     Enable("arkiv_exp_klubbarna", !c.noClubs);
     Enable("arkiv_exp_medlemmar", !c.noParticipants);
-    Enable("arkiv_kopiera1", c.participants);
-    Enable("arranger", c.participants);
-    tbDeltagare_->setEnabled(c.participants);
+    Enable("arkiv_kopiera1", c.participantFilesOpen);
+    Enable("arranger", c.participantFilesOpen);
+    tbDeltagare_->setEnabled(c.participantFilesOpen);
     Enable("arkiv_exp_rutbeskrivnignarna", !c.noRoutes);
     Enable("arkiv_exp_kontrollerna", !c.noControls);
     Enable("arkiv_exp_banorna", !c.noCourses);
@@ -167,52 +147,22 @@ void TMainForm::EnableEntries(const FileConditions& c) {
 
 void TMainForm::UpdateMenus(int n) {
     RefreshCompetitionMenus(n);
-    const FileConditions conditions = ReadFileConditions();
-    EnableEntries(conditions);
-    SetDataStatus(conditions.common, conditions.participants, conditions.noParticipants);
+    EnableEntries(ol::ReadFileSetConditions());
+    ShowDataStatus(platform::ToQString(ol::DataStatusText()));
     RefreshStatusLine();
 }
 
-void TMainForm::SetDataStatus(bool common, bool participants, bool noParticipants) {
-    QString text;
-    if (participants) {
-        std::string title =
-            files_.CurrentCompetitionName() + " " + files_.CurrentCompetitionOrganiser();
-        if (title.size() > kDataStatusLength) {
-            title.resize(kDataStatusLength);
-        }
-        text = platform::ToQString(title);
-        if (noParticipants) {
-            text += QString::fromUtf8(" <inga tävlande inmatade>");
-        }
-    } else if (common) {
-        text = QString::fromUtf8("<tävling ej vald/inmatad>");
-    } else {
-        text = QString::fromUtf8("<datafiler saknas>");
-    }
-    ShowDataStatus(text);
-}
-
 void TMainForm::RefreshCompetitionMenus(int) {
-    if (!files_.CommonFilesOpen()) {
-        for (const auto* names : {kChooseEntries, kDeleteEntries}) {
-            for (int i = 0; i < kCompetitionMenuEntries; ++i) {
-                QAction* entry = Action(names[i]);
-                entry->setText("vakant");
-                entry->setEnabled(false);
-            }
-        }
-        return;
-    }
-    const CompetitionEntries entries = files_.ReadCompetitionEntries();
-    const int current = files_.CurrentCompetition();
+    const auto entries = ol::ReadCompetitionMenuEntries();
+    const int current = ol::Ol().CurrentCompetition;
     for (int i = 0; i < kCompetitionMenuEntries; ++i) {
-        const CompetitionEntry& competition = entries[i];
+        const ol::CompetitionMenuEntry& competition = entries[i];
+        const bool live = competition.state == ol::CompetitionMenuEntry::State::live;
         for (const char* name : {kChooseEntries[i], kDeleteEntries[i]}) {
             QAction* entry = Action(name);
             entry->setText(CompetitionCaption(competition));
-            entry->setEnabled(competition.state == CompetitionState::Live);
-            entry->setChecked(i + 1 == current);
+            entry->setEnabled(live);
+            entry->setChecked(live && i + 1 == current);
         }
     }
 }
@@ -223,48 +173,33 @@ void TMainForm::RefreshStatusLine() {
 }
 
 void TMainForm::ChooseCompetition(int n) {
-    files_.CloseParticipantFiles();
-    WorkingGlobalSettings().currentNumber = n;
-    files_.ReopenCompetition();
+    ol::ChooseCompetition(n);
     UpdateMenus(n);
 }
 
 void TMainForm::RemoveCompetition(int n) {
-    if (n <= files_.CompetitionSlots() - 1) {
-        const int current = files_.CurrentCompetition();
-        files_.CloseParticipantFiles();
-        files_.DeleteCompetition(n);
-        if (current != 0 && current != n) {
-            files_.MakeCompetitionCurrent(current);
-            files_.OpenParticipantFiles();
-        } else {
-            files_.MakeCompetitionCurrent(0);
-        }
-    }
-    WorkingGlobalSettings().currentNumber = files_.CurrentCompetition();
+    ol::RemoveCompetition(n);
     UpdateMenus(n);
 }
 
 void TMainForm::InputInfo(bool add) {
-    if (!files_.CommonFilesOpen()) {
-        files_.MakeCompetitionCurrent(0);
-        return;
-    }
-    if (add && files_.CompetitionsUsed() >= kMaxCompetitions) {
+    // Without open common files the dialog's opener shows nothing and leaves
+    // no competition current.
+    if (add && ol::Ol().CommonFilesOpen && !ol::MayAddCompetition()) {
         doStatusBar(QString::fromUtf8("Max antal tävlingar uppnått!"));
         ShortBeep();
         return;
     }
-    files_.EditCompetitionInformation(add);
+    ol::EditCompetitionInfo(this, add);
     UpdateMenus(0);
 }
 
 void TMainForm::buttonDataLibClick() {
-    files_.CloseParticipantFiles();
-    files_.CloseCommonFiles();
+    ol::CloseParticipantFiles();
+    ol::CloseCommonFiles();
     RefreshStatusLine();
     TTomaMainForm::buttonDataLibClick();
-    files_.OpenCommonFiles();
+    ol::OpenCommonFiles();
     UpdateMenus(0);
 }
 

@@ -5,12 +5,13 @@
 // only exist to be shown. After every command it recomputes which entries
 // are enabled and what the status bars say (UpdateMenus, RefreshStatusLine).
 //
-// Everything it asks of the competition file set goes through
-// CompetitionFiles (competition_files.h).
+// The window asks and shows; the competition file set's logic (file groups,
+// choosing and deleting competitions, the menu conditions, the data status
+// text, the definition-file bracket) lives in the data layer (ol/data/).
 #pragma once
 
-#include <functional>
 #include <span>
+#include <string>
 
 #include "app/emainform.h"
 #include "app/menu_table.h"
@@ -20,16 +21,19 @@ class QToolButton;
 
 namespace oltoma {
 
-class CompetitionFiles;
+namespace ol {
+struct FileSetConditions;
+}
 
 class TMainForm : public TTomaMainForm {
     Q_OBJECT
 
 public:
     // Creates the window and runs its creation handler (FormCreate): settings,
-    // data layer start, files of the remembered competition, menus, and the
-    // base window's placement and scale. `files` must outlive the window.
-    explicit TMainForm(CompetitionFiles& files, QWidget* parent = nullptr);
+    // data layer start (the storage engine sees the command-line
+    // `parameters`, for "/NET"), files of the remembered competition, menus,
+    // and the base window's placement and scale.
+    explicit TMainForm(std::span<const std::string> parameters = {}, QWidget* parent = nullptr);
     // Runs the destruction handler: closes the files, stops the data layer and
     // writes the settings.
     ~TMainForm() override;
@@ -41,12 +45,18 @@ public:
     // Recomputes the competition menus, the enabled entries and the data
     // status; n is passed on to RefreshCompetitionMenus.
     void UpdateMenus(int n);
+    // Captions, enabled states and check marks of the "välj" and "radera"
+    // entries from the competition register.
     void RefreshCompetitionMenus(int n);
     // Shows a changed message line and merges the base menu again.
     void RefreshStatusLine();
 
+    // "välj" and "radera" entry n (1..8), then UpdateMenus.
     void ChooseCompetition(int n);
     void RemoveCompetition(int n);
+    // "&ny" (add) and "&ändra": the competition dialog, then UpdateMenus.
+    // With eight competitions, adding only beeps and shows "Max antal
+    // tävlingar uppnått!".
     void InputInfo(bool add);
 
     // The menu bar as designed, one row per entry.
@@ -58,19 +68,13 @@ protected:
     void ScaleDerivedControls(int scale) override;
 
 private:
-    void FormCreate();
+    void FormCreate(std::span<const std::string> parameters);
     void FormDestroy();
     void CreateToolBar();
     void ConnectCommands();
     QAction* Action(const char* name) const;
     void Enable(const char* name, bool enabled);
-    struct FileConditions;
-    FileConditions ReadFileConditions();
-    void EnableEntries(const FileConditions& conditions);
-    void SetDataStatus(bool common, bool participants, bool noParticipants);
-    // Runs the command with the definition files of the current competition
-    // open instead of its participant files.
-    void RunWithDefinitionFiles(const std::function<void()>& command);
+    void EnableEntries(const ol::FileSetConditions& conditions);
 
     // Commands of the menu bar and tool bar.
     void arkiv_newClick();
@@ -93,7 +97,6 @@ private:
     void komigangClick();
     void statistikClick();
 
-    CompetitionFiles& files_;
     bool started_ = false;
     QWidget* ToolBar1_ = nullptr;
     QToolButton* tbDistrikt_ = nullptr;

@@ -7,9 +7,11 @@
 #include <QMenuBar>
 #include <QToolButton>
 
-#include "app/competition_files.h"
 #include "app/olmainform.h"
-#include "base/messages.h"
+#include "ol/data/definition_bracket.h"
+#include "ol/data/delete_all_participants.h"
+#include "ol/data/ol_state.h"
+#include "ol/forms/statistik_dlg.h"
 
 namespace oltoma {
 
@@ -68,7 +70,7 @@ void TMainForm::ConnectCommands() {
         connect(Action(report.entry), &QAction::triggered, this,
                 [this, mode] { rutbeskrivningClick(mode); });
     }
-    for (int i = 0; i < kCompetitionMenuEntries; ++i) {
+    for (int i = 0; i < ol::kMaxCompetitions; ++i) {
         const QString number = QString::number(i).rightJustified(2, '0');
         connect(Action(qPrintable("arkiv_v" + number)), &QAction::triggered, this,
                 [this, i] { ChooseCompetition(i + 1); });
@@ -82,22 +84,6 @@ void TMainForm::ConnectCommands() {
     connect(tbKlubbar_, &QToolButton::clicked, this, &TMainForm::RefreshStatusLine);
     connect(tbDeltagare_, &QToolButton::clicked, this, &TMainForm::RefreshStatusLine);
     connect(tbKopiera_, &QToolButton::clicked, this, &TMainForm::arkiv_kopiera1Click);
-}
-
-void TMainForm::RunWithDefinitionFiles(const std::function<void()>& command) {
-    if (files_.ParticipantFilesOpen()) {
-        files_.CloseParticipantFiles();
-    }
-    files_.OpenDefinitionFiles();
-    if (files_.DefinitionFilesOpen()) {
-        command();
-    } else {
-        SetMessageLine("Filerna inte \xF6ppna");  // "öppna"
-    }
-    if (files_.DefinitionFilesOpen()) {
-        files_.CloseDefinitionFiles();
-    }
-    files_.OpenParticipantFiles();
 }
 
 void TMainForm::arkiv_newClick() {
@@ -116,7 +102,7 @@ void TMainForm::arkiv_importeraClick() {
 }
 
 void TMainForm::arkiv_raderaallamedlClick() {
-    // Deletion of all participants of the current competition.
+    ol::DeleteAllParticipants();
     UpdateMenus(0);
 }
 
@@ -156,12 +142,12 @@ void TMainForm::register_distriktClick() {
 }
 
 void TMainForm::register_kontrollerClick() {
-    RunWithDefinitionFiles([] { /* control register */ });
+    ol::RunWithDefinitionFiles([] { /* control register */ });
     RefreshStatusLine();
 }
 
 void TMainForm::register_banorClick() {
-    RunWithDefinitionFiles([] { /* course register */ });
+    ol::RunWithDefinitionFiles([] { /* course register */ });
     RefreshStatusLine();
 }
 
@@ -179,7 +165,7 @@ void TMainForm::rutbeskrivningClick(char) {
 }
 
 void TMainForm::definitionReportClick() {
-    RunWithDefinitionFiles([] { /* control, course or class definition report */ });
+    ol::RunWithDefinitionFiles([] { /* control, course or class definition report */ });
 }
 
 void TMainForm::komigangClick() {
@@ -187,7 +173,10 @@ void TMainForm::komigangClick() {
 }
 
 void TMainForm::statistikClick() {
-    // Statistics dialog.
+    // The dialog counts the definition files and opens them itself; a
+    // "Filerna inte öppna" it leaves is shown at once.
+    ol::ShowStatistics(this);
+    RefreshStatusLine();
 }
 
 }  // namespace oltoma

@@ -9,14 +9,12 @@
 #include <fstream>
 
 #include "app/background_picture.h"
-#include "app/competition_files.h"
 #include "app/link_label.h"
 #include "app/olmainform.h"
 #include "app/up_down.h"
 #include "base/message_owner_stack.h"
 #include "base/settings_state.h"
 #include "base/window_scale.h"
-#include "fake_competition_files.h"
 #include "main_window_fixture.h"
 #include "qtest_main.h"
 
@@ -26,20 +24,6 @@ using testing::Child;
 using testing::Message;
 
 namespace {
-
-// A main window whose folder dialog answers from the test.
-class FolderScriptedForm : public TMainForm {
-public:
-    using TMainForm::TMainForm;
-    QString answer;
-    QString askedTitle;
-
-protected:
-    QString ChooseFolder(const QString& title, const QString&) override {
-        askedTitle = title;
-        return answer;
-    }
-};
 
 void StoreWord(std::size_t offset, std::uint16_t value) {
     std::fstream file(testing::ConfigurationFile(),
@@ -66,8 +50,7 @@ private slots:
 
     void newestMessageComesFirst() {
         testing::MainWindowDoubles doubles;
-        NoCompetitionFiles files;
-        TMainForm form(files);
+        TMainForm form;
         testing::ShowAndWait(form);
         for (const char* text : {"A", "B", "C", "D"}) {
             form.doStatusBar(text);
@@ -89,8 +72,7 @@ private slots:
 
     void messageLineShowsOnceUntilItChanges() {
         testing::MainWindowDoubles doubles;
-        NoCompetitionFiles files;
-        TMainForm form(files);
+        TMainForm form;
         form.doStatusBar("before");
         SetMessageLine("Filerna \xF6ppna....");
         form.xMyMsgUpdate();
@@ -104,14 +86,16 @@ private slots:
 
     void firstStartShowsDefaultsAndStoresPositionAndScale() {
         testing::MainWindowDoubles doubles;
-        NoCompetitionFiles files;
         {
-            TMainForm form(files);
+            TMainForm form;
             testing::ShowAndWait(form);
             QCOMPARE(WindowScale, 100);  // the new file's scale word is 1
             QCOMPARE(form.pos(), QPoint(TTomaMainForm::kDesignedLeft, TTomaMainForm::kDesignedTop));
-            QCOMPARE(Message(&form, 0),
+            // The build stamp, then what the empty data directory says.
+            QCOMPARE(Message(&form, 1),
                      QString::fromUtf8("oltoma tävlingskansli, 2024-03-02 12.40"));
+            QCOMPARE(Message(&form, 0),
+                     QString::fromUtf8("Datafiler saknas/ ej i aktuellt bibliotek"));
             const QString home = QString::fromLocal8Bit(std::getenv("HOME"));
             QCOMPARE(testing::PanelText(&form, "datadirstatusbar", 1),
                      home + "/Documents/OltomaW64/data");
@@ -128,7 +112,7 @@ private slots:
         QCOMPARE(StoredInt(60228), 70);
         QCOMPARE(StoredInt(60232), 80);
 
-        TMainForm again(files);
+        TMainForm again;
         testing::ShowAndWait(again);
         QCOMPARE(WindowScale, 150);
         QCOMPARE(again.scaleControlPosition(), 150);
@@ -137,10 +121,9 @@ private slots:
 
     void storedScaleOutsideRangeIsIgnored() {
         testing::MainWindowDoubles doubles;
-        NoCompetitionFiles files;
-        { TMainForm first(files); }
+        { TMainForm first; }
         StoreWord(60224, 301);
-        TMainForm form(files);
+        TMainForm form;
         QCOMPARE(WindowScale, 100);  // automatic on the test screen
         QCOMPARE(Child<QLineEdit>(&form, "EditFormScale")->text(), "100");
     }
@@ -153,10 +136,9 @@ private slots:
     void controlsStandWhereTheScaleSays() {
         QFETCH(int, scale);
         testing::MainWindowDoubles doubles;
-        NoCompetitionFiles files;
-        { TMainForm first(files); }
+        { TMainForm first; }
         StoreWord(60224, static_cast<std::uint16_t>(scale));
-        TMainForm form(files);
+        TMainForm form;
         testing::ShowAndWait(form);
         QCOMPARE(WindowScale, scale);
         const BaseWindowLayout layout = LayoutAtScale(scale);
@@ -180,8 +162,7 @@ private slots:
 
     void anchoredControlsFollowTheWindow() {
         testing::MainWindowDoubles doubles;
-        NoCompetitionFiles files;
-        TMainForm form(files);
+        TMainForm form;
         testing::ShowAndWait(form);
         form.resize(form.width() + 100, form.height() + 40);
         QTRY_COMPARE(Child<QWidget>(&form, "clientArea")->width(), 645);
@@ -198,8 +179,7 @@ private slots:
             QVERIFY(number >= 1 && number <= 11);
         }
         testing::MainWindowDoubles doubles;
-        NoCompetitionFiles files;
-        TMainForm form(files);
+        TMainForm form;
         int shown = 0;
         for (int number = 1; number <= 12; ++number) {
             auto* picture =
@@ -232,11 +212,9 @@ private slots:
         QFETCH(QString, chosen);
         QFETCH(QString, stored);
         testing::MainWindowDoubles doubles;
-        testing::FakeCompetitionFiles files;
-        FolderScriptedForm form(files);
+        testing::FolderScriptedForm form;
         const QString before = testing::PanelText(&form, "datadirstatusbar", 1);
         form.answer = chosen;
-        files.calls.clear();
         Child<QPushButton>(&form, "buttonDataLib")->click();
         QCOMPARE(form.askedTitle, QString::fromUtf8("Välj bibliotek"));
         const QString expected = stored.isEmpty() ? before : stored;
@@ -245,15 +223,14 @@ private slots:
                  expected);
         const bool refused = stored.isEmpty() && !chosen.isEmpty();
         QCOMPARE(doubles.sound.beeps.size(), refused ? 1u : 0u);
-        QCOMPARE(files.calls.front(), "CloseParticipantFiles");
-        QCOMPARE(files.calls.back(), "OpenParticipantFiles");  // UpdateMenus ends with it
+        // None of these folders holds data files.
+        QCOMPARE(testing::PanelText(&form, "datastatusbar", 1), "<datafiler saknas>");
     }
 
     void editorFailureBeepsAndShowsItsText() {
         testing::MainWindowDoubles doubles;
         doubles.launcher.results = {{"edittoma.exe", 2}, {"notepad.exe", 2}};
-        NoCompetitionFiles files;
-        TMainForm form(files);
+        TMainForm form;
         Child<QPushButton>(&form, "editbutton")->click();
         QCOMPARE(Message(&form, 0), "winexecfel: The specified file was not found.\"notepad\"");
         QCOMPARE(doubles.sound.beeps, (std::vector<testing::RecordingSound::Tone>{{440, 100}}));
@@ -265,8 +242,7 @@ private slots:
 
     void linksOpenTheirAddressesAndHighlight() {
         testing::MainWindowDoubles doubles;
-        NoCompetitionFiles files;
-        TMainForm form(files);
+        TMainForm form;
         testing::ShowAndWait(form);
         QVERIFY(Child<QWidget>(&form, "Label3")->isHidden());
         QCOMPARE(Child<QLabel>(&form, "Label5")->text(), "manual: oltoma");

@@ -1,20 +1,28 @@
 // What a main window under test needs: doubles for every platform service,
-// a first start (no configuration file, an empty message line), and helpers
-// that read the window's widgets by their component names.
+// a first start (no configuration file, an empty default data directory, an
+// empty message line), and helpers that read the window's widgets by their
+// component names.
 #pragma once
 
+#include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QMainWindow>
+#include <QTimer>
 #include <QtTest>
 
 #include <cstdlib>
+#include <filesystem>
+#include <functional>
 #include <string>
 
+#include "app/olmainform.h"
 #include "app/panel_status_bar.h"
 #include "base/messages.h"
 #include "bound_services.h"
 #include "scripted_message_boxes.h"
 #include "scripted_printer_catalog.h"
+#include "scripted_progress.h"
 #include "scripted_services.h"
 
 namespace oltoma::testing {
@@ -29,6 +37,8 @@ struct MainWindowDoubles {
     RecordingShell shell;
     ScriptedProgramLauncher launcher;
     ScriptedPrinterCatalog printers;
+    ScriptedProgressWindows progress;
+    BoundProgressWindows boundProgress{progress};
     BoundServices bound{{.messageBoxes = &boxes,
                          .sound = &sound,
                          .cursors = &cursors,
@@ -41,10 +51,53 @@ inline std::string ConfigurationFile() {
     return std::string(std::getenv("HOME")) + "/.config/OltomaW64/OltomaW64.P64";
 }
 
+// The data directory a first start enters.
+inline std::filesystem::path DefaultDataDirectory() {
+    return std::filesystem::path(std::getenv("HOME")) / "Documents/OltomaW64/data";
+}
+
 // The next window starts as on a new machine.
 inline void StartAfresh() {
     QFile::remove(QString::fromStdString(ConfigurationFile()));
+    std::filesystem::remove_all(DefaultDataDirectory());
     SetMessageLine("");
+}
+
+// A main window whose "datadir" folder dialog answers from the test.
+class FolderScriptedForm : public TMainForm {
+public:
+    using TMainForm::TMainForm;
+    QString answer;
+    QString askedTitle;
+
+protected:
+    QString ChooseFolder(const QString& title, const QString&) override {
+        askedTitle = title;
+        return answer;
+    }
+};
+
+// Runs `act` on the modal dialog of type Dialog as soon as one shows; a
+// dialog of another type fails the test and is closed, and so is the
+// dialog when `act` leaves it open.
+template <typename Dialog>
+void WhenShown(std::function<void(Dialog*)> act) {
+    QTimer::singleShot(0, [act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* dialog = qobject_cast<Dialog*>(modal);
+        if (dialog == nullptr) {
+            if (auto* other = qobject_cast<QDialog*>(modal)) {
+                other->reject();
+            }
+            QFAIL("the expected dialog did not show");
+        }
+        act(dialog);
+        // A failed check in `act` returns early: close the dialog, so that
+        // the test goes on to its end instead of waiting.
+        if (dialog->isVisible()) {
+            dialog->reject();
+        }
+    });
 }
 
 template <typename Widget>
@@ -68,6 +121,23 @@ inline QString Message(QWidget* form, int panel) {
 inline void ShowAndWait(QMainWindow& form) {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
+}
+
+// Runs `command` and tells whether it opened a modal dialog (which is then
+// closed at once).
+inline bool OpensADialog(const std::function<void()>& command) {
+    bool shown = false;
+    QTimer watch;
+    watch.setSingleShot(true);
+    QObject::connect(&watch, &QTimer::timeout, [&shown] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            shown = true;
+            dialog->reject();
+        }
+    });
+    watch.start(0);
+    command();
+    return shown;
 }
 
 }  // namespace oltoma::testing

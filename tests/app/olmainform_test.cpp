@@ -1,24 +1,31 @@
-// The main window's menus and commands over a competition file set the test
-// describes.
+// The main window's menus and commands over real competition files made
+// in its data directory.
 #include "app/olmainform.h"
 
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
 
-#include "app/competition_files.h"
+#include <algorithm>
+#include <filesystem>
+
 #include "base/settings_state.h"
 #include "designed_menu_bar.h"
-#include "fake_competition_files.h"
+#include "file_set_fixture.h"
 #include "main_window_fixture.h"
+#include "ol/forms/info_dlg_form.h"
+#include "ol/forms/statistik_dlg.h"
 #include "qtest_main.h"
 
 namespace oltoma {
 
 using testing::Child;
-using testing::FakeCompetitionFiles;
 using testing::Message;
+using testing::TestCompetition;
+using testing::WhenShown;
 
 namespace {
 
@@ -48,6 +55,10 @@ const char* const kCommonFileEntries[] = {
     "arkiv_change",    "arkiv_delete",     "arkiv_select", "arkiv_new", "importera1",
     "arkiv_exportera", "arkiv_indexbygg1", "register1",    "rapporter", "xregister"};
 
+// The two competitions most tests use.
+const TestCompetition kSpring{"Vårträffen", "OK Löparen"};
+const TestCompetition kAutumn{"Höstträffen", "IFK"};
+
 }  // namespace
 
 class MainFormTest : public QObject {
@@ -55,21 +66,27 @@ class MainFormTest : public QObject {
 
 private:
     static QAction* Entry(QWidget* form, const char* name) { return Child<QAction>(form, name); }
+    static QAction* ChooseEntry(QWidget* form, int n) {
+        return Entry(form, qPrintable(QString("arkiv_v0%1").arg(n - 1)));
+    }
+    static QAction* DeleteEntry(QWidget* form, int n) {
+        return Entry(form, qPrintable(QString("arkiv_r0%1").arg(n - 1)));
+    }
     static QString DataStatus(QWidget* form) {
         return testing::PanelText(form, "datastatusbar", 1);
     }
-    // A register with competitions 1 "Vårträffen" (organiser "OK Löparen")
-    // and 2 "Höstträffen".
-    static void TwoCompetitions(FakeCompetitionFiles& files) {
-        files.registerPresent = true;
-        files.AddCompetition(1,
-                             "V\xE5rtr\xE4"
-                             "ffen",
-                             "OK L\xF6paren");
-        files.AddCompetition(2,
-                             "H\xF6sttr\xE4"
-                             "ffen",
-                             "IFK");
+    // Both submenus show `captions` (entry i for competition i + 1); the live
+    // ones are enabled, only `checked` (0: none) is checked.
+    static void VerifyCompetitionMenus(QWidget* form, const QStringList& captions, int checked) {
+        for (int n = 1; n <= 8; ++n) {
+            const QString caption = n <= captions.size() ? captions[n - 1] : "vakant";
+            const bool live = caption != "vakant" && caption != "raderad";
+            for (QAction* entry : {ChooseEntry(form, n), DeleteEntry(form, n)}) {
+                QCOMPARE(entry->text(), caption);
+                QCOMPARE(entry->isEnabled(), live);
+                QCOMPARE(entry->isChecked(), n == checked);
+            }
+        }
     }
 
 private slots:
@@ -77,8 +94,7 @@ private slots:
 
     void menuBarAsDesigned() {
         testing::MainWindowDoubles doubles;
-        NoCompetitionFiles files;
-        TMainForm form(files);
+        TMainForm form;
         QString dump;
         Dump(form.menuBar()->actions(), 0, dump);
         // The competition entries read "vakant" once the window has started.
@@ -88,15 +104,8 @@ private slots:
 
     void noDataFilesDisableEverythingThatNeedsThem() {
         testing::MainWindowDoubles doubles;
-        NoCompetitionFiles files;
-        TMainForm form(files);
-        for (const char* prefix : {"arkiv_v0", "arkiv_r0"}) {
-            for (int i = 0; i < 8; ++i) {
-                QAction* entry = Entry(&form, qPrintable(prefix + QString::number(i)));
-                QCOMPARE(entry->text(), "vakant");
-                QVERIFY(!entry->isEnabled());
-            }
-        }
+        TMainForm form;
+        VerifyCompetitionMenus(&form, {}, 0);
         for (const char* name : kCommonFileEntries) {
             QVERIFY2(!Entry(&form, name)->isEnabled(), name);
         }
@@ -110,181 +119,283 @@ private slots:
         }
         QVERIFY(Entry(&form, "arkiv_skapanya1")->isEnabled());
         QCOMPARE(DataStatus(&form), "<datafiler saknas>");
+        QCOMPARE(Message(&form, 0), QString::fromUtf8("Datafiler saknas/ ej i aktuellt bibliotek"));
         QCOMPARE(form.menuBar()->actions().back()->objectName(), "xregister");
     }
 
     void enabledEntriesFollowTheFiles_data() {
-        QTest::addColumn<int>("competition");  // chosen in "välj"
+        QTest::addColumn<int>("competition");  // chosen in "välj", 0 none
         QTest::addColumn<int>("records");      // live records of every file
         QTest::addColumn<QString>("status");
-        QTest::addColumn<bool>("participantsOpen");
-        QTest::addColumn<bool>("recordsPresent");
         QTest::newRow("register, no competition chosen")
-            << 0 << 5 << QString::fromUtf8("<tävling ej vald/inmatad>") << false << false;
+            << 0 << 2 << QString::fromUtf8("<tävling ej vald/inmatad>");
         QTest::newRow("competition without records")
-            << 1 << 0 << QString::fromUtf8("Vårträffen OK Löparen <inga tävlande inmatade>") << true
-            << false;
-        QTest::newRow("competition with records")
-            << 2 << 3 << QString::fromUtf8("Höstträffen IFK") << true << true;
+            << 1 << 0 << QString::fromUtf8("Vårträffen OK Löparen <inga tävlande inmatade>");
+        QTest::newRow("competition with records") << 2 << 2 << QString::fromUtf8("Höstträffen IFK");
     }
     void enabledEntriesFollowTheFiles() {
         QFETCH(int, competition);
         QFETCH(int, records);
         QFETCH(QString, status);
-        QFETCH(bool, participantsOpen);
-        QFETCH(bool, recordsPresent);
         testing::MainWindowDoubles doubles;
-        FakeCompetitionFiles files;
-        TwoCompetitions(files);
-        for (CountedFile file :
-             {CountedFile::Clubs, CountedFile::RouteDescriptions, CountedFile::Participants,
-              CountedFile::Courses, CountedFile::Controls}) {
-            files.live[file] = records;
-        }
-        TMainForm form(files);
+        TMainForm form;
+        TestCompetition autumn = kAutumn;
+        autumn.participants = autumn.controls = autumn.courses = records;
+        testing::MakeFileSet(form, {kSpring, autumn}, records);
         if (competition > 0) {
-            Entry(&form, qPrintable(QString("arkiv_v0%1").arg(competition - 1)))->trigger();
+            ChooseEntry(&form, competition)->trigger();
         }
         QCOMPARE(DataStatus(&form), status);
+        VerifyCompetitionMenus(&form, {QString::fromUtf8("Vårträffen"), "Höstträffen"},
+                               competition);
         for (const char* name : kCommonFileEntries) {
             QVERIFY2(Entry(&form, name)->isEnabled(), name);
         }
         QVERIFY(Child<QToolButton>(&form, "tbKopiera")->isEnabled());
-        QCOMPARE(Entry(&form, "arkiv_kopiera1")->isEnabled(), participantsOpen);
-        QCOMPARE(Entry(&form, "arranger")->isEnabled(), participantsOpen);
-        QCOMPARE(Child<QToolButton>(&form, "tbDeltagare")->isEnabled(), participantsOpen);
+        const bool chosen = competition > 0;
+        QCOMPARE(Entry(&form, "arkiv_kopiera1")->isEnabled(), chosen);
+        QCOMPARE(Entry(&form, "arranger")->isEnabled(), chosen);
+        QCOMPARE(Child<QToolButton>(&form, "tbDeltagare")->isEnabled(), chosen);
         // Clubs and route descriptions count without a competition.
         QCOMPARE(Entry(&form, "arkiv_exp_klubbarna")->isEnabled(), records > 0);
         QCOMPARE(Entry(&form, "arkiv_exp_rutbeskrivnignarna")->isEnabled(), records > 0);
         for (const char* name :
              {"arkiv_exp_medlemmar", "arkiv_exp_kontrollerna", "arkiv_exp_banorna"}) {
-            QCOMPARE(Entry(&form, name)->isEnabled(), recordsPresent);
+            QCOMPARE(Entry(&form, name)->isEnabled(), chosen && records > 0);
         }
+        QVERIFY(ol::Ol().ParticipantFilesOpen == chosen);
+        QVERIFY(!ol::Ol().DefinitionFilesOpen);
     }
 
-    void competitionMenusShowTheRegister() {
+    void choosingAndRemovingThroughTheMenus() {
         testing::MainWindowDoubles doubles;
-        FakeCompetitionFiles files;
-        TwoCompetitions(files);
-        files.entries[1].state = CompetitionState::Deleted;
-        files.AddCompetition(3, "Natt & dag");
-        TMainForm form(files);
-        Entry(&form, "arkiv_v02")->trigger();
+        TMainForm form;
+        testing::MakeFileSet(form, {kSpring, kAutumn, {"Natt & dag", ""}});
+        ChooseEntry(&form, 3)->trigger();
         QCOMPARE(WorkingGlobalSettings().currentNumber, 3);
-        QCOMPARE(DataStatus(&form), "Natt & dag  <inga tävlande inmatade>");
-        const QStringList captions = {QString::fromUtf8("Vårträffen"),
-                                      "raderad",
-                                      "Natt && dag",
-                                      "vakant",
-                                      "vakant",
-                                      "vakant",
-                                      "vakant",
-                                      "vakant"};
-        for (int i = 0; i < 8; ++i) {
-            for (const char* prefix : {"arkiv_v0", "arkiv_r0"}) {
-                QAction* entry = Entry(&form, qPrintable(prefix + QString::number(i)));
-                QCOMPARE(entry->text(), captions[i]);
-                QCOMPARE(entry->isEnabled(), i == 0 || i == 2);
-                QCOMPARE(entry->isChecked(), i == 2);
-            }
-        }
-    }
+        QCOMPARE(DataStatus(&form), QString::fromUtf8("Natt & dag  <inga tävlande inmatade>"));
+        const QString spring = QString::fromUtf8("Vårträffen");
+        VerifyCompetitionMenus(&form, {spring, "Höstträffen", "Natt && dag"}, 3);
 
-    void removingAnotherCompetitionKeepsTheCurrentOne() {
-        testing::MainWindowDoubles doubles;
-        FakeCompetitionFiles files;
-        TwoCompetitions(files);
-        TMainForm form(files);
-        Entry(&form, "arkiv_v01")->trigger();
-        files.calls.clear();
-        Entry(&form, "arkiv_r00")->trigger();
-        QCOMPARE(files.calls[0], "CloseParticipantFiles");
-        QCOMPARE(files.calls[1], "DeleteCompetition 1");
-        QCOMPARE(files.calls[2], "OpenParticipantFiles");
-        QCOMPARE(WorkingGlobalSettings().currentNumber, 2);
-        QCOMPARE(Entry(&form, "arkiv_v00")->text(), "raderad");
-        QVERIFY(!Entry(&form, "arkiv_r00")->isEnabled());
-        QVERIFY(Entry(&form, "arkiv_v01")->isChecked());
+        // Another competition goes; the chosen one stays.
+        DeleteEntry(&form, 2)->trigger();
+        QCOMPARE(doubles.boxes.shown.size(), 1u);
+        QCOMPARE(doubles.boxes.shown[0].caption, std::string("??"));
+        QCOMPARE(doubles.boxes.shown[0].text, std::string("OlDataBas: H\xF6sttr\xE4"
+                                                          "ffen raderas "));
+        VerifyCompetitionMenus(&form, {spring, "raderad", "Natt && dag"}, 3);
+        QCOMPARE(WorkingGlobalSettings().currentNumber, 3);
+        QVERIFY(!std::filesystem::exists(testing::DefaultDataDirectory() / "KLASS02.DAT"));
+        QVERIFY(!std::filesystem::exists(testing::DefaultDataDirectory() / "CLUBS02.Dat"));
+        QVERIFY(std::filesystem::exists(testing::DefaultDataDirectory() / "KLASS03.DAT"));
+        QCOMPARE(Message(&form, 0), "\"KLASS02\" \"CLUBS02\" \"OL02\" \"TRACK02\" \"KONTR02\" ");
 
-        Entry(&form, "arkiv_r01")->trigger();  // the current one
+        // Declining keeps the chosen one, even when it is the one offered.
+        doubles.boxes.answers = {platform::MessageResult::No};
+        DeleteEntry(&form, 3)->trigger();
+        VerifyCompetitionMenus(&form, {spring, "raderad", "Natt && dag"}, 3);
+        QCOMPARE(DataStatus(&form), QString::fromUtf8("Natt & dag  <inga tävlande inmatade>"));
+
+        DeleteEntry(&form, 3)->trigger();
+        VerifyCompetitionMenus(&form, {spring, "raderad", "raderad"}, 0);
         QCOMPARE(WorkingGlobalSettings().currentNumber, 0);
         QCOMPARE(DataStatus(&form), QString::fromUtf8("<tävling ej vald/inmatad>"));
+        QVERIFY(!Entry(&form, "arranger")->isEnabled());
+
+        // With none chosen there is nothing to change.
+        QVERIFY(!testing::OpensADialog([&form] { Entry(&form, "arkiv_change")->trigger(); }));
+        QCOMPARE(Message(&form, 0), QString::fromUtf8("<tävling ej vald/inmatad>"));
+        QCOMPARE(doubles.sound.beeps.size(), 1u);
+
+        // A deleted slot is reused by the next competition.
+        QCOMPARE(testing::AddCompetition({"Ny", "OK Ny"}), 3);
+        form.UpdateMenus(0);
+        VerifyCompetitionMenus(&form, {spring, "raderad", "Ny"}, 3);
+        QCOMPARE(DataStatus(&form), QString::fromUtf8("Ny OK Ny <inga tävlande inmatade>"));
+    }
+
+    void newAndChangeRunTheCompetitionDialog() {
+        testing::MainWindowDoubles doubles;
+        TMainForm form;
+        testing::MakeFileSet(form, {});
+        WhenShown<ol::TInfoDlgForm>([](ol::TInfoDlgForm* dialog) {
+            QVERIFY(dialog->adding());
+            dialog->edTvl->setText(QString::fromUtf8("Vårträffen"));
+            dialog->edArr->setText(QString::fromUtf8("OK Löparen"));
+            dialog->edPostgiro->setText("12 34 56-7");
+            dialog->okButton->click();
+        });
+        Entry(&form, "arkiv_new")->trigger();
+        VerifyCompetitionMenus(&form, {QString::fromUtf8("Vårträffen")}, 1);
+        QCOMPARE(DataStatus(&form),
+                 QString::fromUtf8("Vårträffen OK Löparen <inga tävlande inmatade>"));
+        QVERIFY(Entry(&form, "arranger")->isEnabled());
+
+        WhenShown<ol::TInfoDlgForm>([](ol::TInfoDlgForm* dialog) {
+            QVERIFY(!dialog->adding());
+            QCOMPARE(dialog->edTvl->text(), QString::fromUtf8("Vårträffen"));
+            dialog->edTvl->setText(QString::fromUtf8("Vårträffen & Co"));
+            dialog->okButton->click();
+        });
+        Entry(&form, "arkiv_change")->trigger();
+        VerifyCompetitionMenus(&form, {QString::fromUtf8("Vårträffen && Co")}, 1);
+
+        // A new one starts without the chosen one's giro; cancelling it
+        // brings back the chosen one.
+        WhenShown<ol::TInfoDlgForm>([](ol::TInfoDlgForm* dialog) {
+            QCOMPARE(dialog->edPostgiro->text(), QString());
+            dialog->cancelButton->click();
+        });
+        Entry(&form, "arkiv_new")->trigger();
+        VerifyCompetitionMenus(&form, {QString::fromUtf8("Vårträffen && Co")}, 1);
+        QCOMPARE(DataStatus(&form),
+                 QString::fromUtf8("Vårträffen & Co OK Löparen <inga tävlande inmatade>"));
+        QCOMPARE(ol::Ol().clubTable.Text1, "12 34 56-7");
     }
 
     void newCompetitionStopsAtEight() {
         testing::MainWindowDoubles doubles;
-        FakeCompetitionFiles files;
-        files.registerPresent = true;
-        for (int n = 1; n <= 8; ++n) {
-            files.AddCompetition(n, "T" + std::to_string(n));
-        }
-        TMainForm form(files);
-        files.calls.clear();
-        Entry(&form, "arkiv_new")->trigger();
+        TMainForm form;
+        testing::MakeFileSet(form, {{"T1", ""},
+                                    {"T2", ""},
+                                    {"T3", ""},
+                                    {"T4", ""},
+                                    {"T5", ""},
+                                    {"T6", ""},
+                                    {"T7", ""},
+                                    {"T8", ""}});
+        QVERIFY(!testing::OpensADialog([&form] { Entry(&form, "arkiv_new")->trigger(); }));
         QCOMPARE(Message(&form, 0), QString::fromUtf8("Max antal tävlingar uppnått!"));
         QCOMPARE(doubles.sound.beeps, (std::vector<testing::RecordingSound::Tone>{{440, 100}}));
-        QVERIFY(!files.calls.empty());
-        QVERIFY(std::find(files.calls.begin(), files.calls.end(),
-                          "EditCompetitionInformation new") == files.calls.end());
+
+        // Changing one is not limited.
+        ChooseEntry(&form, 8)->trigger();
+        bool changed = false;
+        WhenShown<ol::TInfoDlgForm>([&changed](ol::TInfoDlgForm* dialog) {
+            changed = !dialog->adding();
+            dialog->okButton->click();
+        });
         Entry(&form, "arkiv_change")->trigger();
-        QVERIFY(std::find(files.calls.begin(), files.calls.end(),
-                          "EditCompetitionInformation current") != files.calls.end());
+        QVERIFY(changed);
         QCOMPARE(doubles.sound.beeps.size(), 1u);
     }
 
-    void definitionCommandsSwapTheFileGroups() {
+    void definitionCommandsLendTheDefinitionFiles() {
         testing::MainWindowDoubles doubles;
-        FakeCompetitionFiles files;
-        TwoCompetitions(files);
-        TMainForm form(files);
-        Entry(&form, "arkiv_v00")->trigger();
-        files.calls.clear();
-        Entry(&form, "register_kontroller")->trigger();
-        const std::vector<std::string> bracket = {"CloseParticipantFiles", "OpenDefinitionFiles",
-                                                  "CloseDefinitionFiles", "OpenParticipantFiles"};
-        QCOMPARE(files.calls, bracket);
+        TMainForm form;
+        TestCompetition spring = kSpring;
+        spring.controls = 2;
+        spring.courses = 1;
+        testing::MakeFileSet(form, {spring});
+        ChooseEntry(&form, 1)->trigger();
+        SetMessageLine("");
+        form.RefreshStatusLine();
+
+        QString shown;
+        WhenShown<ol::TOlStatistikDlg>([&shown](ol::TOlStatistikDlg* dialog) {
+            shown = dialog->meStatistik->toPlainText();
+            dialog->accept();
+        });
+        Entry(&form, "hjalp_statistik")->trigger();
+        QVERIFY2(shown.contains("kontroller:     2") && shown.contains("banor:     1"),
+                 qPrintable(shown));
+        for (const char* entry : {"register_kontroller", "register_banor",
+                                  "definitioner_kontroller", "definitioner_banor"}) {
+            Entry(&form, entry)->trigger();
+            QVERIFY2(ol::Ol().ParticipantFilesOpen && !ol::Ol().DefinitionFilesOpen, entry);
+        }
+        form.RefreshStatusLine();
         QVERIFY(Message(&form, 0) != QString::fromUtf8("Filerna inte öppna"));
 
-        files.definitionFilesPresent = false;
-        files.calls.clear();
-        Entry(&form, "definitioner_banor")->trigger();
-        form.RefreshStatusLine();
-        QCOMPARE(files.calls,
-                 (std::vector<std::string>{"CloseParticipantFiles", "OpenDefinitionFiles",
-                                           "OpenParticipantFiles"}));
+        std::filesystem::remove(testing::DefaultDataDirectory() / "KONTR01.DAT");
+        Entry(&form, "register_kontroller")->trigger();
         QCOMPARE(Message(&form, 0), QString::fromUtf8("Filerna inte öppna"));
+        QVERIFY(ol::Ol().ParticipantFilesOpen);
+
+        WhenShown<ol::TOlStatistikDlg>([&shown](ol::TOlStatistikDlg* dialog) {
+            shown = dialog->meStatistik->toPlainText();
+            dialog->accept();
+        });
+        Entry(&form, "hjalp_statistik")->trigger();
+        QCOMPARE(shown, QString());
+        QVERIFY(ol::Ol().ParticipantFilesOpen);
+    }
+
+    void deletingAllParticipantsEmptiesTheCompetition() {
+        testing::MainWindowDoubles doubles;
+        TMainForm form;
+        TestCompetition spring = kSpring;
+        spring.participants = 3;
+        testing::MakeFileSet(form, {spring});
+        ChooseEntry(&form, 1)->trigger();
+        QCOMPARE(DataStatus(&form), QString::fromUtf8("Vårträffen OK Löparen"));
+        QVERIFY(Entry(&form, "arkiv_exp_medlemmar")->isEnabled());
+
+        doubles.boxes.answers = {platform::MessageResult::No};
+        Entry(&form, "arkiv_raderaallamedl")->trigger();
+        QCOMPARE(DataStatus(&form), QString::fromUtf8("Vårträffen OK Löparen"));
+
+        Entry(&form, "arkiv_raderaallamedl")->trigger();
+        QCOMPARE(doubles.boxes.shown.size(), 2u);
+        QCOMPARE(doubles.boxes.shown[1].text,
+                 std::string("Alla Persondata kommer att raderas Ok!"));
+        QCOMPARE(DataStatus(&form),
+                 QString::fromUtf8("Vårträffen OK Löparen <inga tävlande inmatade>"));
+        QVERIFY(!Entry(&form, "arkiv_exp_medlemmar")->isEnabled());
+        QCOMPARE(doubles.progress.windows.size(), 1u);
+    }
+
+    void dataDirectoryClosesAndOpensTheFileSet() {
+        testing::MainWindowDoubles doubles;
+        testing::FolderScriptedForm form;
+        testing::MakeFileSet(form, {kSpring});
+        ChooseEntry(&form, 1)->trigger();
+        const std::filesystem::path empty = testing::DefaultDataDirectory().parent_path() / "tom";
+        std::filesystem::create_directories(empty);
+
+        form.answer = QString::fromStdString(empty.string());
+        Child<QPushButton>(&form, "buttonDataLib")->click();
+        QCOMPARE(DataStatus(&form), "<datafiler saknas>");
+        VerifyCompetitionMenus(&form, {}, 0);
+        QVERIFY(!ol::Ol().CommonFilesOpen);
+
+        form.answer = QString::fromStdString(testing::DefaultDataDirectory().string());
+        Child<QPushButton>(&form, "buttonDataLib")->click();
+        QCOMPARE(DataStatus(&form), QString::fromUtf8("<tävling ej vald/inmatad>"));
+        VerifyCompetitionMenus(&form, {QString::fromUtf8("Vårträffen")}, 0);
+        QCOMPARE(Message(&form, 0), QString::fromUtf8("Filerna öppna...."));
     }
 
     void infoLeavesTheRecordLengths() {
         testing::MainWindowDoubles doubles;
-        NoCompetitionFiles files;
-        TMainForm form(files);
+        TMainForm form;
         Child<QPushButton>(&form, "infobutton")->click();
         QCOMPARE(Message(&form, 0), "1=2364 2= 32 3=548 4=2348");
     }
 
     void everyEntryRunsWithoutHarm() {
         testing::MainWindowDoubles doubles;
-        FakeCompetitionFiles files;
-        TwoCompetitions(files);
-        files.live[CountedFile::Participants] = 4;
-        TMainForm form(files);
+        TMainForm form;
         testing::ShowAndWait(form);
-        Entry(&form, "arkiv_v00")->trigger();
+        TestCompetition spring = kSpring;
+        spring.participants = 4;
+        testing::MakeFileSet(form, {spring});
+        ChooseEntry(&form, 1)->trigger();
         const QString status = DataStatus(&form);
         const QString newest = Message(&form, 0);
+        // Entries that ask or open a dialog have tests of their own.
+        const QStringList asking = {"arkiv_new", "arkiv_change", "arkiv_raderaallamedl",
+                                    "hjalp_statistik"};
         QStringList withoutCommand;
         for (QAction* action : form.findChildren<QAction*>()) {
-            if (action->menu() != nullptr || action->isSeparator() ||
-                action->objectName().startsWith("arkiv_r") || action->objectName() == "arkiv_new" ||
-                action->objectName().startsWith("arkiv_v")) {
+            const QString name = action->objectName();
+            if (action->menu() != nullptr || action->isSeparator() || asking.contains(name) ||
+                name.startsWith("arkiv_r") || name.startsWith("arkiv_v")) {
                 continue;
             }
-            files.calls.clear();
             action->trigger();
-            if (action->objectName().isEmpty()) {
+            if (name.isEmpty()) {
                 withoutCommand << action->text();
-                QVERIFY2(files.calls.empty(), qPrintable(action->text()));
             }
         }
         QVERIFY(withoutCommand.contains("avsluta"));
@@ -292,6 +403,7 @@ private slots:
         QVERIFY(form.isVisible());
         QCOMPARE(DataStatus(&form), status);
         QCOMPARE(Message(&form, 0), newest);
+        QVERIFY(ol::Ol().ParticipantFilesOpen);
         QCOMPARE(doubles.shell.opened.size(), 1u);  // "kom igång"
         QVERIFY(doubles.shell.opened[0].ends_with("oltoma.pdf"));
         QVERIFY(doubles.boxes.shown.empty());
@@ -299,26 +411,21 @@ private slots:
 
     void theChosenCompetitionOpensAtTheNextStart() {
         testing::MainWindowDoubles doubles;
-        FakeCompetitionFiles files;
-        TwoCompetitions(files);
         {
-            TMainForm form(files);
-            QCOMPARE(files.calls.front(), "OlStartup");
-            Entry(&form, "arkiv_v01")->trigger();
-            files.calls.clear();
+            TMainForm form;
+            testing::MakeFileSet(form, {kSpring, kAutumn});
+            ChooseEntry(&form, 2)->trigger();
         }
-        const std::vector<std::string> end = {"CloseParticipantFiles", "CloseCommonFiles",
-                                              "OlShutdown"};
-        QCOMPARE(files.calls, end);
-        TMainForm again(files);
+        QVERIFY(!ol::Ol().started);
+        QVERIFY(!ol::Ol().CommonFilesOpen && !ol::Ol().ParticipantFilesOpen);
+        TMainForm again;
         QCOMPARE(DataStatus(&again), QString::fromUtf8("Höstträffen IFK <inga tävlande inmatade>"));
-        QVERIFY(Entry(&again, "arkiv_v01")->isChecked());
+        VerifyCompetitionMenus(&again, {QString::fromUtf8("Vårträffen"), "Höstträffen"}, 2);
     }
 
     void captionNamesVersionAndBuild() {
         testing::MainWindowDoubles doubles;
-        NoCompetitionFiles files;
-        TMainForm form(files);
+        TMainForm form;
         QVERIFY(form.windowTitle().startsWith("OltomaW64 240302 10.00 "));
         QVERIFY(form.windowTitle().size() <= 74);
     }

@@ -2,8 +2,10 @@
 
 #include <string>
 
+#include "base/desktop_services.h"
 #include "base/messages.h"
 #include "base/windows1252.h"
+#include "ol/data/club_table_file.h"
 #include "ol/data/competitions.h"
 #include "ol/data/file_groups.h"
 #include "ol/data/ol_state.h"
@@ -33,6 +35,13 @@ bool BeginCompetitionInfo(bool add) {
         ol.CurrentCompetition = 0;
         return false;
     }
+    if (!add && ol.CurrentCompetition == 0) {
+        // Nothing to change: whatever the dialog took in would be dropped.
+        SetMessageLine(Windows1252FromUtf8("<tävling ej vald/inmatad>"));
+        ConfirmMessage(kStatusLineCode);
+        ShortBeep();
+        return false;
+    }
     if (add && !MayAddCompetition()) {
         SetMessageLine(Windows1252FromUtf8("Max antal tävlingar uppnått kan ej addera flera!"));
         ConfirmMessage(kStatusLineCode);
@@ -41,9 +50,13 @@ bool BeginCompetitionInfo(bool add) {
     if (add) {
         // The open competition is written back while the buffer still holds
         // it; then no competition is current until the new one is stored,
-        // so nothing writes the new defaults over it.
+        // so nothing writes the new defaults over it. The dialog shows the
+        // club table's giro texts, so the table is cleared too: a new
+        // competition must not start with another one's accounts (Cancel
+        // reads the remembered competition's table back).
         CloseParticipantFiles();
         ClearCompetitionRecord();
+        ClearClubTable();
     }
     return true;
 }

@@ -11,13 +11,17 @@
 namespace oltoma::ol {
 
 // Before the dialog opens. Without open common files there is no current
-// competition and the result is false. When adding while eight
+// competition and the result is false. Changing without a chosen
+// competition is refused with a beep and "<tävling ej vald/inmatad>" in
+// MessageLine (false). When adding while eight
 // competitions are live, MessageLine gets "Max antal tävlingar uppnått kan
 // ej addera flera!" (shown at the next status refresh) and the result is
 // false. Otherwise, when adding, the open competition's participant files
 // are closed (its record is written back while the buffer still holds it),
-// the buffer gets the defaults of a new competition and no competition is
-// current until OK stores the new one. Returns whether the dialog may open.
+// the buffer gets the defaults of a new competition, the club table buffer
+// is cleared (so the dialog shows no giro texts of another competition) and
+// no competition is current until OK stores the new one. Returns whether
+// the dialog may open.
 bool BeginCompetitionInfo(bool add);
 
 // The club table texts the dialog edits (each stored at most 32

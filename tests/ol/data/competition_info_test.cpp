@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "bound_services.h"
 #include "data_layer_fixture.h"
 #include "ol/data/club_table_file.h"
 #include "ol/data/definition_bracket.h"
+#include "ol/data/main_window_support.h"
+#include "scripted_services.h"
 
 namespace oltoma::ol {
 namespace {
@@ -15,9 +18,14 @@ class CompetitionInfo : public testing::DataLayerTest {};
 
 TEST_F(CompetitionInfo, AddingKeepsTheOpenCompetitionAndStoresTheGiroTexts) {
     ASSERT_EQ(NewCompetition("Ett"), 1);
+    Ol().clubTable.Text1 = "111-1";
+    Ol().clubTable.Arr = "Ettans kassa";
     ASSERT_TRUE(BeginCompetitionInfo(true));
     EXPECT_FALSE(Ol().ParticipantFilesOpen);
     EXPECT_TRUE(Ol().competition.rec.Tvl.empty());
+    EXPECT_TRUE(Ol().clubTable.Text1.empty())
+        << "the new one does not start with the open one's giro";
+    EXPECT_TRUE(Ol().clubTable.Arr.empty());
     EXPECT_EQ(ReadCompetitionMenuEntries()[0].name, "Ett") << "the open one was not overwritten";
 
     Ol().competition.rec.Tvl = "Två";
@@ -57,6 +65,7 @@ TEST_F(CompetitionInfo, ANinthCompetitionIsRefusedButEditingIsNot) {
 
 TEST_F(CompetitionInfo, CancelBringsTheRememberedCompetitionBack) {
     ASSERT_EQ(NewCompetition("Ett"), 1);
+    Ol().clubTable.Text2 = "5050-1055";
     const InfoRec saved = Ol().competition.rec;
     ASSERT_TRUE(BeginCompetitionInfo(true));
     Ol().competition.rec.Tvl = "Aldrig sparad";
@@ -64,7 +73,21 @@ TEST_F(CompetitionInfo, CancelBringsTheRememberedCompetitionBack) {
     EXPECT_TRUE(Ol().ParticipantFilesOpen);
     EXPECT_EQ(Ol().CurrentCompetition, 1);
     EXPECT_EQ(Ol().competition.rec.Tvl, "Ett");
+    EXPECT_EQ(Ol().clubTable.Text2, "5050-1055");
     EXPECT_EQ(Ol().CompetitionsUsed, 1);
+}
+
+TEST_F(CompetitionInfo, WithoutAChosenCompetitionThereIsNothingToChange) {
+    oltoma::testing::RecordingSound sound;
+    oltoma::testing::BoundServices bound({.sound = &sound});
+    ASSERT_EQ(NewCompetition("Ett"), 1);
+    RemoveCompetition(1);
+    ASSERT_EQ(Ol().CurrentCompetition, 0);
+    SetMessageLine("");
+    EXPECT_FALSE(BeginCompetitionInfo(false));
+    EXPECT_EQ(Message(), "<tävling ej vald/inmatad>");
+    EXPECT_EQ(sound.beeps.size(), 1u);
+    EXPECT_TRUE(BeginCompetitionInfo(true)) << "adding needs no chosen competition";
 }
 
 TEST_F(CompetitionInfo, WithoutCommonFilesThereIsNoDialog) {
