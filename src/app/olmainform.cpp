@@ -1,5 +1,7 @@
 #include "app/olmainform.h"
 
+#include "ol/data/backup_copy.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,6 +15,7 @@
 #include "base/number_format.h"
 #include "base/program_name.h"
 #include "base/settings_state.h"
+#include "ol/data/backup_copy.h"
 #include "ol/data/club_rec.h"
 #include "ol/data/competition_info.h"
 #include "ol/data/competitions.h"
@@ -79,6 +82,7 @@ TMainForm::TMainForm(std::span<const std::string> parameters, QWidget* parent)
 
 TMainForm::~TMainForm() {
     FormDestroy();
+    ol::BindBackupFolderPrompt(nullptr);
 }
 
 void TMainForm::FormCreate(std::span<const std::string> parameters) {

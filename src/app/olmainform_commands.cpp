@@ -8,8 +8,12 @@
 #include <QToolButton>
 
 #include "app/olmainform.h"
+#include "base/forms/edirform.h"
+#include "ol/data/backup_copy.h"
 #include "ol/data/definition_bracket.h"
 #include "ol/data/delete_all_participants.h"
+#include "ol/data/index_rebuild.h"
+#include "ol/data/new_files.h"
 #include "ol/data/ol_state.h"
 #include "ol/forms/statistik_dlg.h"
 
@@ -84,6 +88,10 @@ void TMainForm::ConnectCommands() {
     connect(tbKlubbar_, &QToolButton::clicked, this, &TMainForm::RefreshStatusLine);
     connect(tbDeltagare_, &QToolButton::clicked, this, &TMainForm::RefreshStatusLine);
     connect(tbKopiera_, &QToolButton::clicked, this, &TMainForm::arkiv_kopiera1Click);
+    // The backup asks for its target folder with the data directory dialog.
+    ol::BindBackupFolderPrompt([this](std::string_view caption, std::string_view start) {
+        return forms::ChooseDataDirectory(this, caption, start);
+    });
 }
 
 void TMainForm::arkiv_newClick() {
@@ -122,17 +130,17 @@ void TMainForm::arkiv_exp_deltagarnaoippnaklasserClick() {
 }
 
 void TMainForm::arkiv_kopiera1Click() {
-    // Backup copy of the data files.
+    ol::BackupCopy();
     RefreshStatusLine();
 }
 
 void TMainForm::arkiv_indexbygg1Click() {
-    // Rebuild of every index.
+    ol::RebuildIndexes();
     RefreshStatusLine();
 }
 
 void TMainForm::arkiv_skapanya1Click() {
-    // Creation of a fresh file set (after asking when competitions exist).
+    ol::CreateNewFilesCommand();
     UpdateMenus(0);
 }
 

@@ -16,6 +16,7 @@
 #include "designed_menu_bar.h"
 #include "file_set_fixture.h"
 #include "main_window_fixture.h"
+#include "ol/data/backup_copy.h"
 #include "ol/forms/info_dlg_form.h"
 #include "ol/forms/statistik_dlg.h"
 #include "qtest_main.h"
@@ -366,6 +367,45 @@ private slots:
         QCOMPARE(Message(&form, 0), QString::fromUtf8("Filerna öppna...."));
     }
 
+    void fileMaintenanceRunsFromTheMenus() {
+        testing::MainWindowDoubles doubles;
+        TMainForm form;
+        QCOMPARE(DataStatus(&form), "<datafiler saknas>");
+
+        // "skapa nya" on an empty register creates the files without asking.
+        Entry(&form, "arkiv_skapanya1")->trigger();
+        QVERIFY(doubles.boxes.shown.empty());
+        QCOMPARE(DataStatus(&form), QString::fromUtf8("<tävling ej vald/inmatad>"));
+
+        TestCompetition spring = kSpring;
+        spring.participants = 2;
+        testing::MakeFileSet(form, {spring});
+        ChooseEntry(&form, 1)->trigger();
+
+        // The backup copies into the folder the dialog answers; "kopi" too.
+        const std::filesystem::path target =
+            testing::DefaultDataDirectory().parent_path() / "kopia";
+        std::filesystem::create_directories(target);
+        ol::BindBackupFolderPrompt(
+            [&](std::string_view, std::string_view) { return target.string(); });
+        Child<QToolButton>(&form, "tbKopiera")->click();
+        QVERIFY(std::filesystem::exists(target / "OLTOMA.DAT"));
+        QVERIFY(std::filesystem::exists(target / "KLASS01.IX"));
+        QVERIFY(std::filesystem::exists(target / "CLUBS01.Dat"));
+        QVERIFY(doubles.boxes.shown.back().text.ends_with(" ..lyckad kopiering!!"));
+
+        Entry(&form, "arkiv_indexbygg1")->trigger();
+        QCOMPARE(DataStatus(&form), QString::fromUtf8("Vårträffen OK Löparen"));
+
+        // With a competition in the register "skapa nya" asks first.
+        const std::size_t shown = doubles.boxes.shown.size();
+        doubles.boxes.answers = {platform::MessageResult::No};
+        Entry(&form, "arkiv_skapanya1")->trigger();
+        QCOMPARE(doubles.boxes.shown.size(), shown + 1);
+        QCOMPARE(doubles.boxes.shown.back().caption, std::string("??"));
+        QCOMPARE(DataStatus(&form), QString::fromUtf8("Vårträffen OK Löparen"));
+    }
+
     void infoLeavesTheRecordLengths() {
         testing::MainWindowDoubles doubles;
         TMainForm form;
@@ -384,8 +424,9 @@ private slots:
         const QString status = DataStatus(&form);
         const QString newest = Message(&form, 0);
         // Entries that ask or open a dialog have tests of their own.
-        const QStringList asking = {"arkiv_new", "arkiv_change", "arkiv_raderaallamedl",
-                                    "hjalp_statistik"};
+        const QStringList asking = {"arkiv_new",       "arkiv_change",   "arkiv_raderaallamedl",
+                                    "hjalp_statistik", "arkiv_kopiera1", "arkiv_indexbygg1",
+                                    "arkiv_skapanya1"};
         QStringList withoutCommand;
         for (QAction* action : form.findChildren<QAction*>()) {
             const QString name = action->objectName();
