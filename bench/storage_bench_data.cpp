@@ -53,15 +53,28 @@ std::vector<std::uint32_t> DataSet::KeyOrder(std::size_t count) const {
 
 void Checksum::AddEntry(std::string_view key, std::int32_t number) {
     AddBytes(key.data(), key.size());
-    AddBytes(&number, sizeof number);
+    AddWord(static_cast<std::uint32_t>(number));
     ++entries_;
 }
 
 void Checksum::AddBytes(const void* bytes, std::size_t count) {
     const auto* byte = static_cast<const std::uint8_t*>(bytes);
-    for (std::size_t i = 0; i < count; ++i) {
-        hash_ = (hash_ ^ byte[i]) * 1099511628211ULL;
+    std::size_t done = 0;
+    for (; done + sizeof(std::uint64_t) <= count; done += sizeof(std::uint64_t)) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, byte + done, sizeof word);
+        AddWord(word);
     }
+    std::uint64_t tail = count - done;  // the length keeps short tails apart
+    for (std::size_t shift = 8; done < count; ++done, shift += 8) {
+        tail |= static_cast<std::uint64_t>(byte[done]) << shift;
+    }
+    AddWord(tail);
+}
+
+void Checksum::AddWord(std::uint64_t word) {
+    hash_ = (hash_ ^ word) * 1099511628211ULL;
+    hash_ ^= hash_ >> 29;
 }
 
 Checksum ExpectedScan(const DataSet& data, std::size_t count, bool withRecords) {
