@@ -19,7 +19,16 @@ struct Measurement {
     std::uint64_t operations = 0;
     double seconds = 0;
     std::uint64_t syncs = 0;  // durable syncs made by the side during the workload
+    // The sync latency measured in the same directory right before and right
+    // after the workload (means of both); 0 when not measured.
+    double appendSyncSeconds = 0;
+    double truncateSyncSeconds = 0;
 };
+
+// The time per durable insert the journal protocol allows: the append syncs
+// (all syncs but the commits) at the append+sync latency and the commit
+// syncs at the truncate+sync latency.
+double FloorSeconds(double syncsPerInsert, double appendSyncSeconds, double truncateSyncSeconds);
 
 void RecordMeasurement(Workload workload, Side side, const Measurement& measurement);
 void RecordSyncLatency(Place place, const SyncLatency& latency);

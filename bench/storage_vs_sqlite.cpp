@@ -115,14 +115,38 @@ bool CheckInserted(Table& table, std::size_t count, std::string& failure) {
     return true;
 }
 
+// The sync latency in `place`, measured right before and right after a
+// workload: the mean of both measurements into `measurement`.
+bool MeasureLatencyAround(Place place, const SyncLatency& before, Measurement& measurement,
+                          std::string& failure) {
+    const SyncLatency after =
+        MeasureSyncLatency(DirectoryOf(place), TheContext().options.syncSamples);
+    failure = before.failure.empty() ? after.failure : before.failure;
+    if (!failure.empty()) {
+        return false;
+    }
+    measurement.appendSyncSeconds = (before.appendMean + after.appendMean) / 2;
+    measurement.truncateSyncSeconds = (before.truncateMean + after.truncateMean) / 2;
+    return true;
+}
+
+// Inserts entries 0..inserts-1 one by one, each durable, and checks them.
+// For the engine the sync latency is also measured around the workload and
+// the floor of the journal protocol reported.
 template <typename Table>
-void RunInserts(benchmark::State& state, Table& table, Workload workload, Side side,
+void RunInserts(benchmark::State& state, Table& table, Place place, Side side,
                 std::uint64_t (*syncs)()) {
     const Context& context = TheContext();
     const std::size_t count = context.options.inserts;
+    const Workload workload = place == Place::Disk ? Workload::InsertDisk : Workload::InsertTmpfs;
+    const bool floor = side == Side::Engine;
     if (!table.Create()) {
         Fail(state, table.Failure());
         return;
+    }
+    SyncLatency before;
+    if (floor) {
+        before = MeasureSyncLatency(DirectoryOf(place), context.options.syncSamples);
     }
     Measurement measurement;
     bool inserted = true;
@@ -138,8 +162,8 @@ void RunInserts(benchmark::State& state, Table& table, Workload workload, Side s
     std::string failure;
     if (!inserted) {
         failure = table.Failure();
-    } else {
-        CheckInserted(table, count, failure);
+    } else if (CheckInserted(table, count, failure) && floor) {
+        MeasureLatencyAround(place, before, measurement, failure);
     }
     table.Remove();
     if (!failure.empty()) {
@@ -147,18 +171,25 @@ void RunInserts(benchmark::State& state, Table& table, Workload workload, Side s
         return;
     }
     SetCounters(state, measurement);
+    if (floor) {
+        const double floorSeconds =
+            FloorSeconds(state.counters["syncs_per_op"], measurement.appendSyncSeconds,
+                         measurement.truncateSyncSeconds);
+        state.counters["floor_us_per_op"] = floorSeconds * 1e6;
+        state.counters["time_per_floor"] =
+            measurement.seconds / static_cast<double>(measurement.operations) / floorSeconds;
+    }
     RecordMeasurement(workload, side, measurement);
 }
 
 void EngineInserts(benchmark::State& state, Place place) {
     EngineTable table(DirectoryOf(place));
-    RunInserts(state, table, place == Place::Disk ? Workload::InsertDisk : Workload::InsertTmpfs,
-               Side::Engine, EngineSyncs);
+    RunInserts(state, table, place, Side::Engine, EngineSyncs);
 }
 
 void SqliteInserts(benchmark::State& state, Place place, SqliteJournal journal) {
     SqliteTable table(DirectoryOf(place), journal);
-    RunInserts(state, table, place == Place::Disk ? Workload::InsertDisk : Workload::InsertTmpfs,
+    RunInserts(state, table, place,
                journal == SqliteJournal::Wal ? Side::SqliteWal : Side::SqliteRollback, SqliteSyncs);
 }
 
