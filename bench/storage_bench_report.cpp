@@ -163,7 +163,7 @@ void PrintInsertWorkload(const char* title, Workload workload, Place place, bool
     const double truncateSyncs = kCommitsPerInsert;
     const double appendSyncs = std::max(0.0, engine.syncsPerOperation - truncateSyncs);
     std::printf(
-        "  sync latency around the engine's runs: append+fdatasync %.1f us, "
+        "  sync latency during the engine's runs: append+fdatasync %.1f us, "
         "truncate+fdatasync %.1f us\n",
         engine.appendSync * 1e6, engine.truncateSync * 1e6);
     std::printf(

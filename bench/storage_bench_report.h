@@ -19,8 +19,8 @@ struct Measurement {
     std::uint64_t operations = 0;
     double seconds = 0;
     std::uint64_t syncs = 0;  // durable syncs made by the side during the workload
-    // The sync latency measured in the same directory right before and right
-    // after the workload (means of both); 0 when not measured.
+    // The sync latency sampled in the same directory during the workload
+    // (means); 0 when not measured.
     double appendSyncSeconds = 0;
     double truncateSyncSeconds = 0;
 };

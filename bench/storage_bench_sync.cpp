@@ -8,7 +8,6 @@
 #include <chrono>
 #include <cstring>
 #include <numeric>
-#include <vector>
 
 namespace oltoma::bench {
 namespace {
@@ -34,49 +33,68 @@ std::string Failure(const char* step) {
 
 }  // namespace
 
-SyncLatency MeasureSyncLatency(const std::string& directory, std::size_t samples) {
-    SyncLatency result;
-    const std::string path = directory + "/sync-latency.tmp";
-    const int file = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (file < 0) {
-        result.failure = Failure("open");
-        return result;
-    }
+SyncProbe::SyncProbe(const std::string& directory) : path_(directory + "/sync-latency.tmp") {
+    file_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     const char byte = 0;
+    if (file_ < 0) {
+        failure_ = Failure("open");
+    } else if (::pwrite(file_, &byte, 1, 0) != 1 || ::fdatasync(file_) != 0) {
+        failure_ = Failure("first byte");
+    }
+}
+
+SyncProbe::~SyncProbe() {
+    if (file_ >= 0) {
+        ::close(file_);
+        ::unlink(path_.c_str());
+    }
+}
+
+bool SyncProbe::Sample() {
+    if (!failure_.empty()) {
+        return false;
+    }
     char record[64];
     std::memset(record, 0x5A, sizeof record);
-    std::vector<double> appends;
-    std::vector<double> truncates;
-    if (::pwrite(file, &byte, 1, 0) != 1 || ::fdatasync(file) != 0) {
-        result.failure = Failure("first byte");
+    const auto start = Clock::now();
+    if (::pwrite(file_, record, sizeof record, 1) != static_cast<ssize_t>(sizeof record) ||
+        ::fdatasync(file_) != 0) {
+        failure_ = Failure("append + fdatasync");
+        return false;
     }
-    for (std::size_t i = 0; i < samples && result.failure.empty(); ++i) {
-        const auto start = Clock::now();
-        if (::pwrite(file, record, sizeof record, 1) != static_cast<ssize_t>(sizeof record) ||
-            ::fdatasync(file) != 0) {
-            result.failure = Failure("append + fdatasync");
-            break;
-        }
-        const auto appended = Clock::now();
-        if (::ftruncate(file, 1) != 0 || ::fdatasync(file) != 0) {
-            result.failure = Failure("ftruncate + fdatasync");
-            break;
-        }
-        const auto truncated = Clock::now();
-        appends.push_back(Seconds(start, appended));
-        truncates.push_back(Seconds(appended, truncated));
+    const auto appended = Clock::now();
+    if (::ftruncate(file_, 1) != 0 || ::fdatasync(file_) != 0) {
+        failure_ = Failure("ftruncate + fdatasync");
+        return false;
     }
-    ::close(file);
-    ::unlink(path.c_str());
-    if (!result.failure.empty() || appends.empty()) {
+    const auto truncated = Clock::now();
+    appends_.push_back(Seconds(start, appended));
+    truncates_.push_back(Seconds(appended, truncated));
+    return true;
+}
+
+SyncLatency SyncProbe::Result() const {
+    SyncLatency result;
+    result.failure = failure_;
+    if (appends_.empty()) {
+        if (result.failure.empty()) {
+            result.failure = "no sync latency sample";
+        }
         return result;
     }
-    result.samples = appends.size();
-    result.appendMean = Mean(appends);
-    result.appendMedian = Median(appends);
-    result.truncateMean = Mean(truncates);
-    result.truncateMedian = Median(truncates);
+    result.samples = appends_.size();
+    result.appendMean = Mean(appends_);
+    result.appendMedian = Median(appends_);
+    result.truncateMean = Mean(truncates_);
+    result.truncateMedian = Median(truncates_);
     return result;
+}
+
+SyncLatency MeasureSyncLatency(const std::string& directory, std::size_t samples) {
+    SyncProbe probe(directory);
+    for (std::size_t i = 0; i < samples && probe.Sample(); ++i) {
+    }
+    return probe.Result();
 }
 
 }  // namespace oltoma::bench

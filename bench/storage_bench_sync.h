@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace oltoma::bench {
 
@@ -17,8 +18,30 @@ struct SyncLatency {
     std::string failure;  // empty when measured
 };
 
-// Measures `samples` cycles of append (64 bytes) + sync and truncate + sync on
-// a scratch file in `directory` (removed afterwards).
+// A scratch file in a directory that takes latency samples one at a time, so
+// they can be spread over a workload and see the disk as it sees it.
+class SyncProbe {
+public:
+    explicit SyncProbe(const std::string& directory);
+    ~SyncProbe();
+    SyncProbe(const SyncProbe&) = delete;
+    SyncProbe& operator=(const SyncProbe&) = delete;
+
+    // One append (64 bytes) + sync and one truncate + sync; false after a
+    // failure (see Result().failure).
+    bool Sample();
+    // The samples taken so far (removes nothing).
+    SyncLatency Result() const;
+
+private:
+    std::string path_;
+    int file_ = -1;
+    std::string failure_;
+    std::vector<double> appends_;
+    std::vector<double> truncates_;
+};
+
+// Takes `samples` samples in a row in `directory`.
 SyncLatency MeasureSyncLatency(const std::string& directory, std::size_t samples);
 
 }  // namespace oltoma::bench
