@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -134,7 +135,10 @@ void RunInserts(benchmark::State& state, Table& table, Place place, Side side,
         Fail(state, table.Failure());
         return;
     }
-    SyncProbe probe(DirectoryOf(place));
+    std::optional<SyncProbe> probe;
+    if (floor) {
+        probe.emplace(DirectoryOf(place));
+    }
     Measurement measurement;
     bool inserted = true;
     for (auto _ : state) {
@@ -144,7 +148,7 @@ void RunInserts(benchmark::State& state, Table& table, Place place, Side side,
         for (std::size_t i = 0; i < count && inserted; ++i) {
             if (floor && i % kProbeInterval == 0) {
                 const auto probeStart = Clock::now();
-                probe.Sample();
+                probe->Sample();
                 probing += SecondsSince(probeStart);
             }
             inserted = table.Insert(*context.data, i);
@@ -152,11 +156,11 @@ void RunInserts(benchmark::State& state, Table& table, Place place, Side side,
         measurement = Measurement{count, SecondsSince(start) - probing, syncs() - syncsBefore};
         state.SetIterationTime(measurement.seconds);
     }
-    const SyncLatency latency = probe.Result();
     std::string failure;
     if (!inserted) {
         failure = table.Failure();
     } else if (CheckInserted(table, count, failure) && floor) {
+        const SyncLatency latency = probe->Result();
         failure = latency.failure;
         measurement.appendSyncSeconds = latency.appendMean;
         measurement.truncateSyncSeconds = latency.truncateMean;
