@@ -27,6 +27,12 @@ int PageCache::Allocate(int wanted) {
     next_.assign(static_cast<std::size_t>(count) + 1, 0);
     previous_.assign(static_cast<std::size_t>(count) + 1, 0);
     scratch_.reserve(static_cast<std::size_t>(count));
+    std::size_t buckets = 1;
+    while (buckets < 2 * static_cast<std::size_t>(count)) {
+        buckets *= 2;
+    }
+    bucketHead_.assign(buckets, -1);
+    chainNext_.assign(static_cast<std::size_t>(count), -1);
     const int sentinel = count;
     next_[sentinel] = previous_[sentinel] = sentinel;
     for (int i = 0; i < count; ++i) {
@@ -42,17 +48,47 @@ void PageCache::Release() {
     next_.clear();
     previous_.clear();
     scratch_.clear();
+    bucketHead_.clear();
+    chainNext_.clear();
+}
+
+std::size_t PageCache::BucketOf(const FileBlock* owner, int key, std::int32_t page) const {
+    std::uint64_t hash = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(owner));
+    hash ^= (static_cast<std::uint64_t>(static_cast<std::uint32_t>(key)) << 32) ^
+            static_cast<std::uint32_t>(page);
+    hash *= 0x9E3779B97F4A7C15ULL;
+    return static_cast<std::size_t>(hash >> 32) & (bucketHead_.size() - 1);
 }
 
 int PageCache::Find(const FileBlock& block, int key, std::int32_t page) const {
-    const int count = Size();
-    for (int i = 0; i < count; ++i) {
+    for (int i = bucketHead_[BucketOf(&block, key, page)]; i >= 0; i = chainNext_[i]) {
         const Tag& tag = tags_[i];
         if (tag.owner == &block && tag.page == page && tag.key == key) {
             return i;
         }
     }
     return -1;
+}
+
+void PageCache::SetTag(int buffer, const Tag& tag) {
+    Tag& held = tags_[buffer];
+    if (held.owner == tag.owner && held.key == tag.key && held.page == tag.page) {
+        held = tag;
+        return;
+    }
+    if (held.owner != nullptr) {
+        int* link = &bucketHead_[BucketOf(held.owner, held.key, held.page)];
+        while (*link != buffer) {
+            link = &chainNext_[*link];
+        }
+        *link = chainNext_[buffer];
+    }
+    held = tag;
+    if (tag.owner != nullptr) {
+        int& head = bucketHead_[BucketOf(tag.owner, tag.key, tag.page)];
+        chainNext_[buffer] = head;
+        head = buffer;
+    }
 }
 
 void PageCache::Unlink(int buffer) {
@@ -87,7 +123,7 @@ int PageCache::TakeVictim() {
     if (!WriteBack(victim)) {
         return -1;
     }
-    tags_[victim] = Tag{};
+    SetTag(victim, Tag{});
     return victim;
 }
 
@@ -101,7 +137,7 @@ const IndexPage* PageCache::Get(FileBlock& block, int key, std::int32_t page) {
         if (!ReadIndexPage(block, key, page, *buffers_[buffer])) {
             return nullptr;
         }
-        tags_[buffer] = Tag{&block, page, key, false};
+        SetTag(buffer, Tag{&block, page, key, false});
     }
     Unlink(buffer);
     AppendMostRecent(buffer);
@@ -117,7 +153,7 @@ bool PageCache::Put(FileBlock& block, int key, std::int32_t page, const IndexPag
         }
     }
     *buffers_[buffer] = contents;
-    tags_[buffer] = Tag{&block, page, key, true};
+    SetTag(buffer, Tag{&block, page, key, true});
     Unlink(buffer);
     AppendMostRecent(buffer);
     return true;
@@ -140,16 +176,16 @@ void PageCache::MoveHeldToMostRecent() {
 void PageCache::Drop(const FileBlock& block, int key, std::int32_t page) {
     const int buffer = Find(block, key, page);
     if (buffer >= 0) {
-        tags_[buffer] = Tag{};
+        SetTag(buffer, Tag{});
         MoveHeldToMostRecent();
     }
 }
 
 void PageCache::DropAll(const FileBlock& block) {
     bool any = false;
-    for (Tag& tag : tags_) {
-        if (tag.owner == &block) {
-            tag = Tag{};
+    for (int i = 0; i < Size(); ++i) {
+        if (tags_[i].owner == &block) {
+            SetTag(i, Tag{});
             any = true;
         }
     }

@@ -9,6 +9,10 @@
 //   4. When a page is dropped its buffer is cleared and every buffer that
 //      still holds a page moves to the most-recently-used end (keeping its
 //      order), so free buffers are reused first.
+//   5. Every buffer that holds a page is on the chain of its page's hash
+//      bucket, and no other buffer is on any chain; a lookup walks only that
+//      chain. Since a page is held by at most one buffer, this finds the same
+//      buffer as a search of all buffers.
 #pragma once
 
 #include <cstdint>
@@ -54,6 +58,9 @@ private:
     };
 
     int Find(const FileBlock& block, int key, std::int32_t page) const;
+    std::size_t BucketOf(const FileBlock* owner, int key, std::int32_t page) const;
+    // Gives the buffer a new tag, moving it to the chain of its new bucket.
+    void SetTag(int buffer, const Tag& tag);
     // The least recently used buffer, written back and cleared; -1 on failure.
     int TakeVictim();
     bool WriteBack(int buffer);
@@ -68,6 +75,10 @@ private:
     std::vector<int> next_;
     std::vector<int> previous_;
     std::vector<int> scratch_;
+    // Hash chains of the buffers that hold a page: bucketHead_ per bucket
+    // (a power of two of them), chainNext_ per buffer; -1 ends a chain.
+    std::vector<int> bucketHead_;
+    std::vector<int> chainNext_;
 };
 
 }  // namespace oltoma::storage

@@ -1,0 +1,100 @@
+#include "storage_bench_sync.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <numeric>
+
+namespace oltoma::bench {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::time_point from, Clock::time_point to) {
+    return std::chrono::duration<double>(to - from).count();
+}
+
+double Mean(const std::vector<double>& values) {
+    return std::accumulate(values.begin(), values.end(), 0.0) / static_cast<double>(values.size());
+}
+
+double Median(std::vector<double> values) {
+    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    return values[values.size() / 2];
+}
+
+std::string Failure(const char* step) {
+    return std::string(step) + ": " + std::strerror(errno);
+}
+
+}  // namespace
+
+SyncProbe::SyncProbe(const std::string& directory) : path_(directory + "/sync-latency.tmp") {
+    file_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const char byte = 0;
+    if (file_ < 0) {
+        failure_ = Failure("open");
+    } else if (::pwrite(file_, &byte, 1, 0) != 1 || ::fdatasync(file_) != 0) {
+        failure_ = Failure("first byte");
+    }
+}
+
+SyncProbe::~SyncProbe() {
+    if (file_ >= 0) {
+        ::close(file_);
+        ::unlink(path_.c_str());
+    }
+}
+
+bool SyncProbe::Sample() {
+    if (!failure_.empty()) {
+        return false;
+    }
+    char record[64];
+    std::memset(record, 0x5A, sizeof record);
+    const auto start = Clock::now();
+    if (::pwrite(file_, record, sizeof record, 1) != static_cast<ssize_t>(sizeof record) ||
+        ::fdatasync(file_) != 0) {
+        failure_ = Failure("append + fdatasync");
+        return false;
+    }
+    const auto appended = Clock::now();
+    if (::ftruncate(file_, 1) != 0 || ::fdatasync(file_) != 0) {
+        failure_ = Failure("ftruncate + fdatasync");
+        return false;
+    }
+    const auto truncated = Clock::now();
+    appends_.push_back(Seconds(start, appended));
+    truncates_.push_back(Seconds(appended, truncated));
+    return true;
+}
+
+SyncLatency SyncProbe::Result() const {
+    SyncLatency result;
+    result.failure = failure_;
+    if (appends_.empty()) {
+        if (result.failure.empty()) {
+            result.failure = "no sync latency sample";
+        }
+        return result;
+    }
+    result.samples = appends_.size();
+    result.appendMean = Mean(appends_);
+    result.appendMedian = Median(appends_);
+    result.truncateMean = Mean(truncates_);
+    result.truncateMedian = Median(truncates_);
+    return result;
+}
+
+SyncLatency MeasureSyncLatency(const std::string& directory, std::size_t samples) {
+    SyncProbe probe(directory);
+    for (std::size_t i = 0; i < samples && probe.Sample(); ++i) {
+    }
+    return probe.Result();
+}
+
+}  // namespace oltoma::bench
