@@ -17,9 +17,9 @@ namespace report_detail {
 
 namespace {
 
-platform::FontDescription ScaledFont(const FontSpec& spec, int columnCount) {
+platform::FontDescription ScaledFont(const FontSpec& stored, int columnCount) {
     platform::FontDescription font;
-    SpecToFont(spec, font);
+    SpecToFont(stored, font);
     font.SetSize(RoundHalfEven(static_cast<double>(font.Size()) / columnCount));
     return font;
 }

@@ -20,30 +20,30 @@ platform::FontDescription SampleFont() {
 
 TEST(FontConversion, RoundTripKeepsEveryProperty) {
     const platform::FontDescription font = SampleFont();
-    FontSpec spec{};
-    FontToSpec(font, spec);
-    EXPECT_EQ(spec.size, 12);
-    EXPECT_EQ(spec.height, -16);
-    EXPECT_EQ(spec.colour, 0x00123456);
-    EXPECT_EQ(spec.name, "Courier New");
-    EXPECT_EQ(spec.pitch, 2);
-    EXPECT_EQ(spec.style, kFontBold | kFontUnderline);
+    FontSpec stored{};
+    FontToSpec(font, stored);
+    EXPECT_EQ(stored.size, 12);
+    EXPECT_EQ(stored.height, -16);
+    EXPECT_EQ(stored.colour, 0x00123456);
+    EXPECT_EQ(stored.name, "Courier New");
+    EXPECT_EQ(stored.pitch, 2);
+    EXPECT_EQ(stored.style, kFontBold | kFontUnderline);
 
     platform::FontDescription back;
-    SpecToFont(spec, back);
+    SpecToFont(stored, back);
     EXPECT_EQ(back, font);
 }
 
 TEST(FontConversion, StoredHeightWinsOverTheSize) {
-    FontSpec spec{};
-    spec.name = "Arial";
-    spec.size = 14;
-    spec.height = 16;
-    spec.pitch = 7;  // not a pitch code
-    spec.style = kFontItalic | kFontStrikeOut;
+    FontSpec stored{};
+    stored.name = "Arial";
+    stored.size = 14;
+    stored.height = 16;
+    stored.pitch = 7;  // not a pitch code
+    stored.style = kFontItalic | kFontStrikeOut;
     platform::FontDescription font;
     font.pixelsPerInch = 600;
-    SpecToFont(spec, font);
+    SpecToFont(stored, font);
     EXPECT_EQ(font.height, 16);
     EXPECT_EQ(font.pixelsPerInch, 600);
     EXPECT_EQ(font.pitch, platform::FontPitch::Default);
@@ -53,9 +53,9 @@ TEST(FontConversion, StoredHeightWinsOverTheSize) {
 TEST(FontConversion, LongFaceNamesAreCutToEightyCharacters) {
     platform::FontDescription font = SampleFont();
     font.face = std::string(100, 'x');
-    FontSpec spec{};
-    FontToSpec(font, spec);
-    EXPECT_EQ(spec.name.size(), 80u);
+    FontSpec stored{};
+    FontToSpec(font, stored);
+    EXPECT_EQ(stored.name.size(), 80u);
 }
 
 TEST(FontConversion, LogicalFontGivesCharsetHeightAndFace) {

@@ -54,12 +54,12 @@ public:
     void Close() override { open = false; }
 };
 
-inline void SetFont(FontSpec& spec, const char* face, int size) {
-    spec = FontSpec{};
-    spec.name = face;
-    spec.size = size;
-    spec.height = -static_cast<int>(std::lround(size * 96 / 72.0));  // at 96 pixels an inch
-    spec.style = kFontBold;
+inline void SetFont(FontSpec& stored, const char* face, int size) {
+    stored = FontSpec{};
+    stored.name = face;
+    stored.size = size;
+    stored.height = -static_cast<int>(std::lround(size * 96 / 72.0));  // at 96 pixels an inch
+    stored.style = kFontBold;
 }
 
 inline std::unique_ptr<PrinterBlock> TestPrinterBlock(int columns) {

@@ -38,11 +38,11 @@ QStringList SpooledJobs() {
     return QDir(kSpool).entryList({QStringLiteral("job-*.pdf")}, QDir::Files, QDir::Name);
 }
 
-void SetFont(FontSpec& spec, int size) {
-    spec.name = "Arial";
-    spec.size = size;
-    spec.height = -static_cast<int>(std::lround(size * 96 / 72.0));  // at 96 pixels an inch
-    spec.style = kFontBold;
+void SetFont(FontSpec& stored, int size) {
+    stored.name = "Arial";
+    stored.size = size;
+    stored.height = -static_cast<int>(std::lround(size * 96 / 72.0));  // at 96 pixels an inch
+    stored.style = kFontBold;
 }
 
 std::unique_ptr<PrinterBlock> TwoColumnBlock() {
