@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/window_scale.h"
 #include "base/windows1252.h"
+#include "platform/qt/form_scaling.h"
 
 namespace oltoma::platform {
 namespace {
@@ -77,6 +79,7 @@ TrapportDlg::TrapportDlg(QWidget* owner)
     for (int i = 0; i < 5; ++i) {
         StatusBar[i] = StatusLine(column, kStatusNames[i]);
     }
+    ScaleForm(this, WindowScale);
 }
 
 void TrapportDlg::reject() {

@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "base/window_scale.h"
 #include "platform/print/picture.h"
 #include "platform/qt/print/qt_picture_reader.h"
 #include "platform/qt/print/trapport_dialog.h"
@@ -119,6 +120,14 @@ private slots:
         dialog.Close();
         QVERIFY(owner.isEnabled());
         QVERIFY(dialog.dialog() == nullptr);
+    }
+
+    void reportDialogFollowsTheWindowScale() {
+        const int saved = oltoma::WindowScale;
+        oltoma::WindowScale = 200;
+        TrapportDlg dialog(nullptr);
+        oltoma::WindowScale = saved;
+        QCOMPARE(dialog.size(), QSize(852, 482));
     }
 };
 
