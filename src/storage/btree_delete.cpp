@@ -45,28 +45,18 @@ bool RepairUnderflow(FileBlock& block, int key, const SearchPath& path, int leve
                      bool& merged) {
     merged = false;
     const std::int32_t pageNumber = path.entries[level].page;
-    const std::int32_t parentPage = path.entries[level - 1].page;
-    const int childIndex = path.entries[level - 1].index;
-    IndexPage parent;
-    if (!LoadPage(block, key, parentPage, parent)) {
+    SiblingPages pages;
+    if (!LoadSiblingPages(block, key, path, level, pages)) {
         return false;
     }
-    if (parent.itemCount == 0 || childIndex > parent.itemCount) {
-        return FailCorrupt();
-    }
-    const bool siblingIsRight = childIndex < parent.itemCount;
-    const std::int32_t siblingPage =
-        parent.ChildAt(siblingIsRight ? childIndex + 1 : childIndex - 1);
-    if (siblingPage == pageNumber) {
-        return FailCorrupt();
-    }
-    IndexPage sibling;
-    if (!LoadPage(block, key, siblingPage, sibling)) {
-        return false;
-    }
+    IndexPage& parent = pages.parent;
+    IndexPage& sibling = pages.sibling;
+    const std::int32_t parentPage = pages.parentPage;
+    const bool siblingIsRight = pages.siblingIsRight;
+    const std::int32_t siblingPage = pages.siblingPage;
+    const int separatorIndex = pages.separatorIndex;
     const int half = block.keys[key].header.PageSize / 2;
     const int movable = (sibling.itemCount - half + 1) / 2;
-    const int separatorIndex = siblingIsRight ? childIndex : childIndex - 1;
     IndexPage& left = siblingIsRight ? page : sibling;
     IndexPage& right = siblingIsRight ? sibling : page;
     const std::int32_t leftPage = siblingIsRight ? pageNumber : siblingPage;

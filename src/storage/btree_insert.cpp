@@ -20,30 +20,19 @@ bool Redistribute(FileBlock& block, int key, const SearchPath& path, int level, 
     done = false;
     const std::int32_t fullPage = path.entries[level].page;
     const int position = path.entries[level].index;
-    const std::int32_t parentPage = path.entries[level - 1].page;
-    const int childIndex = path.entries[level - 1].index;
-    IndexPage parent;
-    if (!LoadPage(block, key, parentPage, parent)) {
+    SiblingPages pages;
+    if (!LoadSiblingPages(block, key, path, level, pages)) {
         return false;
     }
-    if (parent.itemCount == 0 || childIndex > parent.itemCount) {
-        return FailCorrupt();
-    }
-    const bool siblingIsRight = childIndex < parent.itemCount;
-    const std::int32_t siblingPage =
-        parent.ChildAt(siblingIsRight ? childIndex + 1 : childIndex - 1);
-    if (siblingPage == fullPage) {
-        return FailCorrupt();
-    }
-    IndexPage sibling;
-    if (!LoadPage(block, key, siblingPage, sibling)) {
-        return false;
-    }
+    IndexPage& parent = pages.parent;
+    IndexPage& sibling = pages.sibling;
+    const bool siblingIsRight = pages.siblingIsRight;
+    const std::int32_t siblingPage = pages.siblingPage;
+    const int separatorIndex = pages.separatorIndex;
     const int pageSize = block.keys[key].header.PageSize;
     if (sibling.itemCount >= pageSize) {
         return true;
     }
-    const int separatorIndex = siblingIsRight ? childIndex : childIndex - 1;
     IndexPage& left = siblingIsRight ? full : sibling;
     IndexPage& right = siblingIsRight ? sibling : full;
     ItemRun run;
@@ -55,7 +44,7 @@ bool Redistribute(FileBlock& block, int key, const SearchPath& path, int level, 
     const std::int32_t rightPage = siblingIsRight ? siblingPage : fullPage;
     SplitRun(run, leftCount, rightPage, left, parent.items[separatorIndex], right);
     done = StorePage(block, key, leftPage, left) && StorePage(block, key, rightPage, right) &&
-           StorePage(block, key, parentPage, parent);
+           StorePage(block, key, pages.parentPage, parent);
     return done;
 }
 

@@ -136,4 +136,25 @@ void SplitRun(const ItemRun& run, int leftCount, std::int32_t rightPage, IndexPa
     }
 }
 
+bool LoadSiblingPages(FileBlock& block, int key, const SearchPath& path, int level,
+                      SiblingPages& pages) {
+    const std::int32_t page = path.entries[level].page;
+    const int childIndex = path.entries[level - 1].index;
+    pages.parentPage = path.entries[level - 1].page;
+    if (!LoadPage(block, key, pages.parentPage, pages.parent)) {
+        return false;
+    }
+    if (pages.parent.itemCount == 0 || childIndex > pages.parent.itemCount) {
+        return FailCorrupt();
+    }
+    pages.siblingIsRight = childIndex < pages.parent.itemCount;
+    pages.siblingPage =
+        pages.parent.ChildAt(pages.siblingIsRight ? childIndex + 1 : childIndex - 1);
+    pages.separatorIndex = pages.siblingIsRight ? childIndex : childIndex - 1;
+    if (pages.siblingPage == page) {
+        return FailCorrupt();
+    }
+    return LoadPage(block, key, pages.siblingPage, pages.sibling);
+}
+
 }  // namespace oltoma::storage

@@ -25,6 +25,23 @@ bool AllocatePage(FileBlock& block, int key, std::int32_t& page);
 // Puts a page on the key's free list, dropping it from the cache.
 bool ReleasePage(FileBlock& block, int key, std::int32_t page);
 
+// The parent of the page at `level` of the path (not the root) and the
+// sibling it shares items with: the right one, unless the page is its
+// parent's last child. The separator is the parent's item between the two.
+struct SiblingPages {
+    std::int32_t parentPage = 0;
+    IndexPage parent;
+    bool siblingIsRight = false;
+    std::int32_t siblingPage = 0;
+    IndexPage sibling;
+    int separatorIndex = 0;
+};
+
+// Loads the parent and then the sibling of the page at `level`; a parent
+// that does not point at the page consistently is corrupt (10140).
+bool LoadSiblingPages(FileBlock& block, int key, const SearchPath& path, int level,
+                      SiblingPages& pages);
+
 // A run of items in key order, as two neighbour pages and their separator
 // form it when joined.
 struct ItemRun {

@@ -5,15 +5,11 @@
 
 #include <cmath>
 
-#include "base/windows1252.h"
 #include "platform/print/picture.h"
+#include "platform/qt/qt_text.h"
 
 namespace oltoma::platform {
 namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromStdString(Utf8FromWindows1252(text));
-}
 
 QColor ColourOf(std::uint32_t bgr) {
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),

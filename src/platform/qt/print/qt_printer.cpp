@@ -5,13 +5,10 @@
 #include <QPrinterInfo>
 
 #include "base/windows1252.h"
+#include "platform/qt/qt_text.h"
 
 namespace oltoma::platform {
 namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromStdString(Utf8FromWindows1252(text));
-}
 
 // Paper codes as the stored device mode numbers them.
 QPageSize PageSizeOf(int paperSize) {

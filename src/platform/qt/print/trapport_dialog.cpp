@@ -8,15 +8,11 @@
 #include <QVBoxLayout>
 
 #include "base/window_scale.h"
-#include "base/windows1252.h"
 #include "platform/qt/form_scaling.h"
+#include "platform/qt/qt_text.h"
 
 namespace oltoma::platform {
 namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromStdString(Utf8FromWindows1252(text));
-}
 
 // A single-line bar of sunken panels, the look of a status bar.
 QLabel* Panel(QHBoxLayout* bar, const QString& text, Qt::Alignment alignment, int stretch) {
