@@ -3,16 +3,16 @@
 #include <random>
 #include <vector>
 
-#include "base/messages.h"
-#include "base/number_format.h"
-#include "base/settings_state.h"
-#include "base/windows1252.h"
-#include "ol/data/competitions.h"
-#include "ol/data/file_groups.h"
-#include "ol/data/ol_startup.h"
-#include "ol/data/ol_state.h"
-#include "ol/data/record_keys.h"
-#include "ol/data/registers.h"
+#include "base/messages/messages.h"
+#include "base/settings/settings_state.h"
+#include "base/text/number_format.h"
+#include "base/text/windows1252.h"
+#include "ol/data/files/competitions.h"
+#include "ol/data/files/file_groups.h"
+#include "ol/data/files/ol_startup.h"
+#include "ol/data/files/ol_state.h"
+#include "ol/data/files/registers.h"
+#include "ol/data/records/record_keys.h"
 #include "storage/access_layer.h"
 #include "storage/file_primitives.h"
 

@@ -22,13 +22,13 @@
 #include <string>
 #include <vector>
 
-#include "base/settings_state.h"
-#include "base/windows1252.h"
-#include "ol/data/file_groups.h"
-#include "ol/data/file_set_check.h"
-#include "ol/data/index_rebuild.h"
-#include "ol/data/maintenance_messages.h"
-#include "ol/data/ol_startup.h"
+#include "base/settings/settings_state.h"
+#include "base/text/windows1252.h"
+#include "ol/data/files/file_groups.h"
+#include "ol/data/files/ol_startup.h"
+#include "ol/data/maintenance/file_set_check.h"
+#include "ol/data/maintenance/index_rebuild.h"
+#include "ol/data/maintenance/maintenance_messages.h"
 #include "rebuild_bench_data.h"
 #include "storage/file_primitives.h"
 

@@ -11,7 +11,7 @@
 
 #include "fuzz_input.h"
 #include "storage/access_layer.h"
-#include "storage/isam_engine.h"
+#include "storage/internal/isam_engine.h"
 
 namespace {
 

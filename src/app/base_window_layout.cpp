@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "base/window_scale.h"
+#include "base/settings/window_scale.h"
 
 namespace oltoma {
 namespace {

@@ -1,6 +1,6 @@
 #include "app/editor_start.h"
 
-#include "base/number_format.h"
+#include "base/text/number_format.h"
 
 namespace oltoma {
 namespace {

@@ -32,7 +32,7 @@
 #include <string_view>
 
 #include "app/base_window_layout.h"
-#include "base/short_string.h"
+#include "base/text/short_string.h"
 
 class QLineEdit;
 class QMenu;

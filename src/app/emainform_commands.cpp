@@ -5,11 +5,11 @@
 #include "app/link_label.h"
 #include "app/maker_links.h"
 #include "app/panel_status_bar.h"
-#include "base/desktop_services.h"
 #include "base/forms/edirform.h"
-#include "base/messages.h"
-#include "base/program_name.h"
-#include "base/settings_state.h"
+#include "base/messages/desktop_services.h"
+#include "base/messages/messages.h"
+#include "base/settings/program_name.h"
+#include "base/settings/settings_state.h"
 #include "platform/qt/qt_text.h"
 
 namespace oltoma {

@@ -19,8 +19,8 @@
 #include "app/link_label.h"
 #include "app/panel_status_bar.h"
 #include "app/up_down.h"
-#include "base/settings_state.h"
-#include "base/window_scale.h"
+#include "base/settings/settings_state.h"
+#include "base/settings/window_scale.h"
 #include "platform/qt/form_scaling.h"
 
 namespace oltoma {

@@ -9,12 +9,12 @@
 
 #include "app/olmainform.h"
 #include "base/forms/edirform.h"
-#include "ol/data/backup_copy.h"
-#include "ol/data/definition_bracket.h"
-#include "ol/data/delete_all_participants.h"
-#include "ol/data/index_rebuild.h"
-#include "ol/data/new_files.h"
-#include "ol/data/ol_state.h"
+#include "ol/data/files/definition_bracket.h"
+#include "ol/data/files/delete_all_participants.h"
+#include "ol/data/files/ol_state.h"
+#include "ol/data/maintenance/backup_copy.h"
+#include "ol/data/maintenance/index_rebuild.h"
+#include "ol/data/maintenance/new_files.h"
 #include "ol/forms/statistik_dlg.h"
 
 namespace oltoma {

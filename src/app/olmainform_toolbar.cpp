@@ -18,7 +18,7 @@
 #include "app/form_fonts.h"
 #include "app/generated_pictures.h"
 #include "app/olmainform.h"
-#include "base/window_scale.h"
+#include "base/settings/window_scale.h"
 #include "platform/qt/form_scaling.h"
 
 namespace oltoma {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "base/settings_records.h"
+#include "base/settings/settings_records.h"
 #include "platform/print/printer.h"
 
 namespace oltoma {

@@ -2,9 +2,9 @@
 
 #include <cstdlib>
 
-#include "base/font_conversion.h"
-#include "base/messages.h"
-#include "base/number_format.h"
+#include "base/messages/messages.h"
+#include "base/settings/font_conversion.h"
+#include "base/text/number_format.h"
 #include "print/report_state.h"
 #include "print/report_writer.h"
 

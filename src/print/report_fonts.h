@@ -2,7 +2,7 @@
 // fonts. Not for use outside src/print.
 #pragma once
 
-#include "base/settings_records.h"
+#include "base/settings/settings_records.h"
 #include "platform/font_description.h"
 
 namespace oltoma::report_detail {

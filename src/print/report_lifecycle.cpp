@@ -1,11 +1,11 @@
 // Opening, beginning and ending a report.
 #include <algorithm>
 
-#include "base/messages.h"
-#include "base/number_format.h"
-#include "base/program_name.h"
-#include "base/settings_state.h"
-#include "base/windows1252.h"
+#include "base/messages/messages.h"
+#include "base/settings/program_name.h"
+#include "base/settings/settings_state.h"
+#include "base/text/number_format.h"
+#include "base/text/windows1252.h"
 #include "platform/print/report_dialog.h"
 #include "print/printer_block_setup.h"
 #include "print/report_fonts.h"

@@ -1,9 +1,9 @@
 // Page and column breaks: the footer of a page, the continuation header of
 // the next one, and the top of a new column.
-#include "base/clock_text.h"
-#include "base/number_format.h"
-#include "base/program_name.h"
-#include "base/settings_state.h"
+#include "base/settings/program_name.h"
+#include "base/settings/settings_state.h"
+#include "base/text/number_format.h"
+#include "base/time/clock_text.h"
 #include "platform/print/report_dialog.h"
 #include "print/report_state.h"
 #include "print/report_writer.h"

@@ -12,9 +12,9 @@
 #include <filesystem>
 #include <optional>
 
-#include "base/program_name.h"
-#include "base/settings_state.h"
-#include "base/windows1252.h"
+#include "base/settings/program_name.h"
+#include "base/settings/settings_state.h"
+#include "base/text/windows1252.h"
 #include "platform/print/builtin_pictures.h"
 #include "platform/print/picture_loader.h"
 #include "print/report_state.h"

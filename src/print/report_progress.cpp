@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "base/number_format.h"
+#include "base/text/number_format.h"
 #include "platform/print/report_dialog.h"
 #include "print/report_writer.h"
 

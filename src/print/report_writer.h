@@ -42,7 +42,7 @@
 #include <string>
 #include <string_view>
 
-#include "base/settings_records.h"
+#include "base/settings/settings_records.h"
 #include "platform/font_description.h"
 #include "platform/print/canvas.h"
 #include "platform/print/picture.h"

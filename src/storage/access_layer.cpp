@@ -1,6 +1,6 @@
 #include "storage/access_layer.h"
 
-#include "storage/isam_engine.h"
+#include "storage/internal/isam_engine.h"
 
 namespace oltoma::storage {
 
@@ -67,8 +67,28 @@ void ClearKey(FileBlock* block, int keyNumber) {
     engine::ClearKey(block, keyNumber);
 }
 
+int InitIsam(int lockingMode, int pageBuffers) {
+    return engine::InitIsam(lockingMode, pageBuffers);
+}
+
 void ExitIsam() {
     engine::ExitIsam();
+}
+
+void OpenFileBlockForReading(FileBlock*& block, std::string_view name, bool& journalPending) {
+    engine::OpenFileBlockForReading(block, name, journalPending);
+}
+
+void OpenFileBlockWithoutJournal(FileBlock*& block, std::string_view name) {
+    engine::OpenFileBlock(block, name, false, false, false, false);
+}
+
+std::int32_t RecordLength(const FileBlock* block) {
+    return engine::RecordLength(block);
+}
+
+int KeyCount(const FileBlock* block) {
+    return engine::KeyCount(block);
 }
 
 }  // namespace oltoma::storage

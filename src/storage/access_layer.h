@@ -35,6 +35,23 @@ std::int32_t SearchKey(FileBlock* block, int keyNumber, IsamKeyStr& key);
 void NextKey(FileBlock* block, int keyNumber, IsamKeyStr& key, std::int32_t& recordNumber);
 void ClearKey(FileBlock* block, int keyNumber);
 
+// Starts the engine with a locking mode and page buffers as the engine's
+// start does (storage_start.h starts it the program's way); returns the
+// buffers obtained.
+int InitIsam(int lockingMode, int pageBuffers);
 void ExitIsam();
+
+// Opens a fileblock read-only without playing back its journal, for
+// inspection; `journalPending` tells whether the journal holds records. No
+// file is created.
+void OpenFileBlockForReading(FileBlock*& block, std::string_view name, bool& journalPending);
+// Opens read/write outside journal mode: for files that are not live yet
+// (the index rebuild's new files), written and synced once at closing.
+void OpenFileBlockWithoutJournal(FileBlock*& block, std::string_view name);
+
+// The record length and key count of an open fileblock; 0 for a reference
+// that is not open. They leave the status alone.
+std::int32_t RecordLength(const FileBlock* block);
+int KeyCount(const FileBlock* block);
 
 }  // namespace oltoma::storage

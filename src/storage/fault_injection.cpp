@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <vector>
 
-#include "storage/file_syscalls.h"
+#include "storage/internal/file_syscalls.h"
 
 namespace oltoma::storage {
 namespace {

@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "platform/system_error.h"
-#include "storage/file_syscalls.h"
+#include "storage/internal/file_syscalls.h"
+#include "storage/internal/isam_status_detail.h"
 #include "storage/isam_status.h"
 
 namespace oltoma::storage {

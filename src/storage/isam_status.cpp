@@ -1,5 +1,7 @@
 #include "storage/isam_status.h"
 
+#include "storage/internal/isam_status_detail.h"
+
 namespace oltoma::storage {
 namespace {
 
@@ -84,5 +86,18 @@ void RecordDosFailure(int function, int systemError) {
 }
 
 }  // namespace detail
+
+void ClearIsamStatus() {
+    detail::ClearStatus();
+}
+
+void ReportIsamError(int code) {
+    detail::SetIsamError(code);
+}
+
+void ReportFileFailure(int function, int systemError, int code) {
+    detail::RecordDosFailure(function, systemError);
+    detail::SetIsamError(code);
+}
 
 }  // namespace oltoma::storage

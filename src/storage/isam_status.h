@@ -68,16 +68,17 @@ inline constexpr int kTooFewBuffersAsked = 10451;
 inline constexpr int kNotInitialised = 10455;
 }  // namespace IsamCode
 
-namespace detail {
+// Reporting for callers outside the engine whose own file work fails (club
+// tables, temporary files, direct reads of a data file): they leave the
+// outcome in the engine status as an engine operation would, so one test of
+// IsamSucceeded() and one message path serve both.
 
-// Starts an operation: succeeded, all numbers 0.
-void ClearStatus();
-// Sets the error code (0 = success).
-void SetIsamError(int code);
-// Records a failed primitive: the first one since the status was cleared
-// keeps its operation code and system error number.
-void RecordDosFailure(int function, int systemError);
-
-}  // namespace detail
+// Clears the status: succeeded, all numbers 0.
+void ClearIsamStatus();
+// Sets the error code (0 = success), keeping any recorded primitive failure.
+void ReportIsamError(int code);
+// Records a failed file primitive (operation code of file_primitives.h and
+// system error number) and sets the error code.
+void ReportFileFailure(int function, int systemError, int code);
 
 }  // namespace oltoma::storage

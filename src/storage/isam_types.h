@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "base/short_string.h"
+#include "base/text/short_string.h"
 
 namespace oltoma::storage {
 

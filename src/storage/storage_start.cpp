@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "base/swedish_case.h"
-#include "storage/isam_engine.h"
+#include "base/text/swedish_case.h"
+#include "storage/internal/isam_engine.h"
 #include "storage/isam_status.h"
 
 namespace oltoma::storage {

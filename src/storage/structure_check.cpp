@@ -5,10 +5,11 @@
 #include <functional>
 #include <optional>
 
-#include "storage/engine_state.h"
-#include "storage/index_file.h"
+#include "storage/internal/engine_state.h"
+#include "storage/internal/index_file.h"
+#include "storage/internal/isam_status_detail.h"
+#include "storage/internal/key_order.h"
 #include "storage/isam_status.h"
-#include "storage/key_order.h"
 
 namespace oltoma::storage {
 namespace {

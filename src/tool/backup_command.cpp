@@ -4,12 +4,12 @@
 #include <filesystem>
 #include <iostream>
 
-#include "base/settings_state.h"
-#include "base/windows1252.h"
-#include "ol/data/backup_copy.h"
-#include "ol/data/competitions.h"
-#include "ol/data/file_groups.h"
-#include "ol/data/ol_state.h"
+#include "base/settings/settings_state.h"
+#include "base/text/windows1252.h"
+#include "ol/data/files/competitions.h"
+#include "ol/data/files/file_groups.h"
+#include "ol/data/files/ol_state.h"
+#include "ol/data/maintenance/backup_copy.h"
 #include "tool/maintenance_session.h"
 #include "tool/tool_commands.h"
 

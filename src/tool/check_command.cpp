@@ -1,8 +1,8 @@
 // oltoma-tool check DIR: checks every fileblock of data directory DIR
-// without changing it (ol/data/file_set_check.h); prints each problem.
+// without changing it (ol/data/maintenance/file_set_check.h); prints each problem.
 #include <iostream>
 
-#include "ol/data/file_set_check.h"
+#include "ol/data/maintenance/file_set_check.h"
 #include "tool/maintenance_session.h"
 #include "tool/tool_commands.h"
 

@@ -3,7 +3,6 @@
 #include <span>
 
 #include "storage/access_layer.h"
-#include "storage/isam_engine.h"
 #include "tool/script_tokens.h"
 
 namespace oltoma::tool {
@@ -94,7 +93,7 @@ bool IsamScript::RecordData(std::string_view name, std::string_view token, std::
     if (!Bytes(token, record, problem)) {
         return false;
     }
-    const auto length = static_cast<std::size_t>(storage::engine::RecordLength(BlockNamed(name)));
+    const auto length = static_cast<std::size_t>(storage::RecordLength(BlockNamed(name)));
     if (length > 0 && record.size() > length) {
         return Malformed(problem,
                          "record data longer than the record length " + std::to_string(length));
@@ -124,7 +123,7 @@ bool IsamScript::Init(const Tokens& tokens, std::string& problem) {
         !Number(tokens[2], buffers, problem)) {
         return false;
     }
-    const int obtained = storage::engine::InitIsam(mode, buffers);
+    const int obtained = storage::InitIsam(mode, buffers);
     Report(std::to_string(obtained));
     return true;
 }
@@ -220,7 +219,7 @@ bool IsamScript::GetRec(const Tokens& tokens, std::string& problem) {
         return false;
     }
     storage::FileBlock* block = BlockNamed(tokens[1]);
-    std::string record(static_cast<std::size_t>(storage::engine::RecordLength(block)) + 1, '\0');
+    std::string record(static_cast<std::size_t>(storage::RecordLength(block)) + 1, '\0');
     storage::GetRec(block, number, record.data());
     record.pop_back();
     Report(FormatBytes(record));

@@ -6,13 +6,13 @@
 #include <filesystem>
 #include <iostream>
 
-#include "base/settings_defaults.h"
-#include "base/settings_state.h"
-#include "base/swedish_case.h"
-#include "base/windows1252.h"
-#include "ol/data/file_groups.h"
-#include "ol/data/maintenance_messages.h"
-#include "ol/data/ol_startup.h"
+#include "base/settings/settings_defaults.h"
+#include "base/settings/settings_state.h"
+#include "base/text/swedish_case.h"
+#include "base/text/windows1252.h"
+#include "ol/data/files/file_groups.h"
+#include "ol/data/files/ol_startup.h"
+#include "ol/data/maintenance/maintenance_messages.h"
 #include "platform/services.h"
 #include "platform/system_error.h"
 #include "storage/file_primitives.h"
@@ -67,7 +67,7 @@ std::string FileHeldOpen(const std::string& folder) {
         if (!entry.is_regular_file(error) || !IsStorageFileName(name)) {
             continue;
         }
-        storage::detail::ClearStatus();
+        storage::ClearIsamStatus();
         if (!storage::CheckNotInUse(entry.path().string()) &&
             storage::IsamDosError() == platform::SystemError::kSharingViolation) {
             return name;

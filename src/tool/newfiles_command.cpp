@@ -1,8 +1,8 @@
 // oltoma-tool newfiles DIR [--yes]: "skapa nya" on data directory DIR.
 #include <iostream>
 
-#include "ol/data/file_groups.h"
-#include "ol/data/new_files.h"
+#include "ol/data/files/file_groups.h"
+#include "ol/data/maintenance/new_files.h"
 #include "tool/maintenance_session.h"
 #include "tool/tool_commands.h"
 

@@ -2,8 +2,8 @@
 // the common registers and competition COMPETITION (0 for none).
 #include <iostream>
 
-#include "ol/data/file_groups.h"
-#include "ol/data/index_rebuild.h"
+#include "ol/data/files/file_groups.h"
+#include "ol/data/maintenance/index_rebuild.h"
 #include "tool/maintenance_session.h"
 #include "tool/tool_commands.h"
 

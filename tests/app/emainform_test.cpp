@@ -12,9 +12,9 @@
 #include "app/link_label.h"
 #include "app/olmainform.h"
 #include "app/up_down.h"
-#include "base/message_owner_stack.h"
-#include "base/settings_state.h"
-#include "base/window_scale.h"
+#include "base/messages/message_owner_stack.h"
+#include "base/settings/settings_state.h"
+#include "base/settings/window_scale.h"
 #include "main_window_fixture.h"
 #include "qtest_main.h"
 

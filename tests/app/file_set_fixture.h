@@ -9,11 +9,11 @@
 #include <string>
 #include <string_view>
 
-#include "base/windows1252.h"
-#include "ol/data/competitions.h"
-#include "ol/data/file_groups.h"
-#include "ol/data/ol_state.h"
-#include "ol/data/registers.h"
+#include "base/text/windows1252.h"
+#include "ol/data/files/competitions.h"
+#include "ol/data/files/file_groups.h"
+#include "ol/data/files/ol_state.h"
+#include "ol/data/files/registers.h"
 
 namespace oltoma::testing {
 

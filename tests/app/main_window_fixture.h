@@ -18,7 +18,7 @@
 
 #include "app/olmainform.h"
 #include "app/panel_status_bar.h"
-#include "base/messages.h"
+#include "base/messages/messages.h"
 #include "bound_services.h"
 #include "scripted_message_boxes.h"
 #include "scripted_printer_catalog.h"

@@ -12,11 +12,11 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "base/settings_state.h"
+#include "base/settings/settings_state.h"
 #include "designed_menu_bar.h"
 #include "file_set_fixture.h"
 #include "main_window_fixture.h"
-#include "ol/data/backup_copy.h"
+#include "ol/data/maintenance/backup_copy.h"
 #include "ol/forms/info_dlg_form.h"
 #include "ol/forms/statistik_dlg.h"
 #include "qtest_main.h"

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "base/program_name.h"
+#include "base/settings/program_name.h"
 #include "bound_services.h"
 #include "scripted_message_boxes.h"
 #include "scripted_printer_catalog.h"

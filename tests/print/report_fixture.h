@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "base/clock_text.h"
-#include "base/program_name.h"
-#include "base/settings_state.h"
+#include "base/settings/program_name.h"
+#include "base/settings/settings_state.h"
+#include "base/time/clock_text.h"
 #include "platform/print/printer.h"
 #include "platform/print/recording_printer.h"
 #include "platform/print/report_dialog.h"

@@ -1,7 +1,7 @@
 // Opening and ending reports when things go wrong: no printer, no device
 // context, the user's Cancel, unbalanced fonts.
-#include "base/messages.h"
-#include "base/windows1252.h"
+#include "base/messages/messages.h"
+#include "base/text/windows1252.h"
 #include "report_fixture.h"
 
 namespace oltoma::testing {

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "storage/access_layer.h"
-#include "storage/isam_engine.h"
+#include "storage/internal/isam_engine.h"
 #include "storage_test_support.h"
 
 namespace oltoma::storage {

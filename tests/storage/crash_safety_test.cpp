@@ -16,7 +16,7 @@
 
 #include "storage/access_layer.h"
 #include "storage/fault_injection.h"
-#include "storage/isam_engine.h"
+#include "storage/internal/isam_engine.h"
 #include "storage/structure_check.h"
 #include "storage_test_support.h"
 

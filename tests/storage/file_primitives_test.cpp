@@ -1,4 +1,5 @@
 #include "storage/file_primitives.h"
+#include "storage/internal/isam_status_detail.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>

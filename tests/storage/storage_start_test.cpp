@@ -1,9 +1,10 @@
 #include "storage/storage_start.h"
+#include "storage/internal/isam_status_detail.h"
 
 #include <gtest/gtest.h>
 
-#include "base/windows1252.h"
-#include "storage/isam_engine.h"
+#include "base/text/windows1252.h"
+#include "storage/internal/isam_engine.h"
 #include "storage/isam_status.h"
 
 namespace oltoma::storage {

@@ -8,7 +8,7 @@
 #include <functional>
 #include <sstream>
 
-#include "storage/isam_engine.h"
+#include "storage/internal/isam_engine.h"
 #include "storage/isam_status.h"
 
 namespace oltoma::storage::testing {

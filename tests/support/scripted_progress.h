@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "base/progress.h"
+#include "base/messages/progress.h"
 
 namespace oltoma::testing {
 

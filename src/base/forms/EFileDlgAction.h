@@ -1,6 +1,6 @@
 // The file chooser "välj filer" (TFileDlgActionForm): collects files of one
 // folder, shows for each what kind of exchange file it is and in which order
-// it will be handled (base/file_choice.h), refuses a second file of a
+// it will be handled (base/files/file_choice.h), refuses a second file of a
 // once-only kind, and after OK runs the caller's action once per file in
 // list order. The import uses it.
 //
@@ -29,9 +29,9 @@
 
 #include <vector>
 
-#include "base/file_choice.h"
-#include "base/file_mask.h"
-#include "base/nul_terminated_text.h"
+#include "base/files/file_choice.h"
+#include "base/files/file_mask.h"
+#include "base/text/nul_terminated_text.h"
 
 class QComboBox;
 class QLineEdit;

@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QStyle>
 
-#include "base/folder_access.h"
+#include "base/files/folder_access.h"
 #include "platform/qt/qt_text.h"
 
 namespace oltoma::forms {

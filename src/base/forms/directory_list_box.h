@@ -31,7 +31,7 @@ public:
     QString absoluteFolder(const QString& folder) const;
 
     // Lists `folder`. Returns 0, or the system error number of
-    // base/folder_access.h why it cannot be entered (123 for a name without
+    // base/files/folder_access.h why it cannot be entered (123 for a name without
     // Windows-1252 bytes); the list then stays where it was. Lists and emits
     // directoryChanged only when the folder differs from the listed one.
     int setDirectory(const QString& folder);

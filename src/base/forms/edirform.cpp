@@ -5,13 +5,13 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 
-#include "base/desktop_services.h"
-#include "base/folder_access.h"
+#include "base/files/folder_access.h"
 #include "base/forms/directory_list_box.h"
 #include "base/forms/drive_combo_box.h"
 #include "base/forms/form_parts.h"
-#include "base/messages.h"
-#include "base/window_scale.h"
+#include "base/messages/desktop_services.h"
+#include "base/messages/messages.h"
+#include "base/settings/window_scale.h"
 #include "platform/qt/form_scaling.h"
 #include "platform/qt/qt_text.h"
 

@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-#include "base/file_mask.h"
+#include "base/files/file_mask.h"
 #include "platform/qt/qt_text.h"
 
 namespace oltoma::forms {

@@ -19,7 +19,7 @@ public:
     QString directory() const { return directory_; }
     void setDirectory(const QString& folder);
 
-    // File masks as base/file_mask.h matches them; none lists every file.
+    // File masks as base/files/file_mask.h matches them; none lists every file.
     void setMasks(std::vector<std::string> masks);
 
     // Reads the folder again.

@@ -6,9 +6,9 @@
 #include <QStatusBar>
 #include <QTextCursor>
 
-#include "base/font_conversion.h"
-#include "base/settings_state.h"
-#include "base/window_scale.h"
+#include "base/settings/font_conversion.h"
+#include "base/settings/settings_state.h"
+#include "base/settings/window_scale.h"
 #include "platform/qt/form_scaling.h"
 #include "platform/qt/qt_text.h"
 

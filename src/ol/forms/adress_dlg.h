@@ -16,7 +16,7 @@
 
 #include <QDialog>
 
-#include "ol/data/record_fields.h"
+#include "ol/data/records/record_fields.h"
 
 class QPlainTextEdit;
 class QStatusBar;

@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QStyle>
 
-#include "base/window_scale.h"
+#include "base/settings/window_scale.h"
 #include "platform/qt/form_scaling.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/window_handles.h"

@@ -1,5 +1,5 @@
 // The progress window TCountForm (component CountForm), the Qt form behind
-// base/progress.h. Layout at 100 percent:
+// base/messages/progress.h. Layout at 100 percent:
 //
 //   client area   509 x 300, shrunk by (8 - visible lines) x 32 in height;
 //                 background RGB(240, 240, 255), font MS Sans Serif 16 px,
@@ -20,7 +20,7 @@
 
 #include <memory>
 
-#include "base/progress.h"
+#include "base/messages/progress.h"
 
 class QLabel;
 class QPushButton;
@@ -61,7 +61,7 @@ public:
     std::unique_ptr<ProgressWindow> Create(const ProgressWindowOptions& options) override;
 };
 
-// Binds the Qt progress windows (base/progress.h); the program calls it
+// Binds the Qt progress windows (base/messages/progress.h); the program calls it
 // after creating its QApplication, beside platform::BindQtServices().
 void BindQtProgressWindows();
 

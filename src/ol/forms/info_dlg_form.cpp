@@ -8,11 +8,11 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
-#include "base/messages.h"
-#include "base/window_scale.h"
-#include "ol/data/competition_info.h"
-#include "ol/data/file_groups.h"
-#include "ol/data/ol_state.h"
+#include "base/messages/messages.h"
+#include "base/settings/window_scale.h"
+#include "ol/data/files/competition_info.h"
+#include "ol/data/files/file_groups.h"
+#include "ol/data/files/ol_state.h"
 #include "ol/forms/adress_dlg.h"
 #include "platform/qt/form_scaling.h"
 #include "platform/qt/qt_text.h"

@@ -27,7 +27,7 @@
 
 #include <QDialog>
 
-#include "ol/data/info_rec.h"
+#include "ol/data/records/info_rec.h"
 
 class QComboBox;
 class QLineEdit;

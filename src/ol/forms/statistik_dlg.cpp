@@ -3,11 +3,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "base/number_format.h"
-#include "base/window_scale.h"
-#include "ol/data/definition_bracket.h"
-#include "ol/data/ol_state.h"
-#include "ol/data/track_rec.h"
+#include "base/settings/window_scale.h"
+#include "base/text/number_format.h"
+#include "ol/data/files/definition_bracket.h"
+#include "ol/data/files/ol_state.h"
+#include "ol/data/records/track_rec.h"
 #include "platform/qt/form_scaling.h"
 #include "platform/qt/qt_text.h"
 #include "storage/access_layer.h"

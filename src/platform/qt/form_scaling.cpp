@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "base/window_scale.h"
+#include "base/settings/window_scale.h"
 
 namespace oltoma::platform {
 namespace {

@@ -1,5 +1,5 @@
 // Scales a form as it is created: every dialog of the program applies the
-// window scale (WindowScale, base/window_scale.h) this way, as the main
+// window scale (WindowScale, base/settings/window_scale.h) this way, as the main
 // window does.
 #pragma once
 

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "base/window_scale.h"
+#include "base/settings/window_scale.h"
 #include "platform/qt/form_scaling.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_text.h"

@@ -1,6 +1,6 @@
 #include "platform/qt/qt_text.h"
 
-#include "base/windows1252.h"
+#include "base/text/windows1252.h"
 
 namespace oltoma::platform {
 

@@ -9,10 +9,10 @@
 
 #include <functional>
 
-#include "base/folder_access.h"
+#include "base/files/folder_access.h"
 #include "base/forms/directory_list_box.h"
-#include "base/messages.h"
-#include "base/window_scale.h"
+#include "base/messages/messages.h"
+#include "base/settings/window_scale.h"
 #include "platform/qt/qt_text.h"
 #include "qtest_main.h"
 

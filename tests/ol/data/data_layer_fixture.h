@@ -10,13 +10,13 @@
 #include <string>
 #include <string_view>
 
-#include "base/messages.h"
-#include "base/settings_state.h"
-#include "base/windows1252.h"
-#include "ol/data/competitions.h"
-#include "ol/data/file_groups.h"
-#include "ol/data/ol_startup.h"
-#include "ol/data/ol_state.h"
+#include "base/messages/messages.h"
+#include "base/settings/settings_state.h"
+#include "base/text/windows1252.h"
+#include "ol/data/files/competitions.h"
+#include "ol/data/files/file_groups.h"
+#include "ol/data/files/ol_startup.h"
+#include "ol/data/files/ol_state.h"
 #include "scripted_message_boxes.h"
 #include "scripted_progress.h"
 #include "storage/fault_injection.h"

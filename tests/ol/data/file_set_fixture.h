@@ -12,11 +12,11 @@
 #include <string_view>
 #include <vector>
 
-#include "base/number_format.h"
+#include "base/text/number_format.h"
 #include "data_layer_fixture.h"
-#include "ol/data/maintenance_messages.h"
-#include "ol/data/record_keys.h"
-#include "ol/data/registers.h"
+#include "ol/data/files/registers.h"
+#include "ol/data/maintenance/maintenance_messages.h"
+#include "ol/data/records/record_keys.h"
 #include "storage/access_layer.h"
 
 namespace oltoma::ol::testing {

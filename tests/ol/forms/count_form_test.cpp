@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "base/progress.h"
-#include "base/window_scale.h"
+#include "base/messages/progress.h"
+#include "base/settings/window_scale.h"
 #include "platform/qt/window_handles.h"
 #include "qtest_main.h"
 

@@ -5,12 +5,12 @@
 #include <filesystem>
 #include <string>
 
-#include "base/settings_state.h"
-#include "base/windows1252.h"
-#include "ol/data/competitions.h"
-#include "ol/data/file_groups.h"
-#include "ol/data/ol_startup.h"
-#include "ol/data/ol_state.h"
+#include "base/settings/settings_state.h"
+#include "base/text/windows1252.h"
+#include "ol/data/files/competitions.h"
+#include "ol/data/files/file_groups.h"
+#include "ol/data/files/ol_startup.h"
+#include "ol/data/files/ol_state.h"
 
 namespace oltoma::ol::testing {
 

@@ -10,8 +10,8 @@
 
 #include <functional>
 
-#include "base/messages.h"
-#include "base/window_scale.h"
+#include "base/messages/messages.h"
+#include "base/settings/window_scale.h"
 #include "forms_data_fixture.h"
 #include "ol/forms/adress_dlg.h"
 #include "qtest_main.h"

@@ -3,10 +3,10 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 
-#include "base/messages.h"
-#include "base/window_scale.h"
+#include "base/messages/messages.h"
+#include "base/settings/window_scale.h"
 #include "forms_data_fixture.h"
-#include "ol/data/registers.h"
+#include "ol/data/files/registers.h"
 #include "qtest_main.h"
 
 namespace oltoma::ol {

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "base/window_scale.h"
+#include "base/settings/window_scale.h"
 #include "qtest_main.h"
 
 namespace oltoma::platform {

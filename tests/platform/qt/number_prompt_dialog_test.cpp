@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "base/window_scale.h"
+#include "base/settings/window_scale.h"
 #include "platform/qt/qt_services.h"
 #include "qtest_main.h"
 

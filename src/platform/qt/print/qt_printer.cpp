@@ -4,7 +4,7 @@
 #include <QPageSize>
 #include <QPrinterInfo>
 
-#include "base/windows1252.h"
+#include "base/text/windows1252.h"
 #include "platform/qt/qt_text.h"
 
 namespace oltoma::platform {

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "base/window_scale.h"
+#include "base/settings/window_scale.h"
 #include "platform/qt/form_scaling.h"
 #include "platform/qt/qt_text.h"
 

@@ -12,9 +12,9 @@
 #include <cmath>
 #include <memory>
 
-#include "base/program_name.h"
-#include "base/settings_records.h"
-#include "base/settings_state.h"
+#include "base/settings/program_name.h"
+#include "base/settings/settings_records.h"
+#include "base/settings/settings_state.h"
 #include "platform/print/printer.h"
 #include "platform/qt/print/bind_qt_print.h"
 #include "print/report_writer.h"

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "base/settings_records.h"
+#include "base/settings/settings_records.h"
 #include "platform/qt/print/bind_qt_print.h"
 #include "print/log_list.h"
 #include "print/report_writer.h"

@@ -6,7 +6,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "base/window_scale.h"
+#include "base/settings/window_scale.h"
 #include "platform/print/picture.h"
 #include "platform/qt/print/qt_picture_reader.h"
 #include "platform/qt/print/trapport_dialog.h"

@@ -1,0 +1,203 @@
+#include "base/files/file_choice.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+#include "base/text/oem_text.h"
+#include "base/text/padding.h"
+#include "base/text/swedish_case.h"
+#include "base/text/windows1252.h"
+
+namespace oltoma {
+namespace {
+
+constexpr std::size_t kReadBlockSize = 64 * 1024;
+
+bool IsLineEnd(char c) {
+    return c == '\n' || c == '\r';
+}
+
+// Scans blocks of a file for its first line that begins with "*", keeping
+// nothing but that line.
+class HeaderScanner {
+public:
+    // Feeds the next block; true once the header line is complete.
+    bool Feed(const char* data, std::size_t size) {
+        const char* end = data + size;
+        for (const char* at = data; at < end;) {
+            if (collecting_) {
+                const char* stop = std::find_if(at, end, IsLineEnd);
+                const std::size_t room = kMaxHeaderLineLength - line_.size();
+                line_.append(at, std::min<std::size_t>(room, stop - at));
+                if (stop < end || line_.size() == kMaxHeaderLineLength) {
+                    return true;
+                }
+                at = stop;
+            } else if (atLineStart_) {
+                collecting_ = *at == '*';
+                atLineStart_ = IsLineEnd(*at);
+                ++at;
+                if (collecting_) {
+                    line_ = "*";
+                }
+            } else {
+                at = std::find_if(at, end, IsLineEnd);
+                atLineStart_ = at < end;
+            }
+        }
+        return false;
+    }
+    bool found() const { return collecting_; }
+    const std::string& line() const { return line_; }
+
+private:
+    bool atLineStart_ = true;
+    bool collecting_ = false;
+    std::string line_;
+};
+
+// Opens a regular file for reading without ever blocking on a pipe or
+// device; -1 when that is not possible.
+int OpenRegularFile(std::string_view path) {
+    const std::string name = Utf8FromWindows1252(path);
+    const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return -1;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+}  // namespace
+
+std::string NoImportFileDescription() {
+    return "ingen importfil, ta bort";
+}
+
+std::string UnreadableFileDescription() {
+    return Windows1252FromUtf8("fil kan ej läsas, ta bort");
+}
+
+std::string HeaderDescription(std::string_view headerLine) {
+    std::size_t end = headerLine.find(' ');
+    if (end == std::string_view::npos) {
+        end = headerLine.find('=');
+    }
+    return std::string(headerLine.substr(0, end));
+}
+
+std::string OrderCodeOf(std::string_view description, std::string_view keywordList) {
+    if (description.empty()) {
+        return std::string(kUnknownOrderCode);
+    }
+    const std::size_t at = UpperString(keywordList).find(UpperString(description));
+    if (at == std::string::npos || at < 2) {
+        return std::string(kUnknownOrderCode);
+    }
+    return std::string(keywordList.substr(at - 2, 2));
+}
+
+std::string EntryText(std::string_view orderCode, std::string_view description,
+                      std::string_view fileName) {
+    std::string text = std::string(orderCode) + " " +
+                       PadRight(description, '.', kDescriptionWidth) + " " + std::string(fileName);
+    if (text.size() > kMaxEntryLength) {
+        text.resize(kMaxEntryLength);
+    }
+    return text;
+}
+
+HeaderSearch FindHeaderLine(std::string_view path, std::string& line) {
+    const int fd = OpenRegularFile(path);
+    if (fd < 0) {
+        return HeaderSearch::Unreadable;
+    }
+    HeaderScanner scanner;
+    std::string block(kReadBlockSize, '\0');
+    bool failed = false;
+    bool complete = false;
+    while (!complete) {
+        const ssize_t count = ::read(fd, block.data(), block.size());
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count <= 0) {
+            failed = count < 0;
+            break;
+        }
+        complete = scanner.Feed(block.data(), static_cast<std::size_t>(count));
+    }
+    ::close(fd);
+    if (failed) {
+        return HeaderSearch::Unreadable;
+    }
+    if (!scanner.found()) {
+        return HeaderSearch::NoHeader;
+    }
+    line = OemToAnsiText(scanner.line());
+    return HeaderSearch::Found;
+}
+
+FileChoiceEntry DescribeFile(std::string_view folder, std::string_view fileName,
+                             std::string_view keywordList) {
+    std::string code(kUnknownOrderCode);
+    std::string description = NoImportFileDescription();
+    if (!keywordList.empty()) {
+        std::string line;
+        switch (FindHeaderLine(std::string(folder) + "/" + std::string(fileName), line)) {
+            case HeaderSearch::Found:
+                description = HeaderDescription(line);
+                code = OrderCodeOf(description, keywordList);
+                break;
+            case HeaderSearch::Unreadable:
+                description = UnreadableFileDescription();
+                break;
+            case HeaderSearch::NoHeader:
+                break;
+        }
+    }
+    return {EntryText(code, description, fileName), std::string(fileName)};
+}
+
+FileChoiceList::FileChoiceList(std::string_view onceOnlyCodes)
+    : onceOnly_(std::string(onceOnlyCodes) + std::string(kUnknownOrderCode) + "*") {}
+
+bool FileChoiceList::Refuses(std::string_view orderCode) const {
+    if (onceOnly_.find(std::string(orderCode) + "*") == std::string::npos) {
+        return false;
+    }
+    return std::any_of(entries_.begin(), entries_.end(), [&](const FileChoiceEntry& entry) {
+        return entry.orderCode() == orderCode;
+    });
+}
+
+int FileChoiceList::Add(FileChoiceEntry entry) {
+    if (Refuses(entry.orderCode())) {
+        return -1;
+    }
+    const auto at = std::upper_bound(
+        entries_.begin(), entries_.end(), entry,
+        [](const FileChoiceEntry& a, const FileChoiceEntry& b) { return a.text < b.text; });
+    const auto inserted = entries_.insert(at, std::move(entry));
+    return static_cast<int>(inserted - entries_.begin());
+}
+
+void FileChoiceList::Remove(std::vector<int> indices) {
+    std::sort(indices.begin(), indices.end());
+    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+    for (auto index = indices.rbegin(); index != indices.rend(); ++index) {
+        if (*index >= 0 && *index < size()) {
+            entries_.erase(entries_.begin() + *index);
+        }
+    }
+}
+
+}  // namespace oltoma

@@ -1,0 +1,348 @@
+// The numbered message table: msgtext turns a message number into the
+// system's Swedish text. The texts are kept here in UTF-8, as the source
+// files are, and converted to Windows-1252 once, on first use.
+#include <algorithm>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "base/messages/messages.h"
+#include "base/text/padding.h"
+#include "base/text/windows1252.h"
+
+namespace oltoma {
+namespace {
+
+constexpr int kMaxMessageTextLength = 100;
+constexpr int kMaxUnknownNumberLength = 35;
+constexpr int kFirstStorageEngineNumber = 9500;
+constexpr int kLastStorageEngineNumber = 10499;
+
+struct MessageEntry {
+    int number;
+    const char* utf8Text;
+};
+
+// Texts quoted exactly, leading and trailing spaces included. Numbers not
+// listed have no text; storage engine texts (9500..10499) are stored without
+// their "Btree: " prefix.
+constexpr MessageEntry kMessageTable[] = {
+    {-15, "Ogiltigt drivrutinnummer"},
+    {-14, "Ogiltigt fontnummer"},
+    {-13, "Ogiltig fontfil"},
+    {-12, "Grafiskt: I/O fel"},
+    {-11, "Grafikfel"},
+    {-10, "Ogiltig grafikmod"},
+    {-9, "Minne räcker inte för att ladda font"},
+    {-8, "Fontfil ej funnen"},
+    {-7, "Minne slut vid flood-fyllning"},
+    {-6, "Minne slut vid svepfyllning"},
+    {-5, "Minne saknas för att ladda drivrutin"},
+    {-4, "Ogiltig drivrutinfil"},
+    {-3, "Grafikdrivrutinfil ej funnen"},
+    {-2, "Grafikhårdvara ej upptäckt"},
+    {-1, "Grafik ej initierad"},
+    {0, "Inget fel!"},
+    {1, "Ogiltig DOS-funktionskod"},
+    {2, "Hittar ej filen"},
+    {3, "Filvägen ej funnen"},
+    {4, "För många öppna filer"},
+    {5, "Filåtkomst förvägras"},
+    {6, "Ogiltigt filnummer"},
+    {8, "Otillräckligt minne"},
+    {12, "Ogiltig filåtkomstkod"},
+    {15, "Ogiltig skivenhet"},
+    {16, "Kan ej avlägsna aktuell katalog"},
+    {17, "Kan ej göra namnbyte mellan skivenheter"},
+    {99, "."},
+    {100, "Läsfel på skivan"},
+    {101, "Skrivfel på skivan"},
+    {102, "Filen har ej kopplats med Assign"},
+    {103, "Filen ej öppen"},
+    {104, "Filen ej öppen för läsning"},
+    {105, "Filen ej öppen för skrivning"},
+    {106, "Ogiltigt numeriskt format"},
+    {150, "Skivan är skrivskyddad"},
+    {151, "Okänd enhet"},
+    {152, "Skivenheten ej redo"},
+    {153, "Okänt kommando"},
+    {154, "CRC-fel i data"},
+    {155, "Fel på anropsstrukturens längd"},
+    {156, "Skrivsökfel"},
+    {157, "Okänd mediatyp"},
+    {158, "Sektor ej funnen"},
+    {159, "Inget papper i skrivaren"},
+    {160, "Skrivfel"},
+    {161, "Läsfel"},
+    {162, "Hårdvarufel"},
+    {200, "Division med noll"},
+    {201, "Gränskontrollfel"},
+    {202, "Stack-overflow (spill)"},
+    {203, "Heap-overflow (spill)"},
+    {204, "Ogiltig pekaroperation"},
+    {205, "Flyttals-overflow (spill)"},
+    {206, "Flyttals-underflow"},
+    {207, "Ogiltig flyttalsoperation"},
+    {208, "Overlayhanterare oinstallerad"},
+    {209, "Fel vid läsning av overlayfil"},
+    {210, "Objektet inte installerat"},
+    {211, "Anrop till abstrakt metod"},
+    {212, "Stream registrering error"},
+    {213, "Collection index utanför gränserna"},
+    {214, "Collection overflow"},
+    {215, "Aritmetiskt overflow"},
+    {216, "Generellt skyddsfel GPfault"},
+    {251, "SB: tag field, wrong variant"},
+    {252, "SB: pointer operation on nil-pointer"},
+    {253, "SB: arithmetic overflow"},
+    {280, "SB: bp register bad value, overlay system error"},
+    {281, "SB: Wrong file, file opened is not overlay file"},
+    {282, "SB: overlay error during memoryallocation in conventional area"},
+    {283, "SB: heap size is too small for conventional memory neede for overlay"},
+    {284, "SB: overlay error memory allocate/reallocate in conventional area"},
+    {285, "SB: ems memory manager error"},
+    {286, "SB: overlay manager failed to allocate memory in ems area"},
+    {287, "SB: call was made to temporary overlay after overlay manager init"},
+    {301, "Kommunikationsfel"},
+    {302, "Till directory:"},
+    {303, " existerar redan. Kopiera "},
+    {304, "Kan ej kopiera till mig själv!"},
+    {305, "Önskas möjlighet att ändra färger?"},
+    {306, "Kan ej läsa sektorn"},
+    {307, "Radering av valda filer. Är du säker "},
+    {308, "Tryck <PgDn> för nästa sida. <Esc> avbryter, <P> Printa, <D> Delete, <C> Copy"},
+    {309, "Tom fil!"},
+    {310, "Gammalt filnamn:"},
+    {311, "Nytt filnamn   :"},
+    {312, ". Ange filmask:"},
+    {313, "Bibliotekslista"},
+    {314, "Filutskrifter till printern"},
+    {315, "Filradering"},
+    {316, "Filnamnändring"},
+    {317, "Filkopiering"},
+    {318, "VisaTextFil"},
+    {319, "VisaBildFil"},
+    {320, "FilEditSektor"},
+    {321, "Fildelning"},
+    {322, "Till filnamn utan extension:"},
+    {323, "Max antal kilobytes/fil:"},
+    {324, "Datafiler saknas/ ej i aktuellt bibliotek"},
+    {325, "Filerna öppna...."},
+    {326, "Filerna stängda.."},
+    {327, "Printerutskrift pågår...."},
+    {328, " <Esc> avbryter..."},
+    {329, "Printerutskriften klar..!"},
+    {330, "Databas ej vald/ datafiler saknas!"},
+    {331, "Antal kopior: "},
+    {332, "Vänstermarginal: "},
+    {333, "Vänstermarginal hö-etikett:"},
+    {334, "Är etikettremsan rätt inställd?"},
+    {335, "Etikett"},
+    {336, "PostGiroblanketter:"},
+    {337, " kopior"},
+    {338, "Skrivaren rätt inställd?"},
+    {339, "BankGiroblanketter:"},
+    {340, "Till konto nr:"},
+    {341, "Betalningsmottagare:"},
+    {342, "Eget kontonr. vid girering:"},
+    {343, "Att betala:"},
+    {344, "Meddelande."},
+    {345, "Avsändare."},
+    {346, "Ange loggfil:"},
+    {347, "Kan ej skapa loggfilen"},
+    {348, "Terminalmode. F5, Meny. Ctrl-E, Avsluta."},
+    {349, "F1-Meny, Cl-E-Åter"},
+    {350, "Läs från debugfil:"},
+    {351, "Ange debugfil:"},
+    {352, "Kan ej öppna debugfilen"},
+    {353, "Kan ej skapa debugfilen"},
+    {354, "Kommunikationstid (hh:mm:ss):"},
+    {355, "Tidsfördr (s/1000):"},
+    {356, "Tryck tangent. "},
+    {357, "Kan ej finna hjälp för kommandot:"},
+    {358, "Kan ej finna hjälpfilen"},
+    {359, "Overlayfilen ej funnen"},
+    {360, "Plotterpenna nr:"},
+    {361, "Pennbyte "},
+    {362, "  Tryck <CR>"},
+    {363, "Plotterutskrift pågår! "},
+    {364, "Printerspoolen klar"},
+    {365, "Printererror. ÅÅtgärda! Printerutskriften klar att fortsätta?"},
+    {366, "Printererror. ÅÅter till DOS?"},
+    {367, "Skrivfel. Skivan möjligen full. Är skivan utbytt?"},
+    {368, "Kan ej öppna buffertfilen"},
+    {369, "Ange fottext vid utskrift:"},
+    {370, "Fottext: "},
+    {371, "Avbryta pågående spoolutskrift?"},
+    {372, "Spoolutskrift pågår"},
+    {373, "Printerbuffertfil, <Esc> nollställer till printer."},
+    {374, "Fel MS-Dosversion. Använd versioner f.o.m. 2.0>."},
+    {375, "Ange dataDir:"},
+    {376, "Kan ej utföra PUSH screen. Maxantalet överskridet."},
+    {377, "Kan ej utföra PUSH line. Maxantalet överskridet."},
+    {378, "Screenpekaren ej initierad!"},
+    {379, "Filsammanslagning"},
+    {401, "Ange screenFil:"},
+    {402, "Kan ej skapa ScreenFilen"},
+    {403, "Dumpar screenen till filen"},
+    {404, "Minnet slut! Kan ej lagra screenfil"},
+    {501, "Söksträng:"},
+    {502, "Raderad!              "},
+    {503, "Nytt dataDir:"},
+    {504, "Befintliga datafiler kommer att förstöras. OK?"},
+    {505, "Etappresultat t.o.m. etapp:"},
+    {506, "Klubblottat!"},
+    {507, "Gemensam startordning!"},
+    {508, "Jaktstartordning!"},
+    {509, "Märkestabell:"},
+    {510, "Skapa nytt bibliotek: "},
+    {511, "Kan ej skapa bibliotek: "},
+    {512, "OlDataBas"},
+    {513, " kopierad till "},
+    {514, " ..ej.. "},
+    {515, " ..lyckad kopiering!!"},
+    {516, "Fel vid kopiering!!"},
+    {517, " .Vid kopiering "},
+    {518, "Kan ej \"Rename\" fil "},
+    {519, " misslyckad \"indexBuild\" "},
+    {520, " indexerar fil: "},
+    {521, " ...klart!!"},
+    {522, "Kan ej bygga ytterligare index om inte \"OlBas\" vald!"},
+    {523, "Nummer: "},
+    {524, " felaktig klubb!"},
+    {525, "Är du säker (J/N): "},
+    {526, "Max antal tävlingar uppnått, kan ej addera fler!"},
+    {527, "Max antal sammanslagna tävlingar uppnått, Kan ej addera fler!"},
+    {528, " Vid initiering av rutvariabler!"},
+    {529, "Printerbuffert ej tillåten för listan."},
+    {530, "Klass, bana eller <Cr> för alla klasser:"},
+    {531, "Antal banor utskrivna:"},
+    {532, "Antal kontroller utskrivna:"},
+    {533, "Banan eller klassens bana ej funnen "},
+    {534, "Inga banor för etappen!"},
+    {535, "Ange kodnummerintervall för utskrift:"},
+    {536, "Kontroller och/eller banor ej definierade!"},
+    {537, "PilUp PilDn PilRight PilLeft Esc"},
+    {538, "Betalning från klubb:"},
+    {539, "Klubben deltar ej på tävlingen!"},
+    {540, "Nytt speakdatadir:"},
+    {541, "Klass, bana:"},
+    {542, " InBetalt:"},
+    {543, "Summa betalt:"},
+    {544, "Logi mm:"},
+    {545, "Grupplottat!"},
+    {546, "Skidlottat!"},
+    {990, "Försök att läsa record utanför filen!"},
+    {991, "Sektorn raderad!"},
+    {992, "Ange dataBasens filnamn :"},
+    {993, "Ange indexFilens filnamn:"},
+    {994, "Ange extraindexFilens filnamn:"},
+    {995, "Ange datafilens programtyp med piltangenterna:"},
+    {9500, "IOresult=  0"},
+    {9900, "Filvägen finns inte!"},
+    {9901, "För många filer öppna!"},
+    {9902, "Biblioteket fullt"},
+    {9903, "Filen ej funnen"},
+    {9904, "Ogiltig filbeskrivning"},
+    {9905, "Försök att läsa mer än 65535 bytes"},
+    {9906, "Försök att skriva mer än 65535 bytes"},
+    {10000, "GetPageStack: Storleken av @ är mindre än MaxHeight"},
+    {10001, "AddRec: IOerror, reparationen lyckad"},
+    {10002, "DeleteRec: IOerror, reparatonen lyckad"},
+    {10003, "AddKey: IOerror, lyckad reparation"},
+    {10004, "DeleteKey: IOerror, lyckad reparation"},
+    {10010, "OpenFileBlock: Indexfilen redan öppen"},
+    {10020, "MakeFileBlock: 21<DataStorleken>2147MB"},
+    {10030, "OpenFileBlock: Minnet slut"},
+    {10040, "MakeFileBlock: Minnet slut"},
+    {10050, "MakeFileBlock: 0<@>MaxNrOfKeys"},
+    {10055, "MakeFileBlock: @>MaxNrOfKeys"},
+    {10060, "OpenFileBlock: Fler än 750 index/fel dosfil"},
+    {10070, "Läsning av fel antal bytes"},
+    {10075, "Skrivning av fel antal bytes"},
+    {10080, "CloseFileBlock: Filen ej öppen"},
+    {10090, "MakeFileBlock: Minnet slut"},
+    {10100, "OpenFileBlock: Minnet slut"},
+    {10120, "OpenFileBlock: Fel KeyLen/PageSize"},
+    {10140, "Generellt fel"},
+    {10150, "Ogiltigt \"opening mode\""},
+    {10160, "CloseFileBlock: Ej korrekt stängd"},
+    {10168, "UsedKeys: Ogiltig parameter"},
+    {10169, "SearchKeyAndRef: Ogiltig parameter"},
+    {10170, "FindKeyAndRef: Ogiltig parameter"},
+    {10171, "ClearKey: Ogiltig parameter"},
+    {10172, "NextKey: Ogiltig parameter"},
+    {10173, "PrevKey: Ogiltig parameter"},
+    {10174, "FindKey: Ogiltig parameter"},
+    {10175, "SearchKey: Ogiltig parameter"},
+    {10176, "KeyExists: Ogiltig parameter"},
+    {10177, "NextDiffKey: Ogiltig parameter"},
+    {10178, "AddKey: Ogiltig parameter"},
+    {10179, "DeleteKey: Ogiltig parameter"},
+    {10180, "Reparationsförsöket misslyckades"},
+    {10190, "IsamExtendHandles: Endast DOS-3.3 och senare"},
+    {10191, "IsamExtendHandles: Minnet slut"},
+    {10192, "IsamExtendHandles: DOSerror"},
+    {10193, "PutRec: Försök att skriva record noll"},
+    {10194, "UndeleteRec: Posten ej tidigare raderad"},
+    {10200, "FindKey: Ej funnen"},
+    {10205, "GetNetRecReadOnly: Posten låst"},
+    {10210, "SearchKey: Ej funnen"},
+    {10220, "DeleteKey: Ej funnen"},
+    {10230, "AddKey: Existerar redan som unik"},
+    {10240, "NextDiffKey: Ej funnen"},
+    {10245, "PrevDiffKey: Ej funnen"},
+    {10250, "NextKey: Finns ej"},
+    {10255, "NextKey: Sekvensiellt anrop ej tillåten"},
+    {10260, "PrevKey: Finns ej"},
+    {10265, "PrevKey: Sekevensiellt anrop ej tillåten"},
+    {10270, "FindKeyAndRef: Ej funnen"},
+    {10310, "InitIsam:"},
+    {10315, "ExitIsam:"},
+    {10322, "CloseFileBlock: Misslyckat försök att avlägsna läslåset"},
+    {10330, "LockFileBlock: Misslyckat försök att låsa filblock"},
+    {10400, "Rebuild: Kan ej finna filen"},
+    {10401, "Rebuild: Minnesbrist för interna buffertar"},
+    {10402, "Rebuild: Dataposten större än 65535"},
+    {10410, "Reorg: Kan ej finna filen"},
+    {10411, "Reorg: Minnesbrist för interna buffertar"},
+    {10412, "Reorg: Dataposten större än 65535"},
+};
+
+const std::map<int, std::string>& Windows1252Table() {
+    static const std::map<int, std::string> table = [] {
+        std::map<int, std::string> converted;
+        for (const MessageEntry& entry : kMessageTable) {
+            converted.emplace(entry.number, Windows1252FromUtf8(entry.utf8Text));
+        }
+        return converted;
+    }();
+    return table;
+}
+
+std::string NumberIn6Columns(int number) {
+    return PadLeft(std::to_string(number), ' ', 6);
+}
+
+}  // namespace
+
+std::string msgtext(int number) {
+    const auto& table = Windows1252Table();
+    const auto entry = table.find(number);
+    const bool storageEngine =
+        number >= kFirstStorageEngineNumber && number <= kLastStorageEngineNumber;
+    std::string text;
+    if (storageEngine) {
+        text = "Btree: " +
+               (entry != table.end() ? entry->second : "errornr=" + NumberIn6Columns(number));
+    } else if (entry != table.end()) {
+        text = entry->second;
+    } else {
+        text = Windows1252FromUtf8("Okänt nummer i msgtextanrop= ") + NumberIn6Columns(number);
+        text.resize(std::min<std::size_t>(text.size(), kMaxUnknownNumberLength));
+    }
+    text.resize(std::min<std::size_t>(text.size(), kMaxMessageTextLength));
+    return text;
+}
+
+}  // namespace oltoma

@@ -1,7 +1,0 @@
-#include "base/program_name.h"
-
-namespace oltoma {
-
-ShortString<10> ProgramName("kvarnix");
-
-}  // namespace oltoma

@@ -1,0 +1,7 @@
+#include "base/settings/program_name.h"
+
+namespace oltoma {
+
+ShortString<10> ProgramName("kvarnix");
+
+}  // namespace oltoma

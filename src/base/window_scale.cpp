@@ -1,7 +1,0 @@
-#include "base/window_scale.h"
-
-namespace oltoma {
-
-std::int16_t WindowScale = 100;
-
-}  // namespace oltoma

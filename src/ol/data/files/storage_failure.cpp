@@ -1,0 +1,28 @@
+#include "ol/data/files/storage_failure.h"
+
+#include "base/messages/messages.h"
+#include "storage/isam_status.h"
+
+namespace oltoma::ol {
+
+std::string StorageFailureText(std::string_view fileText) {
+    std::string text = std::string(fileText) + ": " + msgtext(storage::IsamError());
+    if (storage::IsamDosError() != 0) {
+        text += " (" + std::to_string(storage::IsamDosError()) + ")";
+    }
+    return text;
+}
+
+void ReportStorageFailure(std::string_view fileText) {
+    SetMessageLine(StorageFailureText(fileText));
+}
+
+void ClearStorageStatus() {
+    storage::ClearIsamStatus();
+}
+
+int FileFailureNumber() {
+    return storage::IsamDosError() != 0 ? storage::IsamDosError() : storage::IsamError();
+}
+
+}  // namespace oltoma::ol

@@ -1,0 +1,57 @@
+#include "ol/data/maintenance/data_file_records.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "ol/data/files/storage_failure.h"
+#include "storage/data_header.h"
+#include "storage/isam_status.h"
+
+namespace oltoma::ol {
+
+bool DataFileRecords::Open(const std::string& dataFileName, std::int32_t recordLength) {
+    Close();
+    ClearStorageStatus();
+    if (!storage::OpenFile(file_, dataFileName, true, false)) {
+        return false;
+    }
+    storage::DataHeaderImage header{};
+    std::int64_t size = 0;
+    if (!storage::ReadAt(file_, 0, sizeof header, &header) || !storage::FileSize(file_, size)) {
+        Close();
+        return false;
+    }
+    if (header.RecordLength != recordLength || header.SlotCount < 0) {
+        Close();
+        storage::ReportIsamError(storage::IsamCode::kBadDataHeader);
+        return false;
+    }
+    recordLength_ = recordLength;
+    headerSlots_ = header.SlotCount;
+    const std::int64_t whole = size / recordLength - 1;
+    slots_ = static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(whole, 0, static_cast<std::int64_t>(header.SlotCount)));
+    return true;
+}
+
+bool DataFileRecords::Read(std::int32_t rc, void* record) {
+    ClearStorageStatus();
+    return storage::ReadAt(file_, static_cast<std::int64_t>(rc) * recordLength_,
+                           static_cast<std::size_t>(recordLength_), record);
+}
+
+bool DataFileRecords::IsLive(const void* record) {
+    std::int32_t status = 0;
+    std::memcpy(&status, record, sizeof status);
+    return status == 0;
+}
+
+void DataFileRecords::Close() {
+    if (file_.IsOpen()) {
+        storage::CloseFile(file_);
+    }
+    slots_ = 0;
+    headerSlots_ = 0;
+}
+
+}  // namespace oltoma::ol

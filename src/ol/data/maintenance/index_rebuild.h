@@ -1,0 +1,34 @@
+// The index rebuild ("indexbygg"): rewrites every fileblock of the file set
+// from its live records, which drops deleted records, numbers the live ones
+// 1, 2, 3, ... in their old order, rebuilds all keys and recomputes the
+// counters the competition keeps about its clubs, classes and controls.
+//
+// Order: CLUBAR, DISTR, RUTBESKR, RUTB24, then for the competition KLASSnn,
+// OLnn, KONTRnn, TRACKnn and its club table CLUBSnn.Dat (see
+// rebuild_registers.h and rebuild_participants.h for what each does). The
+// competition register OLTOMA keeps its numbering: a competition's number is
+// its record number.
+#pragma once
+
+#include "ol/data/maintenance/maintenance_result.h"
+
+namespace oltoma::ol {
+
+// The command: without open common files, ConfirmMessage(39) ("Databas ej
+// vald/ datafiler saknas!") and nothing more. Otherwise rebuilds the common
+// registers and, when the participant files are open, the current
+// competition's files (RebuildFileSet).
+MaintenanceResult RebuildIndexes();
+
+// The rebuild of the common registers and of competition `competition`'s
+// files (0: none; then MessageLine gets message 522 after the common
+// registers). Opens a progress window "indexbygger" (two lines), closes
+// every file group, checks everything the rebuild needs
+// (rebuild_checks.h) and, when a check fails, refuses with an information
+// box and changes nothing. At the end opens the common files and the
+// competition again and closes the progress window. Returns done when every
+// register was rebuilt. Does not need the common files open, so that
+// support staff can rebuild a file set whose indexes cannot be opened.
+MaintenanceResult RebuildFileSet(int competition);
+
+}  // namespace oltoma::ol

@@ -1,0 +1,208 @@
+#include "ol/data/maintenance/rebuild/rebuild_checks.h"
+
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include <algorithm>
+#include <filesystem>
+#include <limits>
+#include <vector>
+
+#include "base/messages/messages.h"
+#include "base/settings/settings_state.h"
+#include "base/text/windows1252.h"
+#include "ol/data/files/club_table_file.h"
+#include "ol/data/files/competitions.h"
+#include "ol/data/files/file_formats.h"
+#include "ol/data/files/file_names.h"
+#include "ol/data/files/fileblock_handles.h"
+#include "ol/data/files/registers.h"
+#include "ol/data/files/storage_failure.h"
+#include "ol/data/maintenance/data_file_records.h"
+#include "ol/data/maintenance/rebuild/rebuild_state.h"
+#include "ol/data/maintenance/rebuild/rebuild_temp.h"
+#include "platform/system_error.h"
+#include "storage/file_primitives.h"
+#include "storage/fileblock_names.h"
+
+namespace oltoma::ol {
+namespace {
+
+constexpr std::int32_t kNoLimit = std::numeric_limits<std::int32_t>::max();
+constexpr std::uintmax_t kSpareBytes = 64 * 1024;
+
+struct RebuildTarget {
+    std::string base;
+    const IndexedFileFormat& format;
+    std::int32_t maxSlots = kNoLimit;
+    std::int32_t maxLive = kNoLimit;
+    bool optional = false;
+};
+
+std::vector<RebuildTarget> TargetsOf(int competition) {
+    std::vector<RebuildTarget> targets = {
+        {std::string(kClubRegisterBase), ClubRegisterFormat(), kMaxClubSlots},
+        {std::string(kDistrictRegisterBase), DistrictRegisterFormat(), kNoLimit, kMaxDistricts},
+        {std::string(kRouteBase), RouteFileFormat(), kMaxSmallintSlots, kNoLimit, true},
+        {std::string(kRoute24Base), Route24FileFormat(), kMaxSmallintSlots, kNoLimit, true},
+    };
+    if (competition != 0) {
+        const auto of = [competition](std::string_view base) {
+            return CompetitionBaseName(base, competition);
+        };
+        targets.push_back({of(kClassFileBase), ClassFileFormat(), kMaxClassSlots});
+        targets.push_back({of(kParticipantFileBase), ParticipantFileFormat(), kMaxSmallintSlots});
+        targets.push_back({of(kControlFileBase), ControlFileFormat(), kMaxControlSlots});
+        targets.push_back({of(kCourseFileBase), CourseFileFormat()});
+    }
+    return targets;
+}
+
+std::string Text(std::string_view utf8) {
+    return Windows1252FromUtf8(utf8);
+}
+
+std::uintmax_t SizeOf(const std::string& name) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(name, error);
+    return error ? 0 : size;
+}
+
+bool JournalPending(const storage::FileBlockNames& names) {
+    return SizeOf(names.journal) > 1;
+}
+
+class PreconditionCheck {
+public:
+    explicit PreconditionCheck(int competition) : competition_(competition) {}
+
+    std::string Run() {
+        if (::access(DataFolder().c_str(), W_OK) != 0) {
+            return Refuse(Text("datakatalogen kan ej skrivas (") +
+                          msgtext(platform::SystemErrorFromErrno(errno)) + ").");
+        }
+        const std::string leftover = LeftoverTemporaryFiles();
+        if (!leftover.empty()) {
+            return Refuse(Text("filer från ett avbrutet indexbygge finns kvar (") + leftover +
+                          Text("). Flytta undan dem först."));
+        }
+        for (const RebuildTarget& target : TargetsOf(competition_)) {
+            std::string reason = CheckTarget(target);
+            if (!reason.empty()) {
+                return Refuse(reason);
+            }
+        }
+        if (competition_ != 0) {
+            std::string reason = CheckCompetition();
+            if (!reason.empty()) {
+                return Refuse(reason);
+            }
+        }
+        return CheckSpace();
+    }
+
+private:
+    static std::string Refuse(const std::string& reason) { return "Kan ej indexbygga: " + reason; }
+
+    std::string CheckTarget(const RebuildTarget& target) {
+        const storage::FileBlockNames names = storage::NamesOfFileBlock(DataFileName(target.base));
+        if (!std::filesystem::exists(names.data)) {
+            return target.optional ? std::string() : target.base + " saknas.";
+        }
+        ClearStorageStatus();
+        for (const std::string& name : {names.data, names.index, names.journal}) {
+            if (!storage::CheckNotInUse(name)) {
+                return target.base + Text(" används av ett annat program.");
+            }
+        }
+        if (JournalPending(names)) {
+            storage::FileBlock* handle = nullptr;
+            if (!OpenDataFile(handle, target.base)) {
+                return Text("journalen kan ej spelas upp: ") + StorageFailureText(target.base);
+            }
+            CloseDataFile(handle, target.base);
+        }
+        DataFileRecords records;
+        if (!records.Open(names.data, target.format.recordLength)) {
+            return target.base + Text(" kan ej läsas: ") + msgtext(FileFailureNumber());
+        }
+        if (records.HeaderSlots() > target.maxSlots) {
+            return target.base + " har " + std::to_string(records.HeaderSlots()) +
+                   Text(" poster, högst ") + std::to_string(target.maxSlots) +
+                   Text(" kan indexbyggas.");
+        }
+        if (target.maxLive != kNoLimit) {
+            std::string reason = CheckLiveRecords(target, records);
+            if (!reason.empty()) {
+                return reason;
+            }
+        }
+        largestNeed_ = std::max(largestNeed_, SizeOf(names.data) + 2 * SizeOf(names.index));
+        return {};
+    }
+
+    static std::string CheckLiveRecords(const RebuildTarget& target, DataFileRecords& records) {
+        std::vector<std::uint8_t> record(static_cast<std::size_t>(target.format.recordLength));
+        std::int32_t live = 0;
+        for (std::int32_t rc = 1; rc <= records.Slots(); ++rc) {
+            if (!records.Read(rc, record.data())) {
+                return target.base + Text(" kan ej läsas: ") + msgtext(FileFailureNumber());
+            }
+            live += DataFileRecords::IsLive(record.data()) ? 1 : 0;
+        }
+        if (live > target.maxLive) {
+            return target.base + " har " + std::to_string(live) + Text(" poster, högst ") +
+                   std::to_string(target.maxLive) + Text(" kan indexbyggas.");
+        }
+        return {};
+    }
+
+    std::string CheckCompetition() {
+        int n = competition_;
+        bool notFound = true;
+        bool ok = false;
+        if (!FindCompetition(1, {}, n, notFound, ok)) {
+            return Text("tävling ") + CompetitionNumberText(competition_) + Text(" finns ej.");
+        }
+        const std::string clubTable = ClubTableFileName(competition_);
+        if (SizeOf(clubTable) != sizeof(CmpClubRec) || !ReadClubTable()) {
+            return "\"" + ClubTableFileText(competition_) + Text("\" saknas eller kan ej läsas.");
+        }
+        return {};
+    }
+
+    static std::string DataFolder() {
+        const std::string folder =
+            Utf8FromWindows1252(WorkingGlobalSettings().dataDirectory.view());
+        return folder.empty() ? "." : folder;
+    }
+
+    std::string CheckSpace() const {
+        const std::string folder = DataFolder();
+        struct statvfs space {};
+        if (::statvfs(folder.c_str(), &space) != 0) {
+            return {};
+        }
+        const std::uintmax_t available = static_cast<std::uintmax_t>(space.f_bavail) *
+                                         static_cast<std::uintmax_t>(space.f_frsize);
+        if (available < largestNeed_ + kSpareBytes) {
+            return Refuse(Text("för lite ledigt utrymme på disken (") +
+                          std::to_string((largestNeed_ + kSpareBytes) / 1024) +
+                          Text(" kB behövs)."));
+        }
+        return {};
+    }
+
+    int competition_;
+    std::uintmax_t largestNeed_ = 0;
+};
+
+}  // namespace
+
+std::string CheckRebuildPreconditions(int competition) {
+    return PreconditionCheck(competition).Run();
+}
+
+}  // namespace oltoma::ol

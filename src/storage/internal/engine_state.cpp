@@ -1,0 +1,71 @@
+#include "storage/internal/engine_state.h"
+
+#include "storage/internal/isam_status_detail.h"
+#include "storage/isam_status.h"
+
+namespace oltoma::storage {
+
+Engine& TheEngine() {
+    static Engine engine;
+    return engine;
+}
+
+bool Fail(int code) {
+    detail::SetIsamError(code);
+    return false;
+}
+
+bool FailCorrupt() {
+    return Fail(IsamCode::kSystemError);
+}
+
+void CloseAndDeleteKeepingError(FileHandle* opened,
+                                std::initializer_list<const std::string*> remove) {
+    const int error = IsamError();
+    if (opened != nullptr && opened->IsOpen()) {
+        CloseFile(*opened);
+    }
+    for (const std::string* name : remove) {
+        DeleteFile(*name);
+    }
+    detail::SetIsamError(error);
+}
+
+bool BeginCall() {
+    detail::ClearStatus();
+    return TheEngine().initialised || Fail(IsamCode::kNotInitialised);
+}
+
+FileBlock* BeginCall(FileBlock* reference, bool modifying) {
+    if (!BeginCall()) {
+        return nullptr;
+    }
+    // The reference is compared with the open fileblocks before it is used,
+    // so a stale or foreign pointer is never followed.
+    FileBlock* block = nullptr;
+    for (const auto& open : TheEngine().openBlocks) {
+        if (open.get() == reference) {
+            block = open.get();
+        }
+    }
+    if (block == nullptr || block->signature != kFileBlockSignature) {
+        Fail(IsamCode::kBadFileBlock);
+        return nullptr;
+    }
+    if (modifying && block->readOnly) {
+        Fail(IsamCode::kReadOnly);
+        return nullptr;
+    }
+    return block;
+}
+
+FileBlock* BeginKeyCall(FileBlock* reference, int keyNumber, bool modifying) {
+    FileBlock* block = BeginCall(reference, modifying);
+    if (block != nullptr && (keyNumber < 1 || keyNumber > block->KeyCount())) {
+        Fail(IsamCode::kBadKeyNumber);
+        return nullptr;
+    }
+    return block;
+}
+
+}  // namespace oltoma::storage

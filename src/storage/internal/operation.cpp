@@ -1,0 +1,97 @@
+#include "storage/internal/operation.h"
+
+#include <algorithm>
+
+#include "storage/internal/engine_state.h"
+#include "storage/internal/index_file.h"
+#include "storage/internal/journal.h"
+#include "storage/isam_status.h"
+
+namespace oltoma::storage {
+namespace {
+
+bool RollBack(FileBlock& block, int rollbackCode) {
+    OperationLog& op = block.op;
+    const int key = op.keyNumber;
+    op.active = false;
+    op.pending.clear();
+    ThePageCache().DropAll(block);
+    block.dataHeader = op.dataBefore;
+    block.dataHeaderChanged = false;
+    if (key > 0) {
+        block.keys[key].header = op.keyBefore;
+        block.keys[key].headerChanged = false;
+        block.keys[key].pathValid = false;
+    }
+    const bool restored = !op.journalWritten || Playback(block);
+    RecomputeRowCount(block);
+    EndOperation(block);
+    return Fail(restored ? rollbackCode : IsamCode::kRollbackFailed);
+}
+
+}  // namespace
+
+void RecomputeRowCount(FileBlock& block) {
+    std::int32_t rows = 0;
+    for (int key = 1; key <= block.KeyCount(); ++key) {
+        rows = std::max(rows, block.keys[key].header.PageCount);
+    }
+    block.rowCount = rows;
+}
+
+bool WriteChanges(FileBlock& block) {
+    if (block.KeyCount() > 0 && !ThePageCache().WriteDirty(block)) {
+        return false;
+    }
+    for (int key = 1; key <= block.KeyCount(); ++key) {
+        if (block.keys[key].headerChanged && !WriteKeyHeader(block, key)) {
+            return false;
+        }
+    }
+    return !block.dataHeaderChanged || WriteDataHeader(block);
+}
+
+bool StartModification(FileBlock& block, int key) {
+    if (block.journalMode) {
+        BeginOperation(block, key);
+    } else if (!block.changedSinceOpen) {
+        const std::uint8_t modified = 1;
+        if (!WriteAt(block.data, 20, sizeof modified, &modified)) {
+            return false;
+        }
+        block.dataHeader.ModifiedFlag = modified;
+    }
+    block.changedSinceOpen = true;
+    return true;
+}
+
+bool FinishModification(FileBlock& block, bool succeeded, int rollbackCode) {
+    if (!block.journalMode) {
+        return succeeded;
+    }
+    if (!succeeded) {
+        if (block.op.changed) {
+            return RollBack(block, rollbackCode);
+        }
+        EndOperation(block);
+        return false;
+    }
+    LogHeaderOnce(block);
+    FileHandle& changedFile = block.op.keyNumber == 0 ? block.data : block.index;
+    if (!FlushJournal(block) || !WriteChanges(block) || !FlushFile(changedFile)) {
+        return RollBack(block, rollbackCode);
+    }
+    switch (Commit(block)) {
+        case CommitResult::Committed:
+            EndOperation(block);
+            return true;
+        case CommitResult::FlushFailed:
+            EndOperation(block);
+            return Fail(IsamCode::kSystemError);
+        case CommitResult::Failed:
+            break;
+    }
+    return RollBack(block, rollbackCode);
+}
+
+}  // namespace oltoma::storage

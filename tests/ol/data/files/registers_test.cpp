@@ -1,0 +1,242 @@
+#include "ol/data/files/registers.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "data_layer_fixture.h"
+#include "ol/data/files/file_groups.h"
+#include "ol/data/records/cmp_club_rec.h"
+#include "ol/data/records/record_keys.h"
+#include "storage/access_layer.h"
+#include "storage/fault_injection.h"
+#include "storage/structure_check.h"
+
+namespace oltoma::ol {
+namespace {
+
+class Registers : public testing::DataLayerTest {
+protected:
+    std::int32_t AddClub(std::string_view name) {
+        ClearClub();
+        Ol().club.rec.Namn = Windows1252FromUtf8(name);
+        std::int32_t rc = -1;
+        return SaveClub(true, rc) ? rc : 0;
+    }
+
+    std::int32_t AddDistrict(std::string_view number, std::string_view name) {
+        ClearDistrict();
+        Ol().district.rec.Dnr = number;
+        Ol().district.rec.Dname = Windows1252FromUtf8(name);
+        std::int32_t rc = -1;
+        return SaveDistrict(true, rc) ? rc : 0;
+    }
+
+    std::int32_t AddControl(std::string_view code) {
+        ClearControl();
+        Ol().control.rec.KodNr = code;
+        std::int32_t rc = -1;
+        return SaveControl(true, rc) ? rc : 0;
+    }
+
+    std::int32_t AddClass(std::string_view designation) {
+        ClearClass();
+        Ol().klass.rec.Bet = designation;
+        std::int32_t rc = -1;
+        return SaveClass(true, rc) ? rc : 0;
+    }
+
+    template <typename Find>
+    bool Found(Find find, std::string_view key) {
+        std::int32_t rc = 0;
+        bool notFound = true;
+        bool ok = false;
+        return find(FindMode::kByKey, key, rc, notFound, ok);
+    }
+
+    std::int32_t Used(storage::FileBlock* file) { return storage::UsedRecs(file); }
+};
+
+TEST_F(Registers, ClubsAreStoredInUpperCaseUpToTheLimit) {
+    const std::int32_t rc = AddClub("ok skogen");
+    ASSERT_GT(rc, 0);
+    EXPECT_EQ(Ol().club.rc, rc);
+    EXPECT_TRUE(Ol().club.changed);
+    EXPECT_TRUE(Found(FindClub, "Ok Skogen"));
+    EXPECT_EQ(Ol().club.rec.Namn, "OK SKOGEN");
+    EXPECT_GT(AddClub(""), 0);
+    EXPECT_TRUE(Found(FindClub, "XXX"));
+
+    for (int i = Used(Ol().clubFile); i < kMaxClubs; ++i) {
+        ASSERT_GT(AddClub("Klubb " + std::to_string(i)), 0) << i;
+    }
+    std::int32_t refused = -1;
+    ClearClub();
+    Ol().club.rec.Namn = "EN TILL";
+    EXPECT_FALSE(SaveClub(true, refused));
+    EXPECT_EQ(refused, 0);
+    EXPECT_EQ(Message(), "För många klubbar >900 kan ej addera!");
+    EXPECT_EQ(Used(Ol().clubFile), kMaxClubs);
+    EXPECT_FALSE(Found(FindClub, "EN TILL"));
+}
+
+TEST_F(Registers, DistrictsHaveALimitAnEmptyKeyAndADeletionNotice) {
+    const std::int32_t gothenburg = AddDistrict("07", "Göteborg");
+    ASSERT_GT(AddDistrict("", "Okänt"), 0);
+    EXPECT_TRUE(Found(FindDistrict, "99"));
+    EXPECT_EQ(Utf8FromWindows1252(Ol().district.rec.Dname.view()), "Okänt");
+    for (int i = Used(Ol().districtFile); i < kMaxDistricts; ++i) {
+        ASSERT_GT(AddDistrict("50", "Fler"), 0) << i;  // numbers may repeat
+    }
+    EXPECT_EQ(AddDistrict("51", "En för mycket"), 0);
+    EXPECT_EQ(Message(), "För många distrikt >100 kan ej addera!");
+
+    // Editing: the old key goes, the record is rewritten with its new key.
+    ASSERT_TRUE(DeleteDistrict(FindMode::kByKey, "07", 0, false));
+    EXPECT_FALSE(Found(FindDistrict, "07"));
+    Ol().district.rec.Dnr = "08";
+    std::int32_t rc = gothenburg;
+    ASSERT_TRUE(SaveDistrict(false, rc));
+    EXPECT_TRUE(Found(FindDistrict, "08"));
+    EXPECT_EQ(Used(Ol().districtFile), kMaxDistricts);
+
+    ASSERT_TRUE(DeleteDistrict(FindMode::kByKey, "08", 0, true));
+    EXPECT_EQ(Message(), "Distriktet 08 \"Göteborg\", raderad....");
+    EXPECT_EQ(Ol().district.rc, 0);
+    EXPECT_EQ(Used(Ol().districtFile), kMaxDistricts - 1);
+    EXPECT_FALSE(DeleteDistrict(FindMode::kByNumber, {}, gothenburg, true));  // already gone
+}
+
+TEST_F(Registers, AControlThatACourseUsesCannotBeDeleted) {
+    ASSERT_EQ(NewCompetition("Ett"), 1);
+    ASSERT_TRUE(OpenDefinitionFiles());
+    const std::int32_t rc = AddControl("31");
+    ASSERT_GT(rc, 0);
+    AddControlUse(Ol().clubTable, rc, 1);
+    SetMessageLine("");
+    EXPECT_FALSE(DeleteControl(FindMode::kByKey, "31", 0, true));
+    EXPECT_EQ(Message(), "Kan ej radera denna kontroll då den används av någon bana.");
+    EXPECT_TRUE(Found(FindControl, "31"));
+
+    AddControlUse(Ol().clubTable, rc, -1);
+    ASSERT_TRUE(DeleteControl(FindMode::kByKey, "31", 0, true));
+    EXPECT_EQ(Message(), "Kontroll ,kodnr. \"31\", raderad...");
+    EXPECT_FALSE(Found(FindControl, "31"));
+}
+
+TEST_F(Registers, DeletingACourseReleasesItsControls) {
+    ASSERT_EQ(NewCompetition("Ett"), 1);
+    ASSERT_TRUE(OpenDefinitionFiles());
+    const std::int32_t first = AddControl("31");
+    const std::int32_t second = AddControl("32");
+    AddControlUse(Ol().clubTable, first, 1);
+    AddControlUse(Ol().clubTable, second, 2);
+
+    ClearCourse();
+    TrackRec& course = Ol().course.rec;
+    course.Bana = "A";
+    course.KodNr[0] = "31";
+    course.KodNr[1] = "32";
+    course.KodNr[2] = "99";  // not in the control file
+    course.Antal = 32000;    // as a damaged file might say: only 35 slots are read
+    course.KodNr[34] = "32";
+    std::int32_t rc = 0;
+    ASSERT_TRUE(SaveCourse(true, rc));
+
+    ASSERT_TRUE(DeleteCourse(FindMode::kByKey, "a", 0, true));
+    EXPECT_EQ(Message(), "Banan \"A\", raderad...");
+    EXPECT_EQ(ControlUseOf(Ol().clubTable, first), 0);
+    EXPECT_EQ(ControlUseOf(Ol().clubTable, second), 0);
+}
+
+TEST_F(Registers, ClassesGetTheirSortKeyAndAreWalkedInDesignationOrder) {
+    ASSERT_EQ(NewCompetition("Ett"), 1);
+    ASSERT_EQ(AddClass("H21E"), 1);
+    EXPECT_EQ(Ol().klass.rec.SortOrdn, "00079EH21E");
+    EXPECT_EQ(Ol().klass.rec.Lnr, "01");
+    AddClass("D16");
+    AddClass("INS");
+    EXPECT_EQ(Ol().klass.rec.SortOrdn, "9INSINS");
+
+    std::vector<std::string> order;
+    std::int32_t rc = 0;
+    bool notFound = true;
+    bool ok = false;
+    FindClass(FindMode::kReset, {}, rc, notFound, ok);
+    EXPECT_EQ(rc, 0);
+    EXPECT_TRUE(ok);
+    while (FindClass(FindMode::kNext, {}, rc, notFound, ok)) {
+        order.push_back(Ol().klass.rec.Bet.str());
+    }
+    EXPECT_EQ(order, (std::vector<std::string>{"D16", "H21E", "INS"}));
+    EXPECT_TRUE(notFound);
+
+    ASSERT_TRUE(FindClass(FindMode::kSearch, "E", rc, notFound, ok));
+    EXPECT_EQ(Ol().klass.rec.Bet, "H21E");
+
+    // Manual order: an empty key becomes the slot count after adding - 1 and
+    // the class's number.
+    Ol().competition.rec.mankordn = 1;
+    AddClass("H10");
+    AddClass("D10");
+    EXPECT_EQ(Ol().klass.rec.SortOrdn, "000505");
+}
+
+TEST_F(Registers, AParticipantBringsItsClassAndClub) {
+    ASSERT_EQ(NewCompetition("Ett"), 1);
+    const std::int32_t klass = AddClass("D16");
+    const std::int32_t club = AddClub("IFK Lidingö");
+    ClearParticipant();
+    Ol().participant.rec.NrStr = "0007";
+    Ol().participant.rec.KlassRc = klass;
+    Ol().participant.rec.ClubRc = club;
+    std::int32_t rc = 0;
+    ASSERT_TRUE(SaveParticipant(true, rc));
+
+    ClearClass();
+    ClearClub();
+    ASSERT_TRUE(Found(FindParticipant, "0007"));
+    EXPECT_EQ(Ol().klass.rec.Bet, "D16");
+    EXPECT_EQ(Utf8FromWindows1252(Ol().club.rec.Namn.view()), "IFK LIDINGÖ");
+
+    // The club is deleted behind the participant's back.
+    storage::DeleteKey(Ol().clubFile, 1, club, ClubKey(Ol().club.rec.Namn));
+    storage::DeleteRec(Ol().clubFile, club);
+    ClearClub();
+    ASSERT_TRUE(Found(FindParticipant, "0007"));
+    EXPECT_EQ(Utf8FromWindows1252(Ol().club.rec.Namn.view()), "Raderad/okänd klubb");
+
+    // Record numbers from a damaged file find nothing and read nothing.
+    for (const std::int32_t bad : {-5, 0, 1 << 30}) {
+        Ol().participant.rec.KlassRc = bad;
+        Ol().participant.rec.ClubRc = bad;
+        storage::PutRec(Ol().participantFile, rc, &Ol().participant.rec);
+        ClearClass();
+        ASSERT_TRUE(Found(FindParticipant, "0007")) << bad;
+        EXPECT_EQ(Ol().klass.rc, 0) << bad;
+        EXPECT_EQ(Utf8FromWindows1252(Ol().club.rec.Namn.view()), "Raderad/okänd klubb");
+    }
+}
+
+TEST_F(Registers, AFailedSaveLeavesTheFileAsItWas) {
+    ASSERT_GT(AddClub("Först"), 0);
+    const long start = storage::fault::Writes();
+    ASSERT_GT(AddClub("Mätning"), 0);
+    const long writesOfASave = storage::fault::Writes() - start;
+    ASSERT_GT(writesOfASave, 2);
+    const std::int32_t used = Used(Ol().clubFile);
+
+    for (long failing = 1; failing <= writesOfASave; ++failing) {
+        storage::fault::FailWriteAt(failing);
+        SetMessageLine("");
+        EXPECT_EQ(AddClub("Ny"), 0) << failing;
+        EXPECT_EQ(Message().rfind("CLUBAR: Btree: ", 0), 0u) << failing << " " << Message();
+        EXPECT_EQ(Used(Ol().clubFile), used) << failing;
+        EXPECT_FALSE(Found(FindClub, "NY")) << failing;
+        EXPECT_TRUE(storage::CheckFileBlockStructure(Ol().clubFile).empty()) << failing;
+    }
+    EXPECT_GT(AddClub("Ny"), 0);
+}
+
+}  // namespace
+}  // namespace oltoma::ol

@@ -1,0 +1,129 @@
+#include "ol/data/maintenance/backup_copy.h"
+
+#include <gtest/gtest.h>
+
+#include "file_set_fixture.h"
+#include "storage/fault_injection.h"
+
+namespace oltoma::ol {
+namespace {
+
+class Backup : public testing::FileSetTest {
+protected:
+    void SetUp() override {
+        FileSetTest::SetUp();
+        AddClub("Alfa OK");
+        ASSERT_EQ(NewCompetition("Test"), 1);
+        AddParticipant(1, 1, 0);
+        target = folder / "saker";
+        std::filesystem::create_directory(target);
+        previousPrompt =
+            BindBackupFolderPrompt([this](std::string_view caption, std::string_view start) {
+                prompts.emplace_back(std::string(caption), std::string(start));
+                return answer;
+            });
+        answer = Windows1252FromUtf8(target.string()) + "/";
+    }
+    void TearDown() override {
+        BindBackupFolderPrompt(previousPrompt);
+        FileSetTest::TearDown();
+    }
+
+    std::string TargetBytes(const std::string& name) const {
+        std::ifstream file(target / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }
+    std::vector<std::string> TargetNames() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(target)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    std::string LastBox() const {
+        return boxes.shown.empty() ? "" : Utf8FromWindows1252(boxes.shown.back().text);
+    }
+
+    std::filesystem::path target;
+    std::string answer;
+    std::vector<std::pair<std::string, std::string>> prompts;
+    BackupFolderPrompt previousPrompt;
+};
+
+TEST_F(Backup, CopiesTheFileSetAndRemembersTheFolder) {
+    EXPECT_EQ(BackupCopy(), MaintenanceResult::done);
+    ASSERT_EQ(prompts.size(), 1u);
+    EXPECT_EQ(prompts[0].first, "kopiera till...");
+    EXPECT_EQ(LastBox(),
+              "OlDataBas nr.01 kopierad till " + target.string() + " ..lyckad kopiering!!");
+    EXPECT_EQ(TargetNames(), (std::vector<std::string>{
+                                 "CLUBAR.DAT", "CLUBAR.IX", "CLUBS01.Dat", "DISTR.DAT", "DISTR.IX",
+                                 "KLASS01.DAT", "KLASS01.IX", "KONTR01.DAT", "KONTR01.IX",
+                                 "OL01.DAT", "OL01.IX", "OLTOMA.DAT", "RUTB24.DAT", "RUTB24.IX",
+                                 "RUTBESKR.DAT", "RUTBESKR.IX", "TRACK01.DAT", "TRACK01.IX"}));
+    ASSERT_TRUE(Ol().ParticipantFilesOpen);
+    EXPECT_EQ(Ol().clubTable.BackupDirectory.view(), target.string());
+    CloseParticipantFiles();
+    for (const char* name : {"OL01.DAT", "OL01.IX", "CLUBS01.Dat", "OLTOMA.DAT"}) {
+        EXPECT_EQ(TargetBytes(name), FileBytes(name)) << name;
+    }
+    ASSERT_EQ(progress.windows.size(), 1u);
+    EXPECT_EQ(progress.windows[0]->options.caption, "kopiering");
+    EXPECT_EQ(progress.windows[0]->lines[1], target.string() + "/CLUBS01.Dat bytes:  41080 ..done");
+}
+
+TEST_F(Backup, MissingSourcesAreSkipped) {
+    CloseParticipantFiles();
+    for (const char* name : {"OL01.DAT", "OL01.IX", "OL01.DIA"}) {
+        std::filesystem::remove(folder / name);
+    }
+    Ol().CurrentCompetition = 1;
+    EXPECT_EQ(BackupCopy(), MaintenanceResult::done);
+    EXPECT_EQ(LastBox().rfind("OlDataBas nr.01 kopierad till ", 0), 0u);
+    EXPECT_FALSE(std::filesystem::exists(target / "OL01.DAT"));
+    EXPECT_TRUE(std::filesystem::exists(target / "KLASS01.DAT"));
+}
+
+TEST_F(Backup, OntoItselfIsRefused) {
+    answer = Windows1252FromUtf8((folder / "." / "").string());
+    CloseParticipantFiles();
+    const auto before = FolderContents();
+    ASSERT_TRUE(OpenParticipantFiles());
+    EXPECT_EQ(BackupCopy(), MaintenanceResult::failed);
+    EXPECT_EQ(LastBox(), "Kan ej kopiera till mig själv!");
+    EXPECT_TRUE(progress.windows.empty());
+    CloseParticipantFiles();
+    EXPECT_EQ(FolderContents(), before);
+}
+
+// A copy that fails keeps the earlier backup in the folder as it was.
+TEST_F(Backup, AFailedWriteKeepsTheEarlierBackup) {
+    std::ofstream(target / "OLTOMA.DAT") << "earlier backup";
+    CloseCommonFiles();  // from here on every write is the copy's
+    Ol().CurrentCompetition = 1;
+    storage::fault::FailWriteAt(3);
+    EXPECT_EQ(BackupCopy(), MaintenanceResult::failed);
+    EXPECT_EQ(LastBox(), "Fel vid kopiering!!101 CLUBAR.DAT: Skrivfel på skivan");
+    EXPECT_EQ(TargetNames(), std::vector<std::string>{"OLTOMA.DAT"});
+    EXPECT_EQ(TargetBytes("OLTOMA.DAT"), "earlier backup");
+    EXPECT_TRUE(Ol().ParticipantFilesOpen);
+}
+
+TEST_F(Backup, ATargetThatCannotBeWrittenFails) {
+    answer = Windows1252FromUtf8((folder / "missing").string());
+    EXPECT_EQ(BackupCopy(), MaintenanceResult::failed);
+    EXPECT_EQ(LastBox(), "Fel vid kopiering!!003 OLTOMA.DAT: Filvägen ej funnen");
+    EXPECT_EQ(progress.windows.at(0)->lines[1],
+              (folder / "missing").string() + "/OLTOMA.DAT bytes:      0 ..error");
+}
+
+TEST_F(Backup, CancelDoesNothing) {
+    answer.clear();
+    EXPECT_EQ(BackupCopy(), MaintenanceResult::declined);
+    EXPECT_TRUE(TargetNames().empty());
+    EXPECT_TRUE(Ol().ParticipantFilesOpen);
+}
+
+}  // namespace
+}  // namespace oltoma::ol

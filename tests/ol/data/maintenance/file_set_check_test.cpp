@@ -1,0 +1,86 @@
+#include "ol/data/maintenance/file_set_check.h"
+
+#include <gtest/gtest.h>
+
+#include "file_set_fixture.h"
+
+namespace oltoma::ol {
+namespace {
+
+class Check : public testing::FileSetTest {
+protected:
+    void SetUp() override {
+        FileSetTest::SetUp();
+        AddClub("Alfa OK");
+        AddClub("Beta IF");
+        ASSERT_EQ(NewCompetition("Test"), 1);
+        AddClass("H21");
+        AddParticipant(1, 1, 1);
+        AddParticipant(2, 2, 1);
+    }
+
+    std::vector<std::string> Problems() {
+        CloseCommonFiles();
+        return CheckFileSet(folder.string());
+    }
+};
+
+TEST_F(Check, ASoundDirectoryHasNoProblems) {
+    EXPECT_EQ(Problems(), std::vector<std::string>{});
+}
+
+struct Damage {
+    const char* name;
+    void (*apply)(const std::filesystem::path& folder);
+    const char* problem;
+};
+
+const Damage kDamages[] = {
+    {"KeyMissing",
+     [](const std::filesystem::path&) { storage::DeleteKey(Ol().clubFile, 1, 2, "BETA IF"); },
+     "CLUBAR: key 1: record 2 has no entry \"BETA IF\""},
+    {"RecordChangedUnderItsKey",
+     [](const std::filesystem::path&) {
+         DeltRec participant;
+         storage::GetRec(Ol().participantFile, 2, &participant);
+         participant.NrStr = "0009";
+         storage::PutRec(Ol().participantFile, 2, &participant);
+     },
+     "OL01: key 1: record 2 has no entry \"0009\""},
+    {"PendingJournal",
+     [](const std::filesystem::path& folder) {
+         CloseCommonFiles();
+         std::ofstream(folder / "DISTR.DIA", std::ios::app) << "xxxxxxxx";
+     },
+     "DISTR: journal pending (not played back)"},
+    {"LeftoverTemporary",
+     [](const std::filesystem::path& folder) { std::ofstream(folder / "filetmp.DAT") << "x"; },
+     "filetmp.DAT: left by an interrupted index rebuild"},
+    {"ShortClubTable",
+     [](const std::filesystem::path& folder) {
+         CloseCommonFiles();
+         std::filesystem::resize_file(folder / "CLUBS01.Dat", 100);
+     },
+     "CLUBS01.Dat: 100 bytes, expected 41080"},
+    {"MissingIndex",
+     [](const std::filesystem::path& folder) {
+         CloseCommonFiles();
+         std::filesystem::remove(folder / "KLASS01.IX");
+     },
+     "KLASS01: cannot be opened: Btree: OpenFileBlock: Indexfilen redan \xC3\xB6ppen"},
+};
+
+class CheckDamage : public Check, public ::testing::WithParamInterface<Damage> {};
+
+TEST_P(CheckDamage, IsReported) {
+    GetParam().apply(folder);
+    const std::vector<std::string> problems = Problems();
+    EXPECT_NE(std::find(problems.begin(), problems.end(), GetParam().problem), problems.end())
+        << ::testing::PrintToString(problems);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CheckDamage, ::testing::ValuesIn(kDamages),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace oltoma::ol
