@@ -15,6 +15,9 @@ set(rules
     "storage|ol/ print/ registers/ labels/ app/ tool/"
     "ol/data/records|ol/data/files/ ol/data/maintenance/ storage/ ol/forms/ ol/reports/ ol/exchange/"
     "ol/data/files|ol/data/maintenance/ ol/forms/ ol/reports/ ol/exchange/"
+    "ol/reports|ol/exchange/ ol/forms/ registers/forms/ labels/forms/ print/forms/ app/ tool/"
+    "ol/exchange|ol/forms/ registers/forms/ labels/forms/ print/forms/ app/ tool/"
+    "print|ol/ registers/ labels/ app/ tool/"
     "ol/data|ol/forms/ ol/reports/ ol/exchange/ registers/ labels/ print/ app/ tool/"
 )
 # Outside storage/ nothing reaches the engine's internals; outside the
