@@ -4,11 +4,14 @@
 
 #include <string>
 
+#include "oltoma_version.h"
+
 namespace oltoma {
 
 inline constexpr const char* kMainProgramName = "OltomaW64";
 inline constexpr const char* kVersionDate = " 240302";   // at most 7 characters
-inline constexpr const char* kVersionNumber = " 10.00";  // at most 6 characters
+// The project's version with a leading blank, at most 6 characters.
+inline constexpr const char* kVersionNumber = " " OLTOMA_VERSION;
 inline constexpr const char* kApplicationTitle = "oltomaw32";
 
 // The build tool chain and target, at most 48 characters, with a leading
