@@ -67,6 +67,30 @@ void ClearKey(FileBlock* block, int keyNumber) {
     engine::ClearKey(block, keyNumber);
 }
 
+void BeginStoreUnit(FileBlock* block) {
+    engine::BeginStoreUnit(block);
+}
+
+bool CommitStoreUnit(FileBlock* block) {
+    return engine::CommitStoreUnit(block);
+}
+
+void CancelStoreUnit(FileBlock* block) {
+    engine::CancelStoreUnit(block);
+}
+
+bool StoreUnitRunning(const FileBlock* block) {
+    return engine::StoreUnitRunning(block);
+}
+
+int StoreUnitOperations(const FileBlock* block) {
+    return engine::StoreUnitOperations(block);
+}
+
+std::int64_t StoreUnitJournalBytes(const FileBlock* block) {
+    return engine::StoreUnitJournalBytes(block);
+}
+
 int InitIsam(int lockingMode, int pageBuffers) {
     return engine::InitIsam(lockingMode, pageBuffers);
 }

@@ -11,6 +11,7 @@
 #include "storage/internal/isam_status_detail.h"
 #include "storage/internal/journal.h"
 #include "storage/internal/operation.h"
+#include "storage/internal/store_unit.h"
 #include "storage/isam_status.h"
 
 namespace oltoma::storage::engine {
@@ -238,6 +239,10 @@ namespace {
 // Closes an open fileblock and frees it; false when a step failed.
 bool CloseBlock(FileBlock& block) {
     bool closed = true;
+    // A unit that was not committed is not stored.
+    if (InUnit(block)) {
+        closed = AbandonUnit(block);
+    }
     if (!block.journalMode && !block.readOnly) {
         block.dataHeader.ModifiedFlag = 0;
         block.dataHeaderChanged = true;

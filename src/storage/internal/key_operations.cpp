@@ -40,7 +40,7 @@ void AddKey(FileBlock* reference, int keyNumber, std::int32_t recordNumber, cons
     KeyDescriptor& descriptor = block->keys[keyNumber];
     descriptor.pathValid = false;
     if (key.size() > static_cast<std::size_t>(descriptor.keyLen)) {
-        Fail(IsamCode::kKeyTooLong);
+        RefuseOperation(*block, IsamCode::kKeyTooLong, IsamCode::kAddKeyRolledBack);
         return;
     }
     RunModifyingOperation(*block, keyNumber, IsamCode::kAddKeyRolledBack, [&] {
