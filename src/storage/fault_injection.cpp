@@ -148,16 +148,25 @@ void ForgetFile(const FileId& id) {
     }
 }
 
-// A hard link to `path` beside it, so that a rename over it or its deletion
-// can be taken back; "" when there is no file to keep.
+// A hard link to `path`, so that a rename over it or its deletion can be
+// taken back; "" when there is no file to keep. The links go to a folder of
+// their own in the temporary folder, out of the way of folder listings, or
+// beside the file when that folder is on another file system.
 std::string KeepFile(const std::string& path) {
     struct stat info {};
     if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return {};
     }
-    const std::string kept = FolderOf(path) + "/.fault-kept-" + std::to_string(::getpid()) + "-" +
-                             std::to_string(++State().keptCounter);
-    return ::link(path.c_str(), kept.c_str()) == 0 ? kept : std::string();
+    const std::string name =
+        "fault-kept-" + std::to_string(::getpid()) + "-" + std::to_string(++State().keptCounter);
+    const std::string folder = "/tmp/oltoma-fault-kept-" + std::to_string(::getpid());
+    ::mkdir(folder.c_str(), 0700);
+    const std::string aside = folder + "/" + name;
+    if (::link(path.c_str(), aside.c_str()) == 0) {
+        return aside;
+    }
+    const std::string beside = FolderOf(path) + "/." + name;
+    return ::link(path.c_str(), beside.c_str()) == 0 ? beside : std::string();
 }
 
 FolderChange Change(FolderChange::Kind kind, std::string path, std::string target = {},
