@@ -67,6 +67,11 @@ void ClearKey(FileBlock* block, int keyNumber) {
     engine::ClearKey(block, keyNumber);
 }
 
+std::int32_t KeyEntryRecord(FileBlock* block, int keyNumber, std::int32_t recordNumber,
+                            std::string_view key) {
+    return engine::KeyEntryRecord(block, keyNumber, recordNumber, IsamKeyStr(key));
+}
+
 void BeginStoreUnit(FileBlock* block) {
     engine::BeginStoreUnit(block);
 }
@@ -81,6 +86,10 @@ void CancelStoreUnit(FileBlock* block) {
 
 bool StoreUnitRunning(const FileBlock* block) {
     return engine::StoreUnitRunning(block);
+}
+
+bool StoreUnitCanAddRecord(const FileBlock* block) {
+    return engine::StoreUnitCanAddRecord(block);
 }
 
 int StoreUnitOperations(const FileBlock* block) {
@@ -113,6 +122,10 @@ std::int32_t RecordLength(const FileBlock* block) {
 
 int KeyCount(const FileBlock* block) {
     return engine::KeyCount(block);
+}
+
+bool KeyAllowsDuplicates(const FileBlock* block, int keyNumber) {
+    return engine::KeyAllowsDuplicates(block, keyNumber);
 }
 
 }  // namespace oltoma::storage

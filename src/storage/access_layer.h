@@ -34,6 +34,10 @@ std::int32_t FindKey(FileBlock* block, int keyNumber, std::string_view key);
 std::int32_t SearchKey(FileBlock* block, int keyNumber, IsamKeyStr& key);
 void NextKey(FileBlock* block, int keyNumber, IsamKeyStr& key, std::int32_t& recordNumber);
 void ClearKey(FileBlock* block, int keyNumber);
+// The record number of the entry AddKey of (key, recordNumber) would meet (0
+// when none); leaves the position for NextKey alone.
+std::int32_t KeyEntryRecord(FileBlock* block, int keyNumber, std::int32_t recordNumber,
+                            std::string_view key);
 
 // Store units: the modifying operations on a fileblock between
 // BeginStoreUnit and CommitStoreUnit are stored all or nothing, across
@@ -51,6 +55,9 @@ bool CommitStoreUnit(FileBlock* block);
 void CancelStoreUnit(FileBlock* block);
 // True from BeginStoreUnit until the unit is committed or cancelled.
 bool StoreUnitRunning(const FileBlock* block);
+// False when the next AddRec would take a record the running unit deleted
+// (which it refuses): a run of stores then ends the unit first.
+bool StoreUnitCanAddRecord(const FileBlock* block);
 // Operations in the running unit, and the bytes its journal will hold.
 int StoreUnitOperations(const FileBlock* block);
 std::int64_t StoreUnitJournalBytes(const FileBlock* block);
@@ -73,5 +80,7 @@ void OpenFileBlockWithoutJournal(FileBlock*& block, std::string_view name);
 // that is not open. They leave the status alone.
 std::int32_t RecordLength(const FileBlock* block);
 int KeyCount(const FileBlock* block);
+// Whether an index allows duplicate keys; leaves the status alone.
+bool KeyAllowsDuplicates(const FileBlock* block, int keyNumber);
 
 }  // namespace oltoma::storage

@@ -330,6 +330,16 @@ std::int32_t RecordLength(const FileBlock* reference) {
     return 0;
 }
 
+bool KeyAllowsDuplicates(const FileBlock* reference, int keyNumber) {
+    for (const auto& open : TheEngine().openBlocks) {
+        if (open.get() == reference) {
+            return keyNumber >= 1 && keyNumber <= open->KeyCount() &&
+                   open->keys[keyNumber].header.AllowDuplicates != 0;
+        }
+    }
+    return false;
+}
+
 int KeyCount(const FileBlock* reference) {
     for (const auto& open : TheEngine().openBlocks) {
         if (open.get() == reference) {

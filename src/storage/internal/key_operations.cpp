@@ -173,6 +173,21 @@ void NextKey(FileBlock* reference, int keyNumber, IsamKeyStr& key, std::int32_t&
     recordNumber = item.recordNumber;
 }
 
+std::int32_t KeyEntryRecord(FileBlock* reference, int keyNumber, std::int32_t recordNumber,
+                            const IsamKeyStr& key) {
+    FileBlock* block = BeginKeyCall(reference, keyNumber, false);
+    if (block == nullptr) {
+        return 0;
+    }
+    SearchPath path;
+    bool found = false;
+    PageItem item;
+    if (!DescendTo(*block, keyNumber, key.view(), recordNumber, path, found, item)) {
+        return 0;
+    }
+    return found ? item.recordNumber : 0;
+}
+
 void ClearKey(FileBlock* reference, int keyNumber) {
     FileBlock* block = BeginKeyCall(reference, keyNumber, false);
     if (block == nullptr) {

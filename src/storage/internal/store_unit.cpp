@@ -404,6 +404,14 @@ void UnitNoteFreshPage(FileBlock& block, int key, std::int32_t page) {
     block.unit.freshPages.push_back({key, page});
 }
 
+bool UnitDeletedLiveRecord(const FileBlock& block, std::int32_t record) {
+    const UnitLog& unit = block.unit;
+    const ElementRef at{0, record};
+    return Contains(unit.released, at) && !Contains(unit.taken, at) &&
+           std::any_of(unit.restores.begin(), unit.restores.end(),
+                       [&](const UnitLog::Restore& r) { return r.at == at; });
+}
+
 bool UnitNoteTake(FileBlock& block, int key, std::int32_t element, std::int32_t link) {
     UnitLog& unit = block.unit;
     const ElementRef at{key, element};
@@ -411,12 +419,7 @@ bool UnitNoteTake(FileBlock& block, int key, std::int32_t element, std::int32_t 
     if (Contains(unit.released, at)) {
         // Released by the unit: a page has its before-image, a record added
         // by the unit needs nothing, a record live before cannot be restored.
-        const bool liveBefore =
-            key == 0 &&
-            std::any_of(unit.restores.begin(), unit.restores.end(),
-                        [&](const UnitLog::Restore& r) { return r.at == at; }) &&
-            !Contains(unit.taken, at);
-        return !liveBefore || Fail(IsamCode::kSystemError);
+        return key != 0 || !UnitDeletedLiveRecord(block, element) || Fail(IsamCode::kSystemError);
     }
     if (!Contains(unit.taken, at)) {
         unit.taken.push_back(at);

@@ -94,6 +94,9 @@ void UnitNoteRelease(FileBlock& block, int key, std::int32_t element, std::int32
 // the data or index file.
 bool UnitPrepareWrite(FileBlock& block);
 
+// True when `record` was live before the unit and the unit deleted it.
+bool UnitDeletedLiveRecord(const FileBlock& block, std::int32_t record);
+
 // The unit's writes of records and links, held until it ends.
 bool UnitHoldsRecord(const FileBlock& block, std::int32_t record);
 void UnitWriteRecord(FileBlock& block, std::int32_t record, const void* bytes);

@@ -73,6 +73,12 @@ bool StoreUnitRunning(const FileBlock* reference) {
     return block != nullptr && (block->unit.active || block->unit.failed);
 }
 
+bool StoreUnitCanAddRecord(const FileBlock* reference) {
+    const FileBlock* block = OpenBlockOf(reference);
+    return block == nullptr || !InUnit(*block) ||
+           !UnitDeletedLiveRecord(*block, block->dataHeader.FreeHead);
+}
+
 int StoreUnitOperations(const FileBlock* reference) {
     const FileBlock* block = OpenBlockOf(reference);
     return block != nullptr && block->unit.active ? block->unit.operations : 0;
