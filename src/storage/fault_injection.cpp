@@ -64,7 +64,6 @@ struct FaultState {
     fault::CrashKind crashKind = fault::CrashKind::KeepWrites;
     bool crashed = false;
     bool skipSyncs = false;
-    long keptCounter = 0;
     std::vector<TrackedFile> files;
     std::vector<FolderChange> changes;
     std::vector<std::string> createdAfterCrash;
@@ -148,6 +147,20 @@ void ForgetFile(const FileId& id) {
     }
 }
 
+// The folder of this process's kept links, removed when the process ends.
+const std::string& KeptFolder() {
+    struct Folder {
+        std::string name = "/tmp/oltoma-fault-kept-" + std::to_string(::getpid());
+        Folder() { ::mkdir(name.c_str(), 0700); }
+        ~Folder() {
+            std::error_code error;
+            std::filesystem::remove_all(name, error);
+        }
+    };
+    static const Folder folder;
+    return folder.name;
+}
+
 // A hard link to `path`, so that a rename over it or its deletion can be
 // taken back; "" when there is no file to keep. The links go to a folder of
 // their own in the temporary folder, out of the way of folder listings, or
@@ -157,10 +170,10 @@ std::string KeepFile(const std::string& path) {
     if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return {};
     }
+    static long counter = 0;
     const std::string name =
-        "fault-kept-" + std::to_string(::getpid()) + "-" + std::to_string(++State().keptCounter);
-    const std::string folder = "/tmp/oltoma-fault-kept-" + std::to_string(::getpid());
-    ::mkdir(folder.c_str(), 0700);
+        "fault-kept-" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
+    const std::string& folder = KeptFolder();
     const std::string aside = folder + "/" + name;
     if (::link(path.c_str(), aside.c_str()) == 0) {
         return aside;
