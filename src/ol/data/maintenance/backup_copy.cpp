@@ -18,8 +18,10 @@
 #include "ol/data/files/fileblock_handles.h"
 #include "ol/data/files/ol_state.h"
 #include "ol/data/files/storage_failure.h"
+#include "ol/data/maintenance/backup_manifest.h"
 #include "ol/data/maintenance/file_copy.h"
 #include "ol/data/maintenance/maintenance_messages.h"
+#include "storage/access_layer.h"
 #include "storage/file_primitives.h"
 #include "storage/fileblock_names.h"
 
@@ -124,15 +126,40 @@ bool SettleJournal(const std::string& fileBlock) {
     return true;
 }
 
+// The competition register must be readable: every other file of the set
+// refers to it. A missing one is skipped like any missing source.
+bool CompetitionRegisterReadable() {
+    const std::string name = DataFileName(kCompetitionRegisterBase);
+    std::error_code error;
+    if (!std::filesystem::exists(storage::NamesOfFileBlock(name).data, error)) {
+        return true;
+    }
+    ClearStorageStatus();
+    storage::FileBlock* handle = nullptr;
+    bool journalPending = false;
+    storage::OpenFileBlockForReading(handle, name, journalPending);
+    if (!storage::IsamSucceeded()) {
+        return false;
+    }
+    storage::CloseFileBlock(handle);
+    return true;
+}
+
 class FileSetCopy {
 public:
     FileSetCopy(std::string targetText, int competition)
         : targetText_(std::move(targetText)),
           target_(Utf8FromWindows1252(targetText_)),
-          files_(BackupFiles(competition)) {}
+          files_(BackupFiles(competition)) {
+        manifest_.competition = competition;
+    }
 
-    // Copies every file to its temporary name, then puts them in place.
+    // Copies every file to its temporary name, puts them in place, syncs the
+    // folder and writes the manifest.
     bool Run() {
+        if (!CompetitionRegisterReadable()) {
+            return Fail(DataName(kCompetitionRegisterBase), FileFailureNumber());
+        }
         for (const BackupFile& file : files_) {
             if (!file.fileBlock.empty() && !SettleJournal(file.fileBlock)) {
                 return Fail(file.name, FileFailureNumber());
@@ -141,7 +168,18 @@ public:
                 return false;
             }
         }
-        return PutInPlace();
+        if (!PutInPlace()) {
+            return false;
+        }
+        ClearStorageStatus();
+        if (!storage::FlushDirectory(target_)) {
+            return Fail(kBackupManifestFile, FileFailureNumber());
+        }
+        manifest_.time = ManifestTimeNow();
+        if (!WriteBackupManifest(target_, manifest_)) {
+            return Fail(kBackupManifestFile, FileFailureNumber());
+        }
+        return true;
     }
 
     // The failure report: message 516, the I/O result in three digits, the
@@ -182,6 +220,7 @@ private:
             return Fail(file.name, result.ioResult);
         }
         pending_.push_back({temporary, TargetName(file.name), file.name});
+        manifest_.files.push_back({file.name, result.bytes, result.checksum});
         return true;
     }
 
@@ -214,6 +253,7 @@ private:
         std::string name;
     };
     std::vector<Copied> pending_;  // copies not yet in place
+    BackupManifest manifest_;
     std::string failedName_;
     int ioResult_ = 0;
 };

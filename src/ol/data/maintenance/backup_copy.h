@@ -6,14 +6,19 @@
 //   RUTBESKR.DAT RUTBESKR.IX  RUTB24.DAT RUTB24.IX
 //   and for competition nn: KLASSnn.DAT OLnn.DAT OLnn.IX KLASSnn.IX
 //   TRACKnn.DAT TRACKnn.IX KONTRnn.DAT KONTRnn.IX CLUBSnn.Dat
-// A source file that does not exist is skipped without a message.
+// A source file that does not exist is skipped without a message, so a
+// competition whose participant or definition files are missing is still
+// backed up. A competition register that exists but cannot be read fails
+// the copy (it names the file).
 //
 // Every file goes to a temporary name in the target folder first (name +
-// ".TMP"), is forced to the disk, and only when all of them are copied do
-// they replace the files of the same names there. A failed read, write,
-// flush or close, a target that cannot be written, or a folder that is the
-// data directory itself therefore leaves an earlier backup in the folder
-// untouched.
+// ".TMP", made anew), is forced to the disk, and only when all of them are
+// copied do they replace the files of the same names there; the folder is
+// then synced and the manifest (backup_manifest.h) written last. A failed
+// read, write, flush or close, a target that cannot be written, or a folder
+// that is the data directory itself therefore leaves an earlier backup in
+// the folder untouched, and a crash leaves each file either its old or its
+// new copy, whole; only a complete copy matches its manifest.
 #pragma once
 
 #include <functional>

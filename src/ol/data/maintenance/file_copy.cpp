@@ -1,9 +1,11 @@
 #include "ol/data/maintenance/file_copy.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <vector>
 
 #include "ol/data/files/storage_failure.h"
+#include "ol/data/maintenance/fnv_checksum.h"
 #include "platform/system_error.h"
 #include "storage/file_primitives.h"
 #include "storage/isam_status.h"
@@ -41,7 +43,7 @@ int OpenFailureResult(int otherwise) {
 
 // Copies every byte; false with the I/O result set on failure.
 bool CopyBlocks(storage::FileHandle& from, storage::FileHandle& to, const CopyProgress& progress,
-                int& ioResult) {
+                int& ioResult, FnvChecksum& checksum) {
     std::int64_t size = 0;
     if (!storage::FileSize(from, size)) {
         ioResult = CopyIoResult::kReadError;
@@ -60,6 +62,7 @@ bool CopyBlocks(storage::FileHandle& from, storage::FileHandle& to, const CopyPr
             ioResult = CopyIoResult::kWriteError;
             return false;
         }
+        checksum.Add(std::string_view(block.data(), count));
         done += static_cast<std::int64_t>(count);
         if (progress) {
             progress(done);
@@ -85,14 +88,18 @@ CopyResult CopyWholeFile(const std::string& source, const std::string& target,
         return Failed(OpenFailureResult(CopyIoResult::kReadError));
     }
     storage::FileHandle to;
-    if (!storage::CreateFile(to, target)) {
+    std::error_code error;
+    const bool present = std::filesystem::exists(std::filesystem::symlink_status(target, error));
+    if ((present && !storage::DeleteFile(target)) || !storage::CreateNewFile(to, target)) {
         const int ioResult = OpenFailureResult(CopyIoResult::kWriteError);
         storage::CloseFile(from);
-        storage::DeleteFile(target);  // it may have been made before the failure
         return Failed(ioResult);
     }
     int ioResult = 0;
-    bool copied = CopyBlocks(from, to, progress, ioResult);
+    FnvChecksum checksum;
+    std::int64_t bytes = 0;
+    bool copied =
+        CopyBlocks(from, to, progress, ioResult, checksum) && storage::FileSize(to, bytes);
     if (!storage::CloseFile(to) && copied) {
         copied = false;
         ioResult = CopyIoResult::kWriteError;
@@ -105,7 +112,7 @@ CopyResult CopyWholeFile(const std::string& source, const std::string& target,
         storage::DeleteFile(target);
         return Failed(ioResult);
     }
-    return CopyResult{CopyOutcome::copied, 0};
+    return CopyResult{CopyOutcome::copied, 0, bytes, checksum.Value()};
 }
 
 }  // namespace oltoma::ol

@@ -22,7 +22,9 @@ enum class CopyOutcome { copied, sourceMissing, failed };
 
 struct CopyResult {
     CopyOutcome outcome = CopyOutcome::failed;
-    int ioResult = 0;  // of a failure
+    int ioResult = 0;            // of a failure
+    std::int64_t bytes = 0;      // of a copy
+    std::uint32_t checksum = 0;  // of a copy: FNV-1a (fnv_checksum.h) of its bytes
 };
 
 // Told the running byte total after every block written.
@@ -31,11 +33,13 @@ using CopyProgress = std::function<void(std::int64_t bytesSoFar)>;
 inline constexpr std::size_t kCopyBlockBytes = 32767;
 
 // Copies the file `source` to `target` (file system names): the source is
-// opened read-only and shared, the target created (or truncated), every
+// opened read-only and shared, the target made anew (a file of its name is
+// deleted first; a symbolic link there is refused, not followed), every
 // block read is written, the target is flushed and both are closed. A
 // source that does not exist gives sourceMissing and leaves the target
 // alone. Any failed open, read, write, flush or close gives failed with its
-// I/O result, and a target made by this call is deleted again.
+// I/O result, and a target made by this call is deleted again. A disk that
+// is full gives the write error 101.
 CopyResult CopyWholeFile(const std::string& source, const std::string& target,
                          const CopyProgress& progress);
 

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "file_set_fixture.h"
+#include "ol/data/maintenance/backup_manifest.h"
+#include "ol/data/maintenance/fnv_checksum.h"
 #include "storage/fault_injection.h"
 
 namespace oltoma::ol {
@@ -41,6 +45,33 @@ protected:
         std::sort(names.begin(), names.end());
         return names;
     }
+    // Every file of the target folder with its bytes.
+    std::map<std::string, std::string> TargetContents() const {
+        std::map<std::string, std::string> contents;
+        for (const std::string& name : TargetNames()) {
+            contents[name] = TargetBytes(name);
+        }
+        return contents;
+    }
+    // The data directory with the target in it, and back.
+    std::map<std::string, std::string> Tree() const {
+        std::map<std::string, std::string> contents;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+            if (entry.is_regular_file()) {
+                std::ifstream file(entry.path(), std::ios::binary);
+                contents[std::filesystem::relative(entry.path(), folder).string()] =
+                    std::string(std::istreambuf_iterator<char>(file), {});
+            }
+        }
+        return contents;
+    }
+    void Restore(const std::map<std::string, std::string>& contents) {
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(target);
+        for (const auto& [name, bytes] : contents) {
+            std::ofstream(folder / name, std::ios::binary) << bytes;
+        }
+    }
     std::string LastBox() const {
         return boxes.shown.empty() ? "" : Utf8FromWindows1252(boxes.shown.back().text);
     }
@@ -57,11 +88,12 @@ TEST_F(Backup, CopiesTheFileSetAndRemembersTheFolder) {
     EXPECT_EQ(prompts[0].first, "kopiera till...");
     EXPECT_EQ(LastBox(),
               "OlDataBas nr.01 kopierad till " + target.string() + " ..lyckad kopiering!!");
-    EXPECT_EQ(TargetNames(), (std::vector<std::string>{
-                                 "CLUBAR.DAT", "CLUBAR.IX", "CLUBS01.Dat", "DISTR.DAT", "DISTR.IX",
-                                 "KLASS01.DAT", "KLASS01.IX", "KONTR01.DAT", "KONTR01.IX",
-                                 "OL01.DAT", "OL01.IX", "OLTOMA.DAT", "RUTB24.DAT", "RUTB24.IX",
-                                 "RUTBESKR.DAT", "RUTBESKR.IX", "TRACK01.DAT", "TRACK01.IX"}));
+    EXPECT_EQ(TargetNames(),
+              (std::vector<std::string>{"CLUBAR.DAT", "CLUBAR.IX", "CLUBS01.Dat", "DISTR.DAT",
+                                        "DISTR.IX", "KLASS01.DAT", "KLASS01.IX", "KONTR01.DAT",
+                                        "KONTR01.IX", "OL01.DAT", "OL01.IX", "OLTOMA.DAT",
+                                        "RUTB24.DAT", "RUTB24.IX", "RUTBESKR.DAT", "RUTBESKR.IX",
+                                        "TRACK01.DAT", "TRACK01.IX", "kopia.manifest"}));
     ASSERT_TRUE(Ol().ParticipantFilesOpen);
     EXPECT_EQ(Ol().clubTable.BackupDirectory.view(), target.string());
     CloseParticipantFiles();
@@ -116,6 +148,111 @@ TEST_F(Backup, ATargetThatCannotBeWrittenFails) {
     EXPECT_EQ(LastBox(), "Fel vid kopiering!!003 OLTOMA.DAT: Filvägen ej funnen");
     EXPECT_EQ(progress.windows.at(0)->lines[1],
               (folder / "missing").string() + "/OLTOMA.DAT bytes:      0 ..error");
+}
+
+// The manifest lists what was copied; a copy cut short or changed since no
+// longer matches it, and a damaged manifest is told apart from an absent one.
+TEST_F(Backup, TheManifestRecognisesACompleteCopy) {
+    const std::string targetName = target.string();
+    BackupManifest manifest;
+    EXPECT_EQ(ReadBackupManifest(targetName, manifest), ManifestState::absent);
+    ASSERT_EQ(BackupCopy(), MaintenanceResult::done);
+    ASSERT_EQ(ReadBackupManifest(targetName, manifest), ManifestState::read);
+    EXPECT_EQ(manifest.competition, 1);
+    EXPECT_EQ(manifest.files.size(), 18u);
+    EXPECT_TRUE(ManifestDifferences(targetName, manifest).empty());
+
+    std::filesystem::resize_file(target / "OL01.DAT", 100);
+    std::filesystem::remove(target / "KLASS01.IX");
+    const std::vector<std::string> differences = ManifestDifferences(targetName, manifest);
+    ASSERT_EQ(differences.size(), 2u);
+    EXPECT_EQ(differences[0].rfind("OL01.DAT: differs from the backup manifest", 0), 0u);
+    EXPECT_EQ(differences[1].rfind("KLASS01.IX: missing", 0), 0u);
+
+    std::filesystem::resize_file(target / "kopia.manifest", 40);
+    EXPECT_EQ(ReadBackupManifest(targetName, manifest), ManifestState::damaged);
+}
+
+bool ManifestListsBytes(const BackupManifest& manifest, const std::string& name,
+                        const std::string& bytes) {
+    FnvChecksum checksum;
+    checksum.Add(bytes);
+    for (const BackupManifest::File& file : manifest.files) {
+        if (file.name == name) {
+            return file.bytes == static_cast<std::int64_t>(bytes.size()) &&
+                   file.checksum == checksum.Value();
+        }
+    }
+    return false;
+}
+
+// A crash (the process's or the machine's) at any write or sync of a backup
+// over an earlier one leaves every file of the target either its old or its
+// new copy, whole, and the manifest says whether they are one complete copy.
+TEST_F(Backup, ACrashLeavesEachFileItsOldOrNewCopy) {
+    using storage::fault::CrashKind;
+    ASSERT_EQ(BackupCopy(), MaintenanceResult::done);
+    AddParticipant(2, 1, 0, "Bo");
+    CloseParticipantFiles();
+    CloseCommonFiles();
+    const auto start = Tree();
+    const auto older = TargetContents();
+    ASSERT_TRUE(OpenCommonFiles());
+    const long writes0 = storage::fault::Writes();
+    const long flushes0 = storage::fault::Flushes();
+    Ol().CurrentCompetition = 1;
+    ASSERT_EQ(BackupCopy(), MaintenanceResult::done);
+    const long writes = storage::fault::Writes() - writes0;
+    const long flushes = storage::fault::Flushes() - flushes0;
+    CloseParticipantFiles();
+    CloseCommonFiles();
+    const auto newer = TargetContents();
+    ASSERT_NE(older.at("OL01.DAT"), newer.at("OL01.DAT"));
+
+    for (long n = 1; n <= writes + flushes && !HasFailure(); ++n) {
+        for (const CrashKind kind :
+             {CrashKind::KeepWrites, CrashKind::LoseUnsynced, CrashKind::ZeroUnsyncedAppends}) {
+            Restore(start);
+            ASSERT_TRUE(OpenCommonFiles());
+            Ol().CurrentCompetition = 1;
+            if (n <= writes) {
+                storage::fault::CrashAtWrite(n, kind);
+            } else {
+                storage::fault::CrashAtFlush(n - writes, kind);
+            }
+            BackupCopy();
+            ASSERT_TRUE(storage::fault::Crashed()) << n;
+            CloseParticipantFiles();
+            CloseCommonFiles();
+            storage::fault::Restart();
+            const std::string where = (n <= writes ? "write " : "flush ") +
+                                      std::to_string(n <= writes ? n : n - writes) + ", kind " +
+                                      std::to_string(static_cast<int>(kind));
+            int oldCopies = 0;
+            int newCopies = 0;
+            for (const auto& [name, bytes] : TargetContents()) {
+                // Leftover temporaries are harmless: the next backup makes them anew.
+                if (name.ends_with(".TMP") || name.ends_with(".tmp") ||
+                    name == kBackupManifestFile) {
+                    continue;
+                }
+                const bool isOld = older.count(name) != 0 && older.at(name) == bytes;
+                const bool isNew = newer.at(name) == bytes;
+                EXPECT_TRUE(isOld || isNew) << name << " at " << where;
+                oldCopies += isOld && !isNew;
+                newCopies += isNew && !isOld;
+            }
+            // The manifest is the earlier copy's until the new one is written
+            // last; it matches the files only when they are all of its copy.
+            BackupManifest manifest;
+            ASSERT_EQ(ReadBackupManifest(target.string(), manifest), ManifestState::read) << where;
+            const bool manifestIsNew =
+                ManifestListsBytes(manifest, "OL01.DAT", newer.at("OL01.DAT"));
+            EXPECT_EQ(ManifestDifferences(target.string(), manifest).empty(),
+                      manifestIsNew ? oldCopies == 0 : newCopies == 0)
+                << where;
+        }
+    }
 }
 
 TEST_F(Backup, CancelDoesNothing) {

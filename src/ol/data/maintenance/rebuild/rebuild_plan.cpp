@@ -1,13 +1,12 @@
 #include "ol/data/maintenance/rebuild/rebuild_plan.h"
 
-#include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <sstream>
 
 #include "base/text/windows1252.h"
 #include "ol/data/files/file_names.h"
 #include "ol/data/files/storage_failure.h"
+#include "ol/data/maintenance/checked_text_file.h"
 #include "platform/system_error.h"
 #include "storage/file_primitives.h"
 #include "storage/isam_status.h"
@@ -17,41 +16,20 @@ namespace {
 
 constexpr const char* kFirstLine = "OLTOMA indexbygge 1";
 constexpr const char* kTemporaryPlanFile = "indexbygge.plan.tmp";
-constexpr std::int64_t kLongestPlan = 64 * 1024;
 
-std::uint32_t Fnv1a(std::string_view bytes) {
-    std::uint32_t hash = 2166136261u;
-    for (const char c : bytes) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 16777619u;
-    }
-    return hash;
-}
-
-std::string CheckLine(std::string_view body) {
-    char hex[16];
-    std::snprintf(hex, sizeof hex, "%08x", Fnv1a(body));
-    return std::string("check ") + hex + "\n";
-}
-
-std::string PlanText(const RebuildPlan& plan) {
+std::string PlanBody(const RebuildPlan& plan) {
     std::string body = std::string(kFirstLine) + "\n";
     body += "folder " + plan.folder + "\n";
     body += "competition " + std::to_string(plan.competition) + "\n";
     for (const std::string& file : plan.files) {
         body += "file " + file + "\n";
     }
-    return body + CheckLine(body);
+    return body;
 }
 
-// Parses a plan; false when it is not one that PlanText wrote.
-bool ParsePlan(const std::string& text, RebuildPlan& plan) {
-    const std::string::size_type checkAt = text.rfind("check ");
-    if (checkAt == std::string::npos ||
-        text.substr(checkAt) != CheckLine(text.substr(0, checkAt))) {
-        return false;
-    }
-    std::istringstream lines(text.substr(0, checkAt));
+// Parses a plan's body; false when it is not one that PlanBody wrote.
+bool ParsePlan(const std::string& body, RebuildPlan& plan) {
+    std::istringstream lines(body);
     std::string line;
     if (!std::getline(lines, line) || line != kFirstLine || !std::getline(lines, line) ||
         line.rfind("folder ", 0) != 0) {
@@ -88,19 +66,6 @@ std::string StagedFile(const std::string& name) {
 bool Exists(const std::string& name) {
     std::error_code error;
     return std::filesystem::exists(std::filesystem::symlink_status(name, error));
-}
-
-// Reads the whole plan file; false (status set) when it cannot be read.
-bool ReadPlanFile(const std::string& name, std::string& text) {
-    storage::FileHandle file;
-    std::int64_t size = 0;
-    if (!storage::OpenFile(file, name, true, false) || !storage::FileSize(file, size)) {
-        return false;
-    }
-    text.assign(static_cast<std::size_t>(std::min(size, kLongestPlan)), '\0');
-    const bool read = storage::ReadAt(file, 0, text.size(), text.data());
-    storage::CloseFile(file);
-    return read;
 }
 
 bool DeleteIfThere(const std::string& name) {
@@ -141,22 +106,9 @@ bool MakeRebuildStagingFolder() {
 }
 
 bool WriteRebuildPlan(const RebuildPlan& plan) {
-    ClearStorageStatus();
-    const std::string text = PlanText(plan);
-    const std::string temporary = DataFileName(kTemporaryPlanFile);
-    storage::FileHandle file;
-    if (!DeleteIfThere(temporary) || !storage::CreateNewFile(file, temporary)) {
-        return false;
-    }
-    const bool written =
-        storage::WriteAt(file, 0, text.size(), text.data()) && storage::FlushFile(file);
-    if (!storage::CloseFile(file) || !written) {
-        return false;
-    }
     // The staged files reach the disk's folder before the plan names them.
     return storage::FlushDirectory(RebuildStagingFolder()) &&
-           storage::RenameFile(temporary, DataFileName(kRebuildPlanFile)) &&
-           storage::FlushDirectory(DataFolder());
+           WriteCheckedTextFile(DataFolder(), kRebuildPlanFile, PlanBody(plan));
 }
 
 bool CarryOutRebuildPlan(const RebuildPlan& plan) {
@@ -190,9 +142,9 @@ RebuildRecovery RecoverInterruptedRebuild(std::string& message) {
             "Ett avbrutet indexbygge har tagits bort; registren är som före det.");
         return RebuildRecovery::rolledBack;
     }
-    std::string text;
+    std::string body;
     RebuildPlan plan;
-    if (!ReadPlanFile(planName, text) || !ParsePlan(text, plan)) {
+    if (ReadCheckedTextFile(planName, body) != CheckedTextState::read || !ParsePlan(body, plan)) {
         message = Windows1252FromUtf8(
             "Indexbyggets plan (indexbygge.plan) är skadad. Inget har ändrats; återställ "
             "datakatalogen från en säkerhetskopia.");
