@@ -146,7 +146,8 @@ void TMainForm::EnableEntries(const ol::FileSetConditions& c) {
     tbKopiera_->setEnabled(common);
     Enable("arkiv_exp_klubbarna", !c.noClubs);
     Enable("arkiv_exp_medlemmar", !c.noParticipants);
-    Enable("arkiv_kopiera1", c.participantFilesOpen);
+    // A chosen competition whose own files are missing is still backed up.
+    Enable("arkiv_kopiera1", common && ol::Ol().CurrentCompetition != 0);
     Enable("arranger", c.participantFilesOpen);
     tbDeltagare_->setEnabled(c.participantFilesOpen);
     Enable("arkiv_exp_rutbeskrivnignarna", !c.noRoutes);

@@ -1,6 +1,7 @@
 // oltoma-tool backup DIR COMPETITION TARGET: "säkerhetskopiera" of data
 // directory DIR with competition COMPETITION (0: the common files only) into
-// folder TARGET.
+// folder TARGET. A competition whose participant or definition files are
+// missing is backed up with the files it has.
 #include <filesystem>
 #include <iostream>
 
@@ -31,10 +32,18 @@ int RunBackupCommand(std::span<const std::string> arguments) {
     if (competition != 0) {
         WorkingGlobalSettings().currentNumber = competition;
         ol::ReopenCompetition();
-        if (!ol::Ol().ParticipantFilesOpen) {
-            std::cerr << "oltoma-tool: competition " << competition << " cannot be opened\n";
+        // A competition whose own files are missing or damaged is still
+        // backed up (what exists of it is copied); one the register does not
+        // hold is refused.
+        int found = competition;
+        bool notFound = true;
+        bool registerRead = false;
+        if (!ol::Ol().ParticipantFilesOpen &&
+            !ol::FindCompetition(1, {}, found, notFound, registerRead)) {
+            std::cerr << "oltoma-tool: competition " << competition << " does not exist\n";
             return kExitFailure;
         }
+        ol::Ol().CurrentCompetition = competition;
     }
     std::error_code error;
     const std::string target =

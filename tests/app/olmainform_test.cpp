@@ -406,6 +406,29 @@ private slots:
         QCOMPARE(DataStatus(&form), QString::fromUtf8("Vårträffen OK Löparen"));
     }
 
+    // A competition whose participant files are missing can still be backed
+    // up from the menu: the files it has are copied.
+    void backupOfACompetitionWithMissingFiles() {
+        testing::MainWindowDoubles doubles;
+        TMainForm form;
+        testing::MakeFileSet(form, {kSpring});
+        const std::filesystem::path data = testing::DefaultDataDirectory();
+        for (const char* name : {"OL01.DAT", "OL01.IX"}) {
+            std::filesystem::remove(data / name);
+        }
+        ChooseEntry(&form, 1)->trigger();
+        QVERIFY(Entry(&form, "arkiv_kopiera1")->isEnabled());
+        const std::filesystem::path target = data.parent_path() / "kopia-utan-deltagare";
+        std::filesystem::create_directories(target);
+        ol::BindBackupFolderPrompt(
+            [&](std::string_view, std::string_view) { return target.string(); });
+        Entry(&form, "arkiv_kopiera1")->trigger();
+        ol::BindBackupFolderPrompt(nullptr);
+        QVERIFY(doubles.boxes.shown.back().text.ends_with(" ..lyckad kopiering!!"));
+        QVERIFY(std::filesystem::exists(target / "KLASS01.DAT"));
+        QVERIFY(!std::filesystem::exists(target / "OL01.DAT"));
+    }
+
     void infoLeavesTheRecordLengths() {
         testing::MainWindowDoubles doubles;
         TMainForm form;

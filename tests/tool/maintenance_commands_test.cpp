@@ -119,6 +119,25 @@ TEST_F(MaintenanceCommands, BackupCopiesAndRefusesItself) {
     EXPECT_EQ(run.out, "info: Kan ej kopiera till mig själv!\n");
 }
 
+// Missing sources are skipped: a competition without its participant and
+// course files is still backed up with what it has.
+TEST_F(MaintenanceCommands, BackupSkipsMissingFilesOfACompetition) {
+    for (const char* name : {"data/OL01.DAT", "data/OL01.IX", "data/TRACK01.DAT"}) {
+        std::filesystem::remove(name);
+    }
+    std::filesystem::create_directory("missing-sources");
+    ToolRun run = Tool("backup data 1 missing-sources");
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_NE(run.out.find("info: OlDataBas nr.01 kopierad till "), std::string::npos) << run.out;
+    EXPECT_FALSE(std::filesystem::exists("missing-sources/OL01.DAT"));
+    EXPECT_EQ(Slurp("missing-sources/KLASS01.DAT"), Slurp("data/KLASS01.DAT"));
+    EXPECT_EQ(Slurp("missing-sources/CLUBS01.Dat"), Slurp("data/CLUBS01.Dat"));
+
+    run = Tool("backup data 2 missing-sources");  // not in the register
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "oltoma-tool: competition 2 does not exist\n");
+}
+
 TEST_F(MaintenanceCommands, RefusesFilesHeldByAnotherProgram) {
     storage::FileHandle held;
     ASSERT_TRUE(storage::OpenFile(held, "data/CLUBAR.IX", true, false));
