@@ -113,6 +113,14 @@ TEST_F(MaintenanceCommands, BackupCopiesAndRefusesItself) {
     EXPECT_EQ(run.out, "info: OlDataBas nr.01 kopierad till " +
                            std::filesystem::absolute("saker").string() + " ..lyckad kopiering!!\n");
     EXPECT_EQ(Slurp("saker/OL01.DAT"), Slurp("data/OL01.DAT"));
+    run = Tool("check saker");
+    EXPECT_EQ(run.status, 0) << run.out;
+    std::filesystem::remove("saker/CLUBS01.Dat");  // a backup cut short
+    run = Tool("check saker");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("CLUBS01.Dat: missing or unreadable, listed in the backup manifest"),
+              std::string::npos)
+        << run.out;
 
     run = Tool("backup data 1 data/");
     EXPECT_EQ(run.status, 1);

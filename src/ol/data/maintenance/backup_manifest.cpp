@@ -117,4 +117,17 @@ std::vector<std::string> ManifestDifferences(const std::string& folder,
     return differences;
 }
 
+std::vector<std::string> BackupManifestProblems(const std::string& folder) {
+    BackupManifest manifest;
+    switch (ReadBackupManifest(folder, manifest)) {
+        case ManifestState::absent:
+            return {};
+        case ManifestState::damaged:
+            return {std::string(kBackupManifestFile) + ": damaged; the backup cannot be verified"};
+        case ManifestState::read:
+            break;
+    }
+    return ManifestDifferences(folder, manifest);
+}
+
 }  // namespace oltoma::ol

@@ -50,4 +50,10 @@ ManifestState ReadBackupManifest(const std::string& folder, BackupManifest& mani
 std::vector<std::string> ManifestDifferences(const std::string& folder,
                                              const BackupManifest& manifest);
 
+// What `check` says of the manifest of `folder`: nothing when there is
+// none (a data directory) or its files match it; a line for a damaged
+// manifest or for each file that differs (a backup cut short or changed
+// since).
+std::vector<std::string> BackupManifestProblems(const std::string& folder);
+
 }  // namespace oltoma::ol

@@ -14,6 +14,7 @@
 #include "base/text/windows1252.h"
 #include "ol/data/files/file_formats.h"
 #include "ol/data/files/file_names.h"
+#include "ol/data/maintenance/backup_manifest.h"
 #include "ol/data/records/club_rec.h"
 #include "ol/data/records/cmp_club_rec.h"
 #include "ol/data/records/delt_rec.h"
@@ -242,6 +243,12 @@ bool IsClubTableName(const std::string& name) {
            std::isdigit(static_cast<unsigned char>(name[6]));
 }
 
+// A backup copy carries a manifest; its files must match it.
+void AddBackupManifestProblems(const std::string& folder, std::vector<std::string>& problems) {
+    const std::vector<std::string> found = BackupManifestProblems(folder);
+    problems.insert(problems.end(), found.begin(), found.end());
+}
+
 }  // namespace
 
 std::vector<std::string> CheckFileSet(const std::string& folder) {
@@ -275,6 +282,7 @@ std::vector<std::string> CheckFileSet(const std::string& folder) {
             problems.push_back(name + ": index file without its data file");
         }
     }
+    AddBackupManifestProblems(folder, problems);
     return problems;
 }
 

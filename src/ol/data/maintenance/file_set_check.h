@@ -9,7 +9,8 @@
 //     the keys the register builds from its fields, and every index entry
 //     is such a key of a live record;
 // and the club tables CLUBSnn.Dat must be 41080 bytes. Files of an
-// interrupted index rebuild ("filetmp") are reported.
+// interrupted index rebuild ("filetmp") are reported, and so is a backup
+// whose files do not match its manifest (backup_manifest.h).
 #pragma once
 
 #include <string>

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "file_set_fixture.h"
+#include "ol/data/maintenance/backup_manifest.h"
 
 namespace oltoma::ol {
 namespace {
@@ -27,6 +28,28 @@ protected:
 
 TEST_F(Check, ASoundDirectoryHasNoProblems) {
     EXPECT_EQ(Problems(), std::vector<std::string>{});
+}
+
+// A backup whose files do not match its manifest was cut short or changed
+// since; a damaged manifest cannot vouch for anything.
+TEST_F(Check, ABackupMustMatchItsManifest) {
+    CloseCommonFiles();
+    BackupManifest manifest;
+    manifest.time = "2026-05-01 10:00:00";
+    manifest.competition = 1;
+    manifest.files.push_back({"OL01.DAT", 4096, 0});
+    manifest.files.push_back({"TRACK09.DAT", 1, 0});
+    ASSERT_TRUE(WriteBackupManifest(folder.string(), manifest));
+    const std::string size = std::to_string(std::filesystem::file_size(folder / "OL01.DAT"));
+    EXPECT_EQ(Problems(),
+              (std::vector<std::string>{
+                  "OL01.DAT: differs from the backup manifest of 2026-05-01 10:00:00 (" + size +
+                      " bytes, 4096 listed)",
+                  "TRACK09.DAT: missing or unreadable, listed in the backup manifest of "
+                  "2026-05-01 10:00:00"}));
+    std::ofstream(folder / "kopia.manifest", std::ios::app) << "file EXTRA 1 00000000\n";
+    EXPECT_EQ(Problems(),
+              std::vector<std::string>{"kopia.manifest: damaged; the backup cannot be verified"});
 }
 
 struct Damage {
