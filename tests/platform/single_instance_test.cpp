@@ -34,6 +34,23 @@ TEST_F(SingleInstanceTest, SecondHolderIsToldItAlreadyExists) {
     EXPECT_EQ(again.state(), State::Acquired);
 }
 
+// A symbolic link where the lock file should be is not followed: nothing is
+// created or changed where it points, and the run is left unguarded.
+TEST_F(SingleInstanceTest, ALinkedLockFileIsNotFollowed) {
+    const std::string path = InstanceLockPath("OLTOMA");
+    ASSERT_FALSE(path.empty());
+    const std::string outside = std::string(std::getenv("HOME")) + "/outside-lock";
+    ::unlink(path.c_str());
+    ASSERT_EQ(::symlink(outside.c_str(), path.c_str()), 0);
+    {
+        SingleInstanceGuard guard("OLTOMA");
+        EXPECT_EQ(guard.state(), State::Unavailable);
+    }
+    struct stat info {};
+    EXPECT_NE(::lstat(outside.c_str(), &info), 0);
+    ::unlink(path.c_str());
+}
+
 TEST_F(SingleInstanceTest, LockIsReleasedWhenTheHolderDies) {
     int ready[2];
     ASSERT_EQ(::pipe(ready), 0);

@@ -91,9 +91,10 @@ void CloseDescriptor(int descriptor) {
 // (then after the version-conflict message).
 bool LoadFromFile() {
     const std::string& name = Configuration().fileName;
-    int descriptor = ::open(name.c_str(), O_RDWR | O_CLOEXEC);
+    int descriptor = ::open(name.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
     if (descriptor < 0) {
-        descriptor = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);  // read-only still loads
+        descriptor =
+            ::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);  // read-only still loads
     }
     if (descriptor < 0) {
         return false;
@@ -122,8 +123,8 @@ bool LoadFromFile() {
 // holds the setting names at once.
 void RebuildFile() {
     DefaultGlobalSettings();
-    const int descriptor =
-        ::open(Configuration().fileName.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    const int descriptor = ::open(Configuration().fileName.c_str(),
+                                  O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
     WriteRecord(descriptor, WorkingGlobalSettings(), 0);
     for (int n = 1; n <= kSettingSlots; ++n) {
         DefaultLabelSetting(n);
@@ -170,7 +171,7 @@ void SaveConfiguration() {
     CloseConfigFile();
     const ConfigurationState& state = Configuration();
     if (state.inUse) {
-        const int descriptor = ::open(state.fileName.c_str(), O_RDWR | O_CLOEXEC);
+        const int descriptor = ::open(state.fileName.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
         if (descriptor >= 0) {
             WriteRecord(descriptor, WorkingGlobalSettings(), 0);
             WriteRecord(descriptor, WorkingLabelSetting(), LabelSlotOffset(CurrentLabelNumber()));
@@ -185,7 +186,7 @@ bool OpenConfigFile() {
     CloseConfigFile();
     ConfigurationState& state = Configuration();
     if (state.inUse && !state.fileName.empty()) {
-        state.descriptor = ::open(state.fileName.c_str(), O_RDWR | O_CLOEXEC);
+        state.descriptor = ::open(state.fileName.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
     }
     state.open = state.descriptor >= 0;
     return state.open;

@@ -135,6 +135,24 @@ TEST_F(ConfigurationFileTest, UncreatableConfigurationFolderRunsOnDefaults) {
     SaveConfiguration();
 }
 
+// A symbolic link where the configuration file should be is never followed:
+// the file it points at (even one of the right size) is not read, truncated
+// or written; the program runs on defaults.
+TEST_F(ConfigurationFileTest, ALinkedConfigurationFileIsNotFollowed) {
+    const std::string outside = home + "/outside.P64";
+    std::ofstream(outside, std::ios::binary) << std::string(kConfigurationFileSize, '\x01');
+    ASSERT_EQ(platform::CreateFolders(home + "/.config/OltomaW64"), 0);
+    std::filesystem::create_symlink(outside, ConfigFile());
+    ASSERT_TRUE(LoadConfiguration(5));
+    EXPECT_EQ(WorkingGlobalSettings().labelNames[1], "Laser 3x8");
+    WorkingGlobalSettings().windowScale = 150;
+    SaveConfiguration();
+    std::ifstream file(outside, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}),
+              std::string(kConfigurationFileSize, '\x01'));
+    EXPECT_TRUE(std::filesystem::is_symlink(ConfigFile()));
+}
+
 TEST_F(ConfigurationFileTest, MissingDataDirectoryFallsBackToTheCurrentDirectory) {
     ASSERT_TRUE(LoadConfiguration(5));
     struct Case {

@@ -52,9 +52,17 @@ bool ReadWholeTable(storage::FileHandle& file, CmpClubRec& table) {
     return storage::ReadAt(file, 0, sizeof(CmpClubRec), &table);
 }
 
+// The temporary file is made anew: a leftover of its name (a symbolic link
+// among them) is removed, never written through.
 bool WriteTemporaryTable(storage::FileHandle& file, const std::string& name,
                          const CmpClubRec& table) {
-    return storage::CreateFile(file, name) &&
+    ClearStorageStatus();
+    if (!storage::DeleteFile(name) &&
+        storage::IsamDosError() != platform::SystemError::kFileNotFound) {
+        return false;
+    }
+    ClearStorageStatus();
+    return storage::CreateNewFile(file, name) &&
            storage::WriteAt(file, 0, sizeof(CmpClubRec), &table) && storage::FlushFile(file);
 }
 
@@ -93,7 +101,8 @@ bool WriteClubTable() {
     if (file.IsOpen()) {
         written = storage::CloseFile(file) && written;
     }
-    written = written && storage::RenameFile(temporary, ClubTableFileName(competition));
+    written = written && storage::RenameFile(temporary, ClubTableFileName(competition)) &&
+              storage::FlushDirectoryOf(temporary);
     if (!written) {
         const int failure = FileFailureNumber();
         storage::DeleteFile(temporary);

@@ -14,10 +14,11 @@ namespace oltoma::ol {
 bool ReadClubTable();
 
 // Writes the club table buffer to CLUBSnn.Dat of the current competition.
-// The table goes to a temporary file beside it first, which is forced to the
-// disk and then renamed over the old file, so a failure or crash leaves
-// either the old or the new table, never a partial one. On failure the
-// temporary file is removed and
+// The table goes to a temporary file beside it first (made anew), which is
+// forced to the disk and then renamed over the old file, the folder synced
+// after; a symbolic link of either name is replaced, never followed. A
+// failure or crash therefore leaves either the old or the new table, never
+// a partial one. On failure the temporary file is removed and
 //   Fel vid skrivning av "<file>" <text of the error number>
 // is shown (message class 2). Returns success; false without a current
 // competition.

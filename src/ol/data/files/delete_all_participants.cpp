@@ -47,7 +47,8 @@ bool MoveIntoPlace(const storage::FileBlockNames& from, const storage::FileBlock
         storage::IsamDosError() != platform::SystemError::kFileNotFound) {
         return false;
     }
-    return storage::RenameFile(from.index, to.index) && storage::RenameFile(from.data, to.data);
+    return storage::RenameFile(from.index, to.index) && storage::RenameFile(from.data, to.data) &&
+           storage::FlushDirectoryOf(to.data);
 }
 
 // Replaces OLnn by an empty participant file and opens it. False, with the

@@ -8,7 +8,10 @@
 namespace oltoma::ol {
 
 // "<file>: " + the message text of the engine error (Btree: ...), followed
-// by the system error number in parentheses when a file primitive failed.
+// by the system error number in parentheses when a file primitive failed;
+// for a full disk "<file>: " + message 101 ("Skrivfel på skivan"), for a
+// file the system refuses (a symbolic link among them) "<file>: " + message
+// 5 ("Filåtkomst förvägras").
 std::string StorageFailureText(std::string_view fileText);
 
 // Puts StorageFailureText into MessageLine (message class 0).
@@ -20,7 +23,8 @@ void ReportStorageFailure(std::string_view fileText);
 void ClearStorageStatus();
 
 // The number whose message text describes the last failure of a file
-// primitive: the system error number when there is one, else the engine code.
+// primitive: 101 for a full disk, else the system error number when there is
+// one, else the engine code.
 int FileFailureNumber();
 
 }  // namespace oltoma::ol
