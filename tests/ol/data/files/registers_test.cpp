@@ -222,6 +222,9 @@ TEST_F(Registers, AParticipantBringsItsClassAndClub) {
     }
 }
 
+// A save whose write fails at any point leaves the file as it was and names
+// the file; a full disk reads as the write-failure message, not as an
+// unknown number.
 TEST_F(Registers, AFailedSaveLeavesTheFileAsItWas) {
     ASSERT_GT(AddClub("Först"), 0);
     const long start = storage::fault::Writes();
@@ -230,14 +233,20 @@ TEST_F(Registers, AFailedSaveLeavesTheFileAsItWas) {
     ASSERT_GT(writesOfASave, 2);
     const std::int32_t used = Used(Ol().clubFile);
 
-    for (long failing = 1; failing <= writesOfASave; ++failing) {
-        storage::fault::FailWriteAt(failing);
-        SetMessageLine("");
-        EXPECT_EQ(AddClub("Ny"), 0) << failing;
-        EXPECT_EQ(Message().rfind("CLUBAR: Btree: ", 0), 0u) << failing << " " << Message();
-        EXPECT_EQ(Used(Ol().clubFile), used) << failing;
-        EXPECT_FALSE(Found(FindClub, "NY")) << failing;
-        EXPECT_TRUE(storage::CheckFileBlockStructure(Ol().clubFile).empty()) << failing;
+    const struct {
+        int errnoValue;
+        const char* message;
+    } kFailures[] = {{EIO, "CLUBAR: Btree: "}, {ENOSPC, "CLUBAR: Skrivfel på skivan"}};
+    for (const auto& failure : kFailures) {
+        for (long failing = 1; failing <= writesOfASave; ++failing) {
+            storage::fault::FailWriteAt(failing, failure.errnoValue);
+            SetMessageLine("");
+            EXPECT_EQ(AddClub("Ny"), 0) << failing;
+            EXPECT_EQ(Message().rfind(failure.message, 0), 0u) << failing << " " << Message();
+            EXPECT_EQ(Used(Ol().clubFile), used) << failing;
+            EXPECT_FALSE(Found(FindClub, "NY")) << failing;
+            EXPECT_TRUE(storage::CheckFileBlockStructure(Ol().clubFile).empty()) << failing;
+        }
     }
     EXPECT_GT(AddClub("Ny"), 0);
 }
