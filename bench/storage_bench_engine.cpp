@@ -49,13 +49,23 @@ bool EngineTable::Create() {
     return storage::IsamSucceeded() || Failed("OpenFileBlock");
 }
 
+// A record and its key as one store unit, as the data layer stores them.
 bool EngineTable::Insert(const DataSet& data, std::size_t i) {
+    storage::BeginStoreUnit(block_);
+    if (!storage::IsamSucceeded()) {
+        return Failed("BeginStoreUnit");
+    }
     const std::int32_t record = storage::AddRec(block_, data.Record(i));
     if (!storage::IsamSucceeded()) {
+        storage::CancelStoreUnit(block_);
         return Failed("AddRec");
     }
     storage::AddKey(block_, 1, record, data.Key(i));
-    return storage::IsamSucceeded() || Failed("AddKey");
+    if (!storage::IsamSucceeded()) {
+        storage::CancelStoreUnit(block_);
+        return Failed("AddKey");
+    }
+    return storage::CommitStoreUnit(block_) || Failed("CommitStoreUnit");
 }
 
 std::int32_t EngineTable::Find(std::string_view key) {

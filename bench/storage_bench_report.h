@@ -40,9 +40,9 @@ bool AnyFailure();
 // the goals to standard output.
 void PrintSummary();
 
-// Each operation of the engine's insert (AddRec, AddKey) ends with one
+// The engine's insert (AddRec and AddKey in one store unit) ends with one
 // commit: a cut of the journal and a sync. Its other syncs follow appends
 // and writes.
-inline constexpr int kCommitsPerInsert = 2;
+inline constexpr int kCommitsPerInsert = 1;
 
 }  // namespace oltoma::bench

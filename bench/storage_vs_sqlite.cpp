@@ -1,6 +1,6 @@
 // The storage engine against SQLite 3, side by side in one run on one seeded
 // data set at the same durability:
-//   (a) durable inserts (AddRec + AddKey, each committed) in a disk directory,
+//   (a) durable inserts (AddRec + AddKey in one store unit) in a disk directory,
 //       against one INSERT transaction each in rollback-journal and WAL mode,
 //       both synchronous=FULL;
 //   (b) the same in a tmpfs directory (processor and system-call cost);
