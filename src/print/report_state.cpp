@@ -33,15 +33,15 @@ int ColumnStart(int column) {
     return state.marginLeft + (column - 1) * (ColumnWidth() + state.columnGap);
 }
 
-int RoundHalfEven(double value) {
-    return static_cast<int>(std::nearbyint(value));
-}
-
 void SyncPen() {
     Canvas().MoveTo({State().curX, State().curY});
 }
 
 }  // namespace report_detail
+
+int RoundHalfEven(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
 
 using report_detail::State;
 
