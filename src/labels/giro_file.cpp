@@ -70,6 +70,11 @@ std::string GiroFileFailureText() {
     return RegisterFileFailureText("fel med girofilerna");
 }
 
+bool GiroRegisterFull() {
+    GiroRec() = TGiroRec{};
+    return GiroFile().UsedRecords() >= kMaxGiroSlips;
+}
+
 std::string GiroRegStr(const TGiroRec& slip) {
     std::string line = PadRight(slip.TillG.view(), '.', kTillGColumn) + " " + slip.Mottagare.str();
     if (!slip.Lnr.empty()) {

@@ -26,6 +26,10 @@ void CloseGiroFile();
 // "fel med girofilerna: " + the engine's text.
 std::string GiroFileFailureText();
 
+// Before a new slip: clears the giro record; true when the file holds 199
+// slips or more.
+bool GiroRegisterFull();
+
 // The list line: TillG padded with "." to 16 characters, a blank,
 // Mottagare, and "_" + Lnr when Lnr is not empty.
 std::string GiroRegStr(const TGiroRec& slip);

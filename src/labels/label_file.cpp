@@ -49,6 +49,11 @@ std::string LabelFileFailureText() {
     return RegisterFileFailureText("fel med Etikettfilerna");
 }
 
+bool LabelRegisterFull() {
+    EtikettRec() = TEtikettRec{};
+    return File().UsedRecords() >= kMaxLabels;
+}
+
 std::string LabelRegStr() {
     return LabelKey(EtikettRec().Etk.view());
 }

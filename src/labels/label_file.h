@@ -26,6 +26,10 @@ void CloseLabelFile();
 // "fel med Etikettfilerna: " + the engine's text.
 std::string LabelFileFailureText();
 
+// Before a new label: clears the label record; true when the file holds
+// 299 labels or more.
+bool LabelRegisterFull();
+
 // The list line of the label in the buffer: its key.
 std::string LabelRegStr();
 
