@@ -15,10 +15,12 @@ set(rules
     "storage|ol/ print/ registers/ labels/ app/ tool/"
     "ol/data/records|ol/data/files/ ol/data/maintenance/ storage/ ol/forms/ ol/reports/ ol/exchange/"
     "ol/data/files|ol/data/maintenance/ ol/forms/ ol/reports/ ol/exchange/"
+    "registers/[^/]*$|registers/forms/ ol/forms/ ol/reports/ ol/exchange/ labels/ print/forms/ app/ tool/"
+    "registers/forms|ol/forms/ ol/reports/ ol/exchange/ labels/ print/forms/ app/ tool/"
     "ol/reports|ol/exchange/ ol/forms/ registers/forms/ labels/forms/ print/forms/ app/ tool/"
     "ol/exchange|ol/forms/ registers/forms/ labels/forms/ print/forms/ app/ tool/"
     "print|ol/ registers/ labels/ app/ tool/"
-    "labels/[^/]*$|labels/forms/ registers/ print/forms/ ol/forms/ ol/reports/ ol/exchange/ app/ tool/"
+    "labels/[^/]*$|labels/forms/ registers/forms/ print/forms/ ol/forms/ ol/reports/ ol/exchange/ app/ tool/"
     "labels/forms|print/forms/ ol/forms/ app/ tool/"
     "ol/data|ol/forms/ ol/reports/ ol/exchange/ registers/ labels/ print/ app/ tool/"
 )

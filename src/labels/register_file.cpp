@@ -79,7 +79,7 @@ bool RegisterFile::ReadInto(std::int32_t rc, void* record) {
     return true;
 }
 
-void RegisterFile::Select(Routine routine, std::string_view key, std::int32_t& rc, bool& exists,
+void RegisterFile::Select(FixtRtnTypes routine, std::string_view key, std::int32_t& rc, bool& exists,
                           bool& fileEnd) {
     exists = false;
     fileEnd = false;
@@ -87,15 +87,15 @@ void RegisterFile::Select(Routine routine, std::string_view key, std::int32_t& r
         fileEnd = true;
         return;
     }
-    const std::string_view cut = key.substr(0, storage::kMaxKeyLen);
+    const std::string_view cut = registers::IsamKeyOf(key);
     switch (routine) {
-        case Routine::Find:
+        case registers::FindRtn:
             rc = storage::FindKey(block_, kKey, cut);
             if (!storage::IsamSucceeded()) {
                 rc = 0;
             }
             break;
-        case Routine::Next: {
+        case registers::NextRtn: {
             storage::IsamKeyStr found;
             storage::NextKey(block_, kKey, found, rc);
             if (!storage::IsamSucceeded()) {
@@ -108,7 +108,7 @@ void RegisterFile::Select(Routine routine, std::string_view key, std::int32_t& r
             }
             break;
         }
-        case Routine::Search: {
+        case registers::SearchRtn: {
             storage::IsamKeyStr searched(cut);
             rc = storage::SearchKey(block_, kKey, searched);
             if (!storage::IsamSucceeded()) {
@@ -116,14 +116,14 @@ void RegisterFile::Select(Routine routine, std::string_view key, std::int32_t& r
             }
             break;
         }
-        case Routine::Clear:
+        case registers::ClearRtn:
             storage::ClearKey(block_, kKey);
             rc = 0;
             break;
-        case Routine::Rc:
+        case registers::RcRtn:
             break;
-        case Routine::FindRc:
-        case Routine::Prev:
+        case registers::FindRcRtn:
+        case registers::PrevRtn:
             rc = 0;
             break;
     }
@@ -188,15 +188,15 @@ bool RegisterFile::Add(bool adding, std::int32_t& rc) {
     return false;
 }
 
-bool RegisterFile::Delete(Routine routine, std::string_view key, std::int32_t rc, bool withRecord) {
+bool RegisterFile::Delete(FixtRtnTypes routine, std::string_view key, std::int32_t rc, bool withRecord) {
     if (block_ == nullptr) {
         storage::ClearIsamStatus();
         storage::ReportIsamError(storage::IsamCode::kNotOpen);
         return false;
     }
     std::int32_t number = rc;
-    if (routine == Routine::Find) {
-        number = storage::FindKey(block_, kKey, key.substr(0, storage::kMaxKeyLen));
+    if (routine == registers::FindRtn) {
+        number = storage::FindKey(block_, kKey, registers::IsamKeyOf(key));
         if (!storage::IsamSucceeded()) {
             number = 0;
         }
@@ -242,7 +242,7 @@ bool RegisterFile::KeyTaken(std::string_view key) {
     if (block_ == nullptr) {
         return false;
     }
-    storage::FindKey(block_, kKey, key.substr(0, storage::kMaxKeyLen));
+    storage::FindKey(block_, kKey, registers::IsamKeyOf(key));
     const bool found = storage::IsamSucceeded();
     storage::ClearIsamStatus();
     return found;

@@ -4,13 +4,9 @@
 // label file and the two giro files are register files; each supplies its
 // key, its empty-key rule and its deletion notice.
 //
-// Routines of Select and Delete, numbered as the register dialogs number
-// them:
-//   Find    the record whose key equals the given key
-//   Next    the record of the next key in key order
-//   Search  the first key not below the given key
-//   Clear   back to before the first key (rc 0)
-//   Rc      the record number given
+// Records are located with the register dialogs' routines
+// (registers/fixt_select.h): FindRtn, NextRtn, SearchRtn, ClearRtn and
+// RcRtn; the others locate nothing.
 //
 // Storage failures leave the engine status failed and put the file's name
 // and the engine's text into MessageLine.
@@ -21,11 +17,12 @@
 #include <string_view>
 #include <vector>
 
+#include "registers/fixt_select.h"
 #include "storage/isam_types.h"
 
 namespace oltoma::labels {
 
-enum class Routine { Find = 0, FindRc = 1, Next = 2, Search = 3, Clear = 4, Rc = 5, Prev = 6 };
+using registers::FixtRtnTypes;
 
 class RegisterFile {
 public:
@@ -51,11 +48,11 @@ public:
 
     // Locates a record by the routine and, when its number lies inside the
     // file, reads it into the buffer; exists tells that it is live. fileEnd
-    // is set when a walk with Next has no further key, and when a number
-    // given with Rc lies beyond the file. A key whose record number lies
+    // is set when a walk with NextRtn has no further key, and when a number
+    // given with RcRtn lies beyond the file. A key whose record number lies
     // outside the file is passed over like a deleted record (exists and
     // fileEnd false), so a walk goes on.
-    void Select(Routine routine, std::string_view key, std::int32_t& rc, bool& exists,
+    void Select(FixtRtnTypes routine, std::string_view key, std::int32_t& rc, bool& exists,
                 bool& fileEnd);
     // Rewrites record rc from the buffer; keys are untouched.
     bool Put(std::int32_t rc);
@@ -65,13 +62,13 @@ public:
     // is deleted again, so no record without a key is left; the failure
     // stays in the engine status and MessageLine.
     bool Add(bool adding, std::int32_t& rc);
-    // With Find the number is found by the key (0 when not found), else rc
+    // With FindRtn the number is found by the key (0 when not found), else rc
     // is used. A number outside the file fails. Otherwise the record is read
     // into the buffer and its key is deleted, but only when the index
     // entry of that key is this record's. withRecord: the record is deleted
     // too (a record that is not live is refused) and the deletion notice
     // goes to MessageLine.
-    bool Delete(Routine routine, std::string_view key, std::int32_t rc, bool withRecord);
+    bool Delete(FixtRtnTypes routine, std::string_view key, std::int32_t rc, bool withRecord);
 
     // Whether the index holds the key (the engine status is left clear).
     bool KeyTaken(std::string_view key);

@@ -52,9 +52,9 @@ TEST_F(GiroFileTest, ListLineKeyAndDeletionNotice) {
     EXPECT_EQ(GiroRegStr(GiroRec()), "12345678901234567890 XXX");
     EXPECT_TRUE(GiroKeyTaken("XXX"));
 
-    EXPECT_TRUE(GiroFile().Delete(Routine::Rc, "", without, true));
+    EXPECT_TRUE(GiroFile().Delete(registers::RcRtn, "", without, true));
     EXPECT_EQ(Message(), "Girot \"XXX_\", raderad...");
-    EXPECT_TRUE(GiroFile().Delete(Routine::Find, "Klubben_A", 0, true));
+    EXPECT_TRUE(GiroFile().Delete(registers::FindRtn, "Klubben_A", 0, true));
     EXPECT_EQ(Message(), "Girot \"Klubben_A\", raderad...");
     EXPECT_EQ(GiroFile().UsedRecords(), 0);
     EXPECT_NE(withLittera, 0);

@@ -32,9 +32,9 @@ protected:
         std::int32_t rc = 0;
         bool exists = false;
         bool fileEnd = false;
-        LabelFile().Select(Routine::Clear, "", rc, exists, fileEnd);
-        for (LabelFile().Select(Routine::Next, "", rc, exists, fileEnd); !fileEnd;
-             LabelFile().Select(Routine::Next, "", rc, exists, fileEnd)) {
+        LabelFile().Select(registers::ClearRtn, "", rc, exists, fileEnd);
+        for (LabelFile().Select(registers::NextRtn, "", rc, exists, fileEnd); !fileEnd;
+             LabelFile().Select(registers::NextRtn, "", rc, exists, fileEnd)) {
             if (exists) {
                 lines.emplace_back(LabelRegStr(), rc);
             }
@@ -58,7 +58,7 @@ TEST_F(LabelFileTest, CreatedWhenMissingAndKeptByTheList) {
     std::int32_t rc = 2;
     bool exists = false;
     bool fileEnd = false;
-    LabelFile().Select(Routine::Rc, "", rc, exists, fileEnd);
+    LabelFile().Select(registers::RcRtn, "", rc, exists, fileEnd);
     EXPECT_TRUE(exists);
     EXPECT_EQ(EtikettRec().Etk.view(), "XXX");
 }
@@ -108,7 +108,7 @@ TEST_F(LabelFileTest, DeletingAnOrphanKeepsTheOtherLabelsKey) {
     const std::int32_t orphan = storage::AddRec(LabelFile().Block(), &EtikettRec());
     ASSERT_TRUE(storage::IsamSucceeded());
 
-    EXPECT_TRUE(LabelFile().Delete(Routine::Rc, "", orphan, true));
+    EXPECT_TRUE(LabelFile().Delete(registers::RcRtn, "", orphan, true));
     EXPECT_EQ(Message(), "Etikett \"Klubben\", raderad...");
     EXPECT_EQ(storage::FindKey(LabelFile().Block(), 1, "Klubben"), first);
     EXPECT_EQ(storage::UsedRecs(LabelFile().Block()), 1);
@@ -117,9 +117,9 @@ TEST_F(LabelFileTest, DeletingAnOrphanKeepsTheOtherLabelsKey) {
 TEST_F(LabelFileTest, DeletingOutsideTheFileFails) {
     ASSERT_TRUE(OpenLabelFile());
     Add("Klubben");
-    EXPECT_FALSE(LabelFile().Delete(Routine::Rc, "", 7, true));
+    EXPECT_FALSE(LabelFile().Delete(registers::RcRtn, "", 7, true));
     EXPECT_FALSE(storage::IsamSucceeded());
-    EXPECT_FALSE(LabelFile().Delete(Routine::Find, "Saknas", 0, true));
+    EXPECT_FALSE(LabelFile().Delete(registers::FindRtn, "Saknas", 0, true));
     EXPECT_EQ(storage::UsedRecs(LabelFile().Block()), 1);
 }
 
