@@ -18,6 +18,7 @@
 #include "app/menu_table.h"
 #include "app/panel_status_bar.h"
 #include "base/messages/message_owner_stack.h"
+#include "labels/forms/giro_form_picture.h"
 #include "base/messages/messages.h"
 #include "base/settings/configuration_file.h"
 #include "base/settings/settings_state.h"
@@ -51,6 +52,11 @@ PanelStatusBar* MakeSettingsBar(const char* name, const QString& title, const QS
     auto* bar = new PanelStatusBar(name, {{200, true, title}, {345, false, {}}}, parent);
     SetHint(bar, hint);
     return bar;
+}
+
+// The picture of a giro menu entry, drawn at twice the entry's size.
+QPixmap GiroPicture(labels::Tgirotyp kind) {
+    return labels::forms::GiroFormPicture(kind, GiroMenuEntry::DesignSize() * 2);
 }
 
 }  // namespace
@@ -162,11 +168,11 @@ void TTomaMainForm::CreateBaseMenu() {
     SetHint(emainformmenu_->menuAction(), "register för etikett- och giro- utskrifter");
     giroEntries_[0] =
         new GiroMenuEntry("plusgiroMenu", "plusgiro", "blankett 2021.02|blankett 2021.2",
-                          GiroFormPicture(GiroForm::Plusgiro), emainformmenu_);
+                          GiroPicture(labels::Tgirotyp::plusgiro), emainformmenu_);
     giroEntries_[1] = new GiroMenuEntry("postgiroMenu", "postgiro", "blankett 2021.01",
-                                        GiroFormPicture(GiroForm::Postgiro), emainformmenu_);
+                                        GiroPicture(labels::Tgirotyp::postgiro), emainformmenu_);
     giroEntries_[2] = new GiroMenuEntry("bankgiroMenu", "bankgiro", "",
-                                        GiroFormPicture(GiroForm::Bankgiro), emainformmenu_);
+                                        GiroPicture(labels::Tgirotyp::bankgiro), emainformmenu_);
     for (GiroMenuEntry* entry : giroEntries_) {
         emainformmenu_->addAction(entry);
     }

@@ -181,4 +181,19 @@ const LabelPrintState& LabelPrinting() {
     return Current().state;
 }
 
+bool PrintLabelTimes(std::string_view text, int n, platform::WindowHandle owner) {
+    if (n < 1) {
+        return false;
+    }
+    const bool started = StartLabelPrint("etiketter", owner);
+    if (started) {
+        for (int i = 1; i <= n && !PrintAborted(); ++i) {
+            ShowProgress(i, n);
+            PrintLabel(text, PaintLabel, 0);
+        }
+    }
+    EndLabelPrint();
+    return started;
+}
+
 }  // namespace oltoma::labels

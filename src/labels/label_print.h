@@ -62,4 +62,10 @@ void EndLabelPrint();
 
 const LabelPrintState& LabelPrinting();
 
+// The print button of the label dialog: prints the label text n times
+// (each time `copies` labels; nothing for n below 1) under the title
+// "etiketter", with the progress shown. Returns whether anything could be
+// printed.
+bool PrintLabelTimes(std::string_view text, int n, platform::WindowHandle owner);
+
 }  // namespace oltoma::labels
