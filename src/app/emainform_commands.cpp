@@ -11,6 +11,7 @@
 #include "base/settings/program_name.h"
 #include "base/settings/settings_state.h"
 #include "platform/qt/qt_text.h"
+#include "print/forms/ekonfig32.h"
 
 namespace oltoma {
 namespace {
@@ -59,7 +60,7 @@ QString TTomaMainForm::ChooseFolder(const QString& title, const QString& start) 
 }
 
 void TTomaMainForm::buttonKonfigClick() {
-    // The settings dialog for reports and labels plugs in here.
+    forms::RunSettingsDialog(this);
     ShowSettingsStatus();
     xMyMsgUpdate();
 }

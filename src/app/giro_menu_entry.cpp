@@ -4,7 +4,6 @@
 #include <QMenu>
 #include <QPainter>
 
-
 namespace oltoma {
 namespace {
 

@@ -26,8 +26,9 @@ QFont QFontOf(const FontDescription& font, int pixelsPerInch) {
 FontDescription DescriptionOf(const QFont& font, const FontDescription& base) {
     FontDescription description = base;
     description.face = FromQString(font.family());
-    const double points = font.pointSizeF() > 0 ? font.pointSizeF()
-                                                : font.pixelSize() * 72.0 / description.pixelsPerInch;
+    const double points = font.pointSizeF() > 0
+                              ? font.pointSizeF()
+                              : font.pixelSize() * 72.0 / description.pixelsPerInch;
     description.SetSize(static_cast<int>(std::lround(points)));
     description.bold = font.bold();
     description.italic = font.italic();
