@@ -18,9 +18,10 @@
 #include "labels/label_print.h"
 #include "platform/print/printer.h"
 #include "platform/print/recording_printer.h"
-#include "report_fixture.h"
+#include "recording_report_dialog.h"
 #include "scripted_message_boxes.h"
 #include "scripted_services.h"
+#include "test_printer_block.h"
 
 namespace oltoma::labels::testing {
 

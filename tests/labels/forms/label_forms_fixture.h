@@ -4,12 +4,7 @@
 // printer.
 #pragma once
 
-#include <QApplication>
-#include <QTimer>
-#include <QtTest>
-
 #include <filesystem>
-#include <functional>
 #include <string>
 
 #include "base/messages/messages.h"
@@ -51,16 +46,6 @@ inline void StopLabelData() {
     CloseLabelFile();
     CloseGiroFile();
     storage::ExitIsam();
-}
-
-// Runs `act` on the modal dialog of type Dialog as soon as one shows.
-template <typename Dialog>
-void WhenShown(std::function<void(Dialog*)> act) {
-    QTimer::singleShot(0, [act] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog != nullptr);
-        act(dialog);
-    });
 }
 
 }  // namespace oltoma::labels::testing
