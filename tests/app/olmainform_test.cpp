@@ -409,7 +409,8 @@ private slots:
     void infoLeavesTheRecordLengths() {
         testing::MainWindowDoubles doubles;
         TMainForm form;
-        Child<QPushButton>(&form, "infobutton")->click();
+        QVERIFY(
+            testing::OpensADialog([&form] { Child<QPushButton>(&form, "infobutton")->click(); }));
         QCOMPARE(Message(&form, 0), "1=2364 2= 32 3=548 4=2348");
     }
 
@@ -426,7 +427,8 @@ private slots:
         // Entries that ask or open a dialog have tests of their own.
         const QStringList asking = {"arkiv_new",       "arkiv_change",   "arkiv_raderaallamedl",
                                     "hjalp_statistik", "arkiv_kopiera1", "arkiv_indexbygg1",
-                                    "arkiv_skapanya1"};
+                                    "arkiv_skapanya1", "plusgiroMenu",   "postgiroMenu",
+                                    "bankgiroMenu",    "etikettMenu"};
         QStringList withoutCommand;
         for (QAction* action : form.findChildren<QAction*>()) {
             const QString name = action->objectName();
