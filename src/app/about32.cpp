@@ -15,6 +15,7 @@
 #include "base/messages/memory_text.h"
 #include "base/settings/program_name.h"
 #include "base/settings/window_scale.h"
+#include "platform/qt/form_placement.h"
 #include "platform/qt/form_scaling.h"
 #include "platform/qt/qt_text.h"
 
@@ -77,12 +78,8 @@ TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner) {
     licenser->setAutoDefault(false);
     connect(licenser, &QPushButton::clicked, this, [this] { ShowLicences(this); });
 
-    if (owner != nullptr) {
-        QRect placed(QPoint(0, 0), size());
-        placed.moveCenter(owner->window()->frameGeometry().center());
-        move(placed.topLeft());
-    }
     platform::ScaleForm(this, WindowScale);
+    platform::CentreOnOwner(this, owner);
 }
 
 void TAboutBox::FormShow() {

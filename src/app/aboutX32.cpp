@@ -15,6 +15,7 @@
 #include "base/forms/form_parts.h"
 #include "base/messages/desktop_services.h"
 #include "base/settings/program_name.h"
+#include "platform/qt/form_placement.h"
 #include "platform/qt/qt_text.h"
 
 namespace oltoma {
@@ -80,11 +81,7 @@ TAboutBoxX::TAboutBoxX(QWidget* owner) : QDialog(owner) {
     connect(Label3, &LinkLabel::clicked, this, [this] { WebClick(Label3); });
     connect(licenser, &LinkLabel::clicked, this, [this] { ShowLicences(this); });
 
-    if (owner != nullptr) {
-        QRect placed(QPoint(0, 0), size());
-        placed.moveCenter(owner->window()->frameGeometry().center());
-        move(placed.topLeft());
-    }
+    platform::CentreOnOwner(this, owner);
 }
 
 LinkLabel* TAboutBoxX::MakeLink(const char* name, const QString& caption, const QString& hint,

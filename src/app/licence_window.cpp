@@ -21,7 +21,7 @@ static void InitLicenceResources() {
 namespace oltoma {
 namespace {
 
-constexpr QSize kClient(720, 520);
+constexpr QSize kClient(880, 520);
 
 QString ResourceText(const std::string& path) {
     QFile file(QString::fromStdString(path));
@@ -48,7 +48,7 @@ LicenceWindow::LicenceWindow(QWidget* owner) : QDialog(owner) {
     }
     licenceText = new QPlainTextEdit(this);
     licenceText->setObjectName("licenceText");
-    licenceText->setGeometry(216, 32, 496, 440);
+    licenceText->setGeometry(216, 32, 656, 440);
     licenceText->setReadOnly(true);
     licenceText->setLineWrapMode(QPlainTextEdit::NoWrap);
     licenceText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -60,7 +60,7 @@ LicenceWindow::LicenceWindow(QWidget* owner) : QDialog(owner) {
     connect(aboutQt, &QPushButton::clicked, this, [this] { QApplication::aboutQt(); });
     closeButton = new QPushButton(QString::fromUtf8("Stäng"), this);
     closeButton->setObjectName("closeButton");
-    closeButton->setGeometry(612, 484, 100, 27);
+    closeButton->setGeometry(772, 484, 100, 27);
     closeButton->setDefault(true);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
 

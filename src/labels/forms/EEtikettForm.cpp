@@ -16,12 +16,12 @@
 #include "base/settings/settings_state.h"
 #include "base/settings/window_scale.h"
 #include "base/text/windows1252.h"
-#include "labels/forms/dialog_placement.h"
 #include "labels/forms/limited_memo.h"
 #include "labels/forms/setting_fonts.h"
 #include "labels/label_file.h"
 #include "labels/label_print.h"
 #include "platform/print/picture_loader.h"
+#include "platform/qt/form_placement.h"
 #include "platform/qt/form_scaling.h"
 #include "platform/qt/picture_file_dialog.h"
 #include "platform/qt/print/qt_picture_reader.h"
@@ -103,8 +103,8 @@ TEtikettDlg::TEtikettDlg(QWidget* owner) : QDialog(owner), tmpEtikett(EtikettRec
     if (IsPictureLabel(text)) {
         ShowPicture(PictureFileOfLabel(text));
     }
-    CentreOnOwner(this, owner);
     platform::ScaleForm(this, WindowScale);
+    platform::CentreOnOwner(this, owner);
     etikettMemo->setStoredText(text);
 }
 

@@ -13,12 +13,12 @@
 #include "base/settings/settings_state.h"
 #include "base/settings/window_scale.h"
 #include "base/text/windows1252.h"
-#include "labels/forms/dialog_placement.h"
 #include "labels/forms/giro_form_picture.h"
 #include "labels/forms/limited_memo.h"
 #include "labels/forms/setting_fonts.h"
 #include "labels/giro_file.h"
 #include "labels/giro_print.h"
+#include "platform/qt/form_placement.h"
 #include "platform/qt/form_scaling.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/window_handles.h"
@@ -75,8 +75,8 @@ TGiroDlg::TGiroDlg(QWidget* owner, Tgirotyp kind, const GiroControlNames& names)
     BuildButtonRow(kClient);
     Fill();
 
-    CentreOnOwner(this, owner);
     platform::ScaleForm(this, WindowScale);
+    platform::CentreOnOwner(this, owner);
 }
 
 void TGiroDlg::BuildFieldControls(const GiroControlNames& names, QSize picture) {

@@ -2,7 +2,9 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,6 +29,7 @@
 #include "base/settings/window_scale.h"
 #include "base/text/windows1252.h"
 #include "platform/print/printer.h"
+#include "platform/qt/form_placement.h"
 #include "platform/qt/form_scaling.h"
 #include "platform/qt/picture_file_dialog.h"
 #include "platform/qt/print/qt_picture_reader.h"
@@ -170,12 +173,8 @@ TEKonfigDlg::TEKonfigDlg(QWidget* owner) : QDialog(owner) {
     EtikettTabControl->setCurrent(CurrentLabelNumber() - 1);
     KonfigPageControl->setCurrent(SettingsPageToShow() - 1);
     pages->setCurrentIndex(SettingsPageToShow() - 1);
-    if (owner != nullptr) {
-        QRect placed(QPoint(0, 0), size());
-        placed.moveCenter(owner->window()->frameGeometry().center());
-        move(placed.topLeft());
-    }
     platform::ScaleForm(this, WindowScale);
+    platform::CentreOnOwner(this, owner);
     shownMessage_ = MessageLine.str();
     ShowPrintSetting(CurrentPrintNumber());
     ShowLabelSetting(CurrentLabelNumber());
@@ -462,6 +461,10 @@ void TEKonfigDlg::ChooseSettingFont(FontSpec& stored) {
     SpecToFont(stored, current);
     QFont initial = platform::QFontOf(current, kDesignPixelsPerInch);
     initial.setPointSize(platform::FontPoints(current));
+    if (!QFontDatabase::hasFamily(initial.family())) {
+        // The dialog starts at the face that stands in for a missing one.
+        initial.setFamily(QFontInfo(initial).family());
+    }
     if (const std::optional<QFont> chosen = ChooseFont(initial)) {
         FontToSpec(platform::DescriptionOf(*chosen, current), stored);
     }
