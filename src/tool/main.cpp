@@ -17,6 +17,7 @@ constexpr ToolCommand kCommands[] = {
     {"rebuild", "DIR COMPETITION", &oltoma::tool::RunRebuildCommand},
     {"backup", "DIR COMPETITION TARGET", &oltoma::tool::RunBackupCommand},
     {"check", "DIR", &oltoma::tool::RunCheckCommand},
+    {"list", "DIR REGISTER [COMPETITION]", &oltoma::tool::RunListCommand},
 };
 
 int Usage() {

@@ -33,4 +33,8 @@ int RunBackupCommand(std::span<const std::string> arguments);
 // any problem is found.
 int RunCheckCommand(std::span<const std::string> arguments);
 
+// list DIR REGISTER [COMPETITION]: every live record of a register as one
+// JSON object a line, read-only; exit 1 when the register cannot be opened.
+int RunListCommand(std::span<const std::string> arguments);
+
 }  // namespace oltoma::tool
