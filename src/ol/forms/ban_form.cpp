@@ -25,7 +25,7 @@ namespace {
 
 using platform::ToQString;
 
-constexpr QSize kClient(320, 360);
+constexpr QSize kClient(460, 360);
 constexpr int kDesignationLength = 12;
 constexpr int kCodeLength = 3;
 constexpr int kGridRows = kCourseControlCount + 1;         // the heading row, then one per control
@@ -67,9 +67,9 @@ void TBanForm::BuildForm() {
     }
     banStringGrid->setRowHidden(kCourseControlCount, true);
 
-    okButton = AddDialogButton(this, "okButton", "OK", {230, 10});
+    okButton = AddDialogButton(this, "okButton", "OK", {370, 10});
     okButton->setDefault(true);
-    cancelButton = AddDialogButton(this, "cancelButton", "Cancel", {230, 44});
+    cancelButton = AddDialogButton(this, "cancelButton", "Cancel", {370, 44});
     StatusBar1 = forms::AddHintBar(this, kClient);
     status_.Attach(StatusBar1);
     connect(okButton, &QPushButton::clicked, this, &TBanForm::okButtonClick);
@@ -89,7 +89,7 @@ void TBanForm::FormCreate() {
         banStringGrid->SetCellText(1, row, ToQString(course.KodNr[row - 1].view()));
     }
     platform::ScaleForm(this, WindowScale);
-    banStringGrid->FitCellsToText(4, 12);
+    banStringGrid->FitCellsToText(6, 12);
 }
 
 int TBanForm::MissingControlRow(std::string& code) const {

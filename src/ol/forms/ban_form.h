@@ -1,7 +1,7 @@
 // TBanForm (caption "BanForm"): the edit dialog of the course register, on
 // the course record buffer Ol().course.
 //
-// Layout at 100 percent (client area 320 x 360, fixed size, centred on its
+// Layout at 100 percent (client area 460 x 360, fixed size, centred on its
 // owner):
 //
 //   "bana beteckning" + edBana        (120, 10), 12 characters
@@ -14,9 +14,10 @@
 //                                     "01".."35", column 1 the control
 //                                     codes (3 characters); rows 1..34
 //                                     shown, row 35 (the 35th control)
-//                                     hidden; 12 rows high with a scroll bar
-//   okButton "OK"                     (230, 10), the default button
-//   cancelButton "Cancel"             (230, 44)
+//                                     hidden; columns six X wide, 12 rows
+//                                     high with a scroll bar
+//   okButton "OK"                     (370, 10), the default button
+//   cancelButton "Cancel"             (370, 44)
 //   StatusBar1                        hints and messages
 //
 // OK refuses a designation another course has and a control code (rows 1

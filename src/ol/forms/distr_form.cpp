@@ -26,7 +26,7 @@ namespace {
 using platform::FromQString;
 using platform::ToQString;
 
-constexpr QSize kClient(300, 160);
+constexpr QSize kClient(420, 160);
 constexpr int kMaxDistrictNumber = 99;
 
 }  // namespace

@@ -1,7 +1,7 @@
 // TDistrForm (caption "distrikt"): the edit dialog of the district
 // register, on the district record buffer Ol().district.
 //
-// Layout at 100 percent (client area 300 x 160, dialog frame without
+// Layout at 100 percent (client area 420 x 160, dialog frame without
 // title-bar buttons, centred on its owner):
 //
 //   control                label            at          limit

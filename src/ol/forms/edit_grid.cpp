@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -78,7 +79,11 @@ void EditGrid::SetCellSize(int width, int height) {
 void EditGrid::FitCellsToText(int characters, int maxRows) {
     const QFontMetrics metrics(font());
     const int height = metrics.height();
-    SetCellSize(metrics.horizontalAdvance(QString(characters, QChar('X'))), height + height / 2);
+    // A cell draws its text inside a margin on each side and its grid line.
+    const int margins =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 1;
+    SetCellSize(metrics.horizontalAdvance(QString(characters, QChar('X'))) + margins,
+                height + height / 2);
     const int shownRows = std::min(maxRows, rowCount());
     int scrollBar = 0;
     if (shownRows < rowCount()) {

@@ -22,8 +22,9 @@ public:
     // Every column `width` and every row `height` pixels wide and high.
     void SetCellSize(int width, int height);
 
-    // Every column as wide as `characters` capital X in the grid's font and
-    // every row as high as that text and half of it; then the grid is made
+    // Every column wide enough for `characters` capital X in the grid's
+    // font (with the cell's margins) and every row as high as that text and
+    // half of it; then the grid is made
     // as wide as its columns (and as high as its rows, up to `maxRows`
     // rows) plus its frame, a vertical scroll bar when rows are hidden.
     void FitCellsToText(int characters, int maxRows);

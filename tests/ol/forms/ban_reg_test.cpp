@@ -251,7 +251,7 @@ private slots:
         EditThrough<TBanForm>(form.newbtn, [](TBanForm* dialog) {
             QCOMPARE(dialog->banStringGrid->font().pixelSize(), 22);
             const QFontMetrics metrics(dialog->banStringGrid->font());
-            QCOMPARE(dialog->banStringGrid->columnWidth(1), metrics.horizontalAdvance("XXXX"));
+            QVERIFY(dialog->banStringGrid->columnWidth(1) > metrics.horizontalAdvance("XXXXXX"));
             QVERIFY(dialog->banStringGrid->geometry().right() < dialog->width());
         });
     }

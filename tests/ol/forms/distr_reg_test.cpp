@@ -128,7 +128,7 @@ private slots:
         QVERIFY(QFontMetrics(form.ERegListBox->font()).horizontalAdvance(line) <=
                 form.ERegListBox->viewport()->width());
         EditThrough<TDistrForm>(form.newbtn, [](TDistrForm* dialog) {
-            QCOMPARE(dialog->width(), 600);
+            QCOMPARE(dialog->width(), 840);
             QCOMPARE(dialog->edDistrikt->width(), 340);
         });
     }
