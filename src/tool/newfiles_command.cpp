@@ -5,14 +5,14 @@
 #include "ol/data/maintenance/new_files.h"
 #include "tool/maintenance_session.h"
 #include "tool/tool_commands.h"
+#include "tool/usage_text.h"
 
 namespace oltoma::tool {
 
 int RunNewFilesCommand(std::span<const std::string> arguments) {
     const MaintenanceArguments parsed = ParseMaintenanceArguments(arguments);
-    if (parsed.positional.size() != 1) {
-        std::cerr << "usage: oltoma-tool newfiles DIR [--yes]\n";
-        return kExitUsage;
+    if (!parsed.Takes(1)) {
+        return CommandUsageError("newfiles");
     }
     MaintenanceSession session(parsed.positional[0], 0, parsed.yes);
     if (!session.Ready()) {
