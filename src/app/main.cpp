@@ -45,6 +45,8 @@ int main(int argc, char** argv) {
     splash->repaint();
     QApplication::processEvents();
 
+    // The X11 window class stays "oltoma" (the executable's name, which Qt
+    // fixes at the first window), as the desktop entry's StartupWMClass says.
     QApplication::setApplicationName(kApplicationTitle);
 
     // The command-line parameters after the program's name ("/NET").
