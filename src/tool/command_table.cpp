@@ -32,12 +32,12 @@ constexpr ToolCommand kCommands[] = {
         .arguments = "DIR [--yes]",
         .summary = "Create a new, empty set of data files in DIR (\"skapa nya\").",
         .description =
-            "Creates the common data files in the data directory DIR. When the competition "
-            "register there holds competitions, they would be destroyed: the command asks, "
-            "and only --yes answers yes.",
+            "Creates the common data files in the data directory DIR, and DIR itself when it "
+            "does not exist. When the competition register there holds competitions, they "
+            "would be destroyed: the command asks, and only --yes answers yes.",
         .exitSuccess = "the files were created",
-        .exitFailure = "DIR is not a folder or its files are in use, the question was "
-                       "answered no, or a file could not be created",
+        .exitFailure = "DIR cannot be created, is not a folder or its files are in use, the "
+                       "question was answered no, or a file could not be created",
         .exitUsage = "bad arguments",
         .example = "oltoma-tool newfiles ~/Documents/OltomaW64/data --yes",
         .run = &RunNewFilesCommand,

@@ -1,4 +1,6 @@
-// oltoma-tool newfiles DIR [--yes]: "skapa nya" on data directory DIR.
+// oltoma-tool newfiles DIR [--yes]: "skapa nya" on data directory DIR, made
+// first when it does not exist.
+#include <filesystem>
 #include <iostream>
 
 #include "ol/data/files/file_groups.h"
@@ -14,7 +16,15 @@ int RunNewFilesCommand(std::span<const std::string> arguments) {
     if (!parsed.Takes(1)) {
         return CommandUsageError("newfiles");
     }
-    MaintenanceSession session(parsed.positional[0], 0, parsed.yes);
+    const std::string& folder = parsed.positional[0];
+    std::error_code error;
+    if (!std::filesystem::exists(folder, error) &&
+        !std::filesystem::create_directories(folder, error)) {
+        std::cerr << "oltoma-tool: cannot create the folder " << folder << ": " << error.message()
+                  << '\n';
+        return kExitFailure;
+    }
+    MaintenanceSession session(folder, 0, parsed.yes);
     if (!session.Ready()) {
         return kExitFailure;
     }

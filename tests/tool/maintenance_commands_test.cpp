@@ -76,6 +76,17 @@ TEST_F(MaintenanceCommands, NewFilesAsksBeforeReplacingCompetitions) {
     EXPECT_TRUE(std::filesystem::exists("data/CLUBAR.DAT"));
 }
 
+TEST_F(MaintenanceCommands, NewFilesMakesAMissingFolder) {
+    ToolRun run = Tool("newfiles fresh/data");
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_TRUE(std::filesystem::exists("fresh/data/CLUBAR.DAT"));
+
+    std::ofstream("plain") << "a file, not a folder";
+    run = Tool("newfiles plain/data");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("cannot create the folder plain/data"), std::string::npos) << run.err;
+}
+
 TEST_F(MaintenanceCommands, RebuildThenCheck) {
     ToolRun run = Tool("rebuild data 1");
     EXPECT_EQ(run.status, 0) << run.out << run.err;
