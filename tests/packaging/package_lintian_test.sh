@@ -13,7 +13,7 @@ trap 'rm -rf "$work"' EXIT
 deb=$work/deb/oltoma_${version}_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || fail "no $(basename "$deb")"
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "the package does not depend on Qt"
-lintian --info "$deb" >"$work/lintian.txt" 2>&1 || true
+lintian --display-info "$deb" >"$work/lintian.txt" 2>&1 || true
 cat "$work/lintian.txt"
 ! grep -q '^[EW]: ' "$work/lintian.txt" || fail "lintian reports errors or warnings"
 echo "lintian: no errors or warnings on $(basename "$deb")"
