@@ -24,6 +24,7 @@
 #include "tool/maintenance_session.h"
 #include "tool/record_json.h"
 #include "tool/tool_commands.h"
+#include "tool/usage_text.h"
 
 namespace oltoma::tool {
 namespace {
@@ -62,13 +63,6 @@ const ListedRegister kRegisters[] = {
     {"routes", ol::kRouteBase, false, &ol::RouteFileFormat, &WriteConverted<ol::RutbRec>},
     {"routes24", ol::kRoute24Base, false, &ol::Route24FileFormat, &WriteConverted<ol::Rutb24Rec>},
 };
-
-int Usage() {
-    std::cerr << "usage: oltoma-tool list DIR REGISTER [COMPETITION]\n"
-                 "  REGISTER: clubs districts competitions routes routes24, or with a\n"
-                 "  COMPETITION 1..8: controls courses classes participants\n";
-    return kExitUsage;
-}
 
 const ListedRegister* RegisterNamed(std::string_view name) {
     for (const ListedRegister& listed : kRegisters) {
@@ -201,17 +195,17 @@ int ListRegister(const ListedRegister& listed, int competition) {
 
 int RunListCommand(std::span<const std::string> arguments) {
     if (arguments.size() < 2 || arguments.size() > 3) {
-        return Usage();
+        return CommandUsageError("list");
     }
     const ListedRegister* listed = RegisterNamed(arguments[1]);
     if (listed == nullptr || listed->perCompetition != (arguments.size() == 3)) {
-        return Usage();
+        return CommandUsageError("list");
     }
     int competition = 0;
     if (listed->perCompetition) {
         competition = CompetitionArgument(arguments[2]);
         if (competition < 1) {
-            return Usage();
+            return CommandUsageError("list");
         }
     }
     MaintenanceSession session(arguments[0], competition, false);
