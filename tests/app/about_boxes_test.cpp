@@ -12,6 +12,7 @@
 #include "app/licence_window.h"
 #include "app/link_label.h"
 #include "app/linked_libraries.h"
+#include "app/program_version.h"
 #include "base/settings/program_name.h"
 #include "base/settings/window_scale.h"
 #include "bound_services.h"
@@ -40,7 +41,7 @@ private slots:
         QCOMPARE(box.windowTitle(), QString("oltomaw32"));
         QCOMPARE(box.ProductName->text(), QString("OltomaW64"));
         QCOMPARE(box.Version->text(), QString("ver  " OLTOMA_EXPECTED_VERSION));
-        QVERIFY(box.MakerLine->text().endsWith(" 240302"));
+        QVERIFY(box.MakerLine->text().endsWith(kVersionDate));
         QVERIFY(box.MakerLine->text().size() <= 38);
         QVERIFY(box.Comments->text().startsWith("system "));
         QCOMPARE(box.Comments->text().count('\n'), 4);
