@@ -79,8 +79,8 @@ bool RegisterFile::ReadInto(std::int32_t rc, void* record) {
     return true;
 }
 
-void RegisterFile::Select(FixtRtnTypes routine, std::string_view key, std::int32_t& rc, bool& exists,
-                          bool& fileEnd) {
+void RegisterFile::Select(FixtRtnTypes routine, std::string_view key, std::int32_t& rc,
+                          bool& exists, bool& fileEnd) {
     exists = false;
     fileEnd = false;
     if (block_ == nullptr) {
@@ -188,7 +188,8 @@ bool RegisterFile::Add(bool adding, std::int32_t& rc) {
     return false;
 }
 
-bool RegisterFile::Delete(FixtRtnTypes routine, std::string_view key, std::int32_t rc, bool withRecord) {
+bool RegisterFile::Delete(FixtRtnTypes routine, std::string_view key, std::int32_t rc,
+                          bool withRecord) {
     if (block_ == nullptr) {
         storage::ClearIsamStatus();
         storage::ReportIsamError(storage::IsamCode::kNotOpen);

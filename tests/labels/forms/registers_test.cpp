@@ -3,13 +3,13 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+#include "label_forms_fixture.h"
 #include "labels/forms/EEtikettForm.h"
 #include "labels/forms/eetikettreg32.h"
 #include "labels/forms/egirol32.h"
 #include "labels/forms/egirop32.h"
 #include "labels/forms/egiroreg32.h"
 #include "labels/forms/limited_memo.h"
-#include "label_forms_fixture.h"
 #include "qtest_main.h"
 #include "when_shown.h"
 
