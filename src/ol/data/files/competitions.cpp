@@ -19,7 +19,6 @@ namespace oltoma::ol {
 namespace {
 
 constexpr int kMaxCompetitionsMessage = 526;
-constexpr int kQuestionCode = 101;
 constexpr int kInformationCode = 201;
 
 // The competition register, open for the life of one operation. Opening and
@@ -304,7 +303,7 @@ bool DeleteCompetition(int n, bool confirm) {
         ConvertAfterRead(record);
         TakeCompetition(record, n);
     }
-    if (confirm && DisplayMessage(kQuestionCode, "OlDataBas: " + ol.competition.rec.Tvl.str() +
+    if (confirm && AskBeforeDestroying("OlDataBas: " + ol.competition.rec.Tvl.str() +
                                                      " raderas ") != platform::MessageResult::Yes) {
         return false;
     }
