@@ -16,6 +16,7 @@
 #include "ol/forms/count_form.h"
 #include "platform/qt/print/bind_qt_print.h"
 #include "platform/qt/qt_services.h"
+#include "platform/qt/swedish_buttons.h"
 #include "platform/single_instance.h"
 
 using namespace oltoma;
@@ -23,6 +24,7 @@ using namespace oltoma;
 int main(int argc, char** argv) {
     platform::SingleInstanceGuard guard("OLTOMA");
     QApplication application(argc, argv);
+    platform::InstallSwedishTranslations();
     platform::QtServices& services = platform::BindQtServices();
     platform::BindQtPrint();
     BindQtProgressWindows();
