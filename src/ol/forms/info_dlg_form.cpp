@@ -12,6 +12,7 @@
 
 #include "base/messages/messages.h"
 #include "base/settings/window_scale.h"
+#include "base/text/windows1252.h"
 #include "ol/data/files/competition_info.h"
 #include "ol/data/files/file_groups.h"
 #include "ol/data/files/ol_state.h"
@@ -223,7 +224,8 @@ void TInfoDlgForm::accept() {
                                     Stored(edBetMottagare, kGiroTextLength)};
     if (!CommitCompetitionInfo(adding_, giro)) {
         // The dialog stays open: the user can try again or cancel.
-        DisplayMessage(kInformationCode, MessageLine.view());
+        DisplayMessage(kInformationCode,
+                       Windows1252FromUtf8("Tävlingen sparades inte: ") + MessageLine.str());
         return;
     }
     QDialog::accept();

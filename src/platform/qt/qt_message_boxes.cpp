@@ -6,8 +6,8 @@
 
 #include "platform/qt/dialog_frame.h"
 #include "platform/qt/qt_services.h"
-#include "platform/qt/swedish_buttons.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/swedish_buttons.h"
 #include "platform/qt/window_handles.h"
 
 namespace oltoma::platform {

@@ -122,11 +122,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&form));
         form.edArr->setFocus();
         const QList<QWidget*> expected = {
-            form.edArr,        form.edTvl,         form.edTvlDatum,     form.cbTyp,
-            form.edOmg,        form.edAktuellEtapp, form.btnKontakt[0], form.btnKontakt[1],
-            form.btnKontakt[2], form.btnKontakt[3], form.rbUsePG,       form.edPostgiro,
-            form.rbUseBG,      form.edBankgiro,    form.edBetMottagare, form.okButton,
-            form.cancelButton, form.edArr};
+            form.edArr,         form.edTvl,          form.edTvlDatum,     form.cbTyp,
+            form.edOmg,         form.edAktuellEtapp, form.btnKontakt[0],  form.btnKontakt[1],
+            form.btnKontakt[2], form.btnKontakt[3],  form.rbUsePG,        form.edPostgiro,
+            form.rbUseBG,       form.edBankgiro,     form.edBetMottagare, form.okButton,
+            form.cancelButton,  form.edArr};
         QList<QWidget*> visited = {QApplication::focusWidget()};
         for (int i = 1; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

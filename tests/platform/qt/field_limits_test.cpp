@@ -25,11 +25,14 @@ private slots:
     void typingStopsAtTheStoredLength_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("fits") << "OK Linne" << "OK Linne";
-        QTest::newRow("one too many") << "Sandviken" << "Sandvike";
-        QTest::newRow("Swedish letters count once") << QString::fromUtf8("ÅÄÖåäöéü")
-                                                    << QString::fromUtf8("ÅÄÖåäöéü");
-        QTest::newRow("no Windows-1252 byte") << QString::fromUtf8("Łódź") << QString::fromUtf8("ód");
+        QTest::newRow("fits") << "OK Linne"
+                              << "OK Linne";
+        QTest::newRow("one too many") << "Sandviken"
+                                      << "Sandvike";
+        QTest::newRow("Swedish letters count once")
+            << QString::fromUtf8("ÅÄÖåäöéü") << QString::fromUtf8("ÅÄÖåäöéü");
+        QTest::newRow("no Windows-1252 byte")
+            << QString::fromUtf8("Łódź") << QString::fromUtf8("ód");
         QTest::newRow("outside the plane") << QString::fromUtf8("a\U0001F600b") << "ab";
     }
     void typingStopsAtTheStoredLength() {

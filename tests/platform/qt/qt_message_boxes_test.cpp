@@ -135,8 +135,7 @@ private slots:
         QTest::addColumn<MessageButtons>("buttons");
         QTest::addColumn<MessageResult>("result");
         QTest::newRow("yes/no") << MessageButtons::YesNo << MessageResult::No;
-        QTest::newRow("yes/no, default no")
-            << MessageButtons::YesNoDefaultNo << MessageResult::No;
+        QTest::newRow("yes/no, default no") << MessageButtons::YesNoDefaultNo << MessageResult::No;
         QTest::newRow("abort/retry/ignore")
             << MessageButtons::AbortRetryIgnore << MessageResult::Abort;
         QTest::newRow("ok") << MessageButtons::Ok << MessageResult::Ok;

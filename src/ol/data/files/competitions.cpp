@@ -202,6 +202,9 @@ bool SaveCompetition(bool add, int& n) {
     OlState& ol = Ol();
     CompetitionRegister reg;
     if (!reg.IsOpen()) {
+        // The register is gone (its folder may have been removed): the line
+        // must say so, not keep an older text.
+        ReportStorageFailure(kCompetitionRegisterBase);
         return false;
     }
     InfoRec& record = ol.competition.rec;
@@ -304,7 +307,7 @@ bool DeleteCompetition(int n, bool confirm) {
         TakeCompetition(record, n);
     }
     if (confirm && AskBeforeDestroying("OlDataBas: " + ol.competition.rec.Tvl.str() +
-                                                     " raderas ") != platform::MessageResult::Yes) {
+                                       " raderas ") != platform::MessageResult::Yes) {
         return false;
     }
     SetMessageLine(DeleteCompetitionFiles(n));

@@ -129,9 +129,8 @@ void ResetClubCounters() {
 }  // namespace
 
 bool DeleteAllParticipants() {
-    if (!HasParticipants() ||
-        AskBeforeDestroying("Alla Persondata kommer att raderas Ok!") !=
-            platform::MessageResult::Yes) {
+    if (!HasParticipants() || AskBeforeDestroying("Alla Persondata kommer att raderas Ok!") !=
+                                  platform::MessageResult::Yes) {
         return false;
     }
     OpenProgress(CurrentMessageOwner(), kProgressLines, "Skapar nya personfiler", false);

@@ -96,8 +96,7 @@ MaintenanceResult CreateNewFilesCommand() {
             !RefreshCompetitionCounts() && DataFileExists(kCompetitionRegisterBase);
     }
     if ((ol.CompetitionsUsed > 0 || registerUnreadable) &&
-        AskBeforeDestroying(msgtext(kDestroyQuestionMessage)) !=
-            platform::MessageResult::Yes) {
+        AskBeforeDestroying(msgtext(kDestroyQuestionMessage)) != platform::MessageResult::Yes) {
         return MaintenanceResult::declined;
     }
     CloseParticipantFiles();
