@@ -32,28 +32,28 @@ bool MenuBarKeys::OpenFirstMenu() {
 
 bool MenuBarKeys::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
-        case QEvent::KeyPress: {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            // A key reaches the platform window first, then each widget up
+            // from the focus widget: only the widgets count.
             const auto* key = static_cast<QKeyEvent*>(event);
             if (key->isAutoRepeat() || !ForWindow(watched)) {
                 break;
             }
-            // The Alt key itself may come with or without its own modifier.
-            altAlone_ = key->key() == Qt::Key_Alt &&
-                        (key->modifiers() & ~Qt::KeyboardModifiers(Qt::AltModifier)) == 0;
-            if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::NoModifier) {
-                return OpenFirstMenu();
-            }
-            break;
-        }
-        case QEvent::KeyRelease: {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_Alt && !key->isAutoRepeat() && altAlone_) {
+            const bool alt = key->key() == Qt::Key_Alt;
+            if (event->type() == QEvent::KeyPress) {
+                // The Alt key itself may come with or without its own
+                // modifier.
+                altAlone_ =
+                    alt && (key->modifiers() & ~Qt::KeyboardModifiers(Qt::AltModifier)) == 0;
+                if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::NoModifier) {
+                    return OpenFirstMenu();
+                }
+            } else if (alt && altAlone_) {
                 altAlone_ = false;
                 // Taken here, so that the menu bar's own Alt handling does
                 // not close the menu again.
-                if (ForWindow(watched)) {
-                    return OpenFirstMenu();
-                }
+                return OpenFirstMenu();
             }
             break;
         }

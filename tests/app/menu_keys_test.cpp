@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QWindow>
 
 #include "qtest_main.h"
 
@@ -40,7 +41,7 @@ private slots:
     void f10OpensTheFirstMenu() {
         Window w;
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
-        QTest::keyClick(w.button, Qt::Key_F10);
+        QTest::keyClick(w.window.windowHandle(), Qt::Key_F10);
         QTRY_VERIFY(w.arkiv->isVisible());
         QCOMPARE(w.window.menuBar()->activeAction(), w.arkiv->menuAction());
         Close(w.arkiv);
@@ -49,8 +50,10 @@ private slots:
     void aLoneAltOpensTheFirstMenu() {
         Window w;
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
-        QTest::keyPress(w.button, Qt::Key_Alt, Qt::AltModifier);
-        QTest::keyRelease(w.button, Qt::Key_Alt, Qt::NoModifier);
+        // Through the platform window, as the keyboard delivers keys.
+        QWindow* window = w.window.windowHandle();
+        QTest::keyPress(window, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(window, Qt::Key_Alt, Qt::NoModifier);
         QTRY_VERIFY(w.arkiv->isVisible());
         Close(w.arkiv);
     }
@@ -58,9 +61,10 @@ private slots:
     void altWithAnotherKeyOpensNothing() {
         Window w;
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
-        QTest::keyPress(w.button, Qt::Key_Alt, Qt::AltModifier);
-        QTest::keyClick(w.button, Qt::Key_D, Qt::AltModifier);
-        QTest::keyRelease(w.button, Qt::Key_Alt, Qt::NoModifier);
+        QWindow* window = w.window.windowHandle();
+        QTest::keyPress(window, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyClick(window, Qt::Key_D, Qt::AltModifier);
+        QTest::keyRelease(window, Qt::Key_Alt, Qt::NoModifier);
         QTest::qWait(50);
         QVERIFY(!w.arkiv->isVisible());
         QCOMPARE(w.window.menuBar()->activeAction(), nullptr);
