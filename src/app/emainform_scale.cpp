@@ -31,10 +31,6 @@ namespace {
 constexpr int kButtonFontPixels = 16;
 constexpr int kLinkFontPixels = 11;
 
-// Room for a window manager's frame (title bar and borders) while the
-// window has none yet.
-constexpr QSize kFrameAllowance(12, 40);
-
 QScreen* ScreenOf(QWidget* widget) {
     // The screen under the window's title bar: where it was placed.
     QScreen* screen = QGuiApplication::screenAt(widget->pos() + QPoint(40, 10));
@@ -53,7 +49,7 @@ QRect TTomaMainForm::AvailableScreenArea() const {
 
 QSize TTomaMainForm::FrameSize() const {
     const QSize frame = frameGeometry().size();
-    return frame != size() ? frame : size() + kFrameAllowance;
+    return frame != size() ? frame : size() + platform::kWindowFrameAllowance;
 }
 
 void TTomaMainForm::ApplyWindowScale() {
@@ -79,8 +75,8 @@ void TTomaMainForm::ApplyWindowScale() {
     }
     WindowScale = static_cast<std::int16_t>(scale);
     if (scale < chosenScale_) {
-        SetMessageLine(Windows1252FromUtf8("Skalan begränsad till " + std::to_string(scale) + " (" +
-                                           std::to_string(chosenScale_) + " ryms ej på skärmen)"));
+        SetMessageLine(
+            Windows1252FromUtf8("Skalan begränsad till " + std::to_string(scale) + " för skärmen"));
         xMyMsgUpdate();
     }
 }

@@ -31,9 +31,8 @@ private slots:
             QVERIFY(WindowScale < 300);
             QVERIFY(WindowScale >= 100);
             QVERIFY(Available().contains(form.frameGeometry()));
-            QCOMPARE(Message(&form, 0), QString::fromUtf8("Skalan begränsad till %1 (300 ryms "
-                                                          "ej på skärmen)")
-                                            .arg(WindowScale));
+            QCOMPARE(Message(&form, 0),
+                     QString::fromUtf8("Skalan begränsad till %1 för skärmen").arg(WindowScale));
             // Limited no further than needed (less a window manager's frame).
             QVERIFY(form.frameGeometry().height() > Available().height() * 85 / 100);
             QCOMPARE(form.scaleControlPosition(), 300);
