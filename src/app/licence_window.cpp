@@ -10,6 +10,7 @@
 
 #include "app/linked_libraries.h"
 #include "base/settings/window_scale.h"
+#include "platform/qt/dialog_frame.h"
 #include "platform/qt/form_scaling.h"
 
 // The licence texts are resources of the program's library; a static
@@ -34,8 +35,7 @@ LicenceWindow::LicenceWindow(QWidget* owner) : QDialog(owner) {
     InitLicenceResources();
     setObjectName("LicenceWindow");
     setWindowTitle("licenser");
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    platform::SetDialogWindowFlags(this, platform::TitleBarButtons::Close);
     setFixedSize(kClient);
 
     auto* caption = new QLabel(QString::fromUtf8("Programmet använder dessa bibliotek:"), this);

@@ -18,6 +18,7 @@
 #include "labels/forms/setting_fonts.h"
 #include "labels/giro_file.h"
 #include "labels/giro_print.h"
+#include "platform/qt/field_limits.h"
 #include "platform/qt/form_placement.h"
 #include "platform/qt/form_scaling.h"
 #include "platform/qt/qt_text.h"
@@ -50,7 +51,7 @@ QString Text(const char* utf8) {
 QLineEdit* MakeLine(const char* name, int limit, const QFont& font, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
-    edit->setMaxLength(limit);
+    platform::LimitToStoredField(edit, limit);
     edit->setFont(font);
     return edit;
 }

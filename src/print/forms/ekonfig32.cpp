@@ -29,6 +29,7 @@
 #include "base/settings/window_scale.h"
 #include "base/text/windows1252.h"
 #include "platform/print/printer.h"
+#include "platform/qt/field_limits.h"
 #include "platform/qt/form_placement.h"
 #include "platform/qt/form_scaling.h"
 #include "platform/qt/picture_file_dialog.h"
@@ -65,11 +66,13 @@ QLabel* Caption(const char* text, QRect place, QWidget* parent) {
     return label;
 }
 
+// An edit field of a stored text of `length` characters (read-only boxes
+// only show what is stored).
 QLineEdit* Edit(const char* name, QRect place, int length, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
     edit->setGeometry(place);
-    edit->setMaxLength(length);
+    platform::LimitToStoredField(edit, length);
     return edit;
 }
 
