@@ -15,7 +15,7 @@
 #include "app/generated_pictures.h"
 #include "app/giro_menu_entry.h"
 #include "app/link_label.h"
-#include "app/maker_links.h"
+#include "base/settings/maker_links.h"
 #include "app/menu_table.h"
 #include "app/panel_status_bar.h"
 #include "app/up_down.h"

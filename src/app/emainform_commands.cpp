@@ -3,7 +3,7 @@
 #include "app/editor_start.h"
 #include "app/emainform.h"
 #include "app/link_label.h"
-#include "app/maker_links.h"
+#include "base/settings/maker_links.h"
 #include "app/panel_status_bar.h"
 #include "base/forms/edirform.h"
 #include "base/messages/desktop_services.h"

@@ -8,7 +8,7 @@
 
 #include "app/form_fonts.h"
 #include "app/generated_pictures.h"
-#include "app/program_version.h"
+#include "base/settings/program_version.h"
 
 namespace oltoma {
 namespace {

@@ -9,7 +9,7 @@
 #include "app/esplashform.h"
 #include "app/generated_pictures.h"
 #include "app/olmainform.h"
-#include "app/program_version.h"
+#include "base/settings/program_version.h"
 #include "base/messages/messages.h"
 #include "base/settings/configuration_file.h"
 #include "base/text/windows1252.h"

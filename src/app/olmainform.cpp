@@ -8,7 +8,7 @@
 #include <QToolButton>
 
 #include "app/generated_pictures.h"
-#include "app/program_version.h"
+#include "base/settings/program_version.h"
 #include "base/messages/desktop_services.h"
 #include "base/messages/messages.h"
 #include "base/settings/configuration_file.h"
