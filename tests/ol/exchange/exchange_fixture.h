@@ -6,13 +6,17 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "base/files/file_choice.h"
 #include "base/text/windows1252.h"
 #include "file_set_fixture.h"
+#include "ol/data/files/definition_bracket.h"
+#include "ol/data/files/registers.h"
 #include "ol/exchange/import_command.h"
 #include "platform/print/recording_printer.h"
 #include "print/log_list.h"
@@ -95,6 +99,56 @@ protected:
         return {};
     }
 
+    void AddSymbol24(const std::string& key) {
+        ClearRoute24();
+        Ol().route24.rec.Namn = key;
+        std::int32_t rc = 0;
+        ASSERT_TRUE(SaveRoute24(true, rc));
+    }
+
+    // Records read through the definition files, lent for the lookup.
+    std::optional<KontrRec> Control(const std::string& code) {
+        std::optional<KontrRec> found;
+        RunWithDefinitionFiles([&] {
+            std::int32_t rc = 0;
+            bool notFound = true;
+            bool ok = false;
+            if (FindControl(FindMode::kByKey, code, rc, notFound, ok)) {
+                found = Ol().control.rec;
+                controlRc = rc;
+            }
+        });
+        return found;
+    }
+    std::optional<TrackRec> Course(const std::string& name) {
+        std::optional<TrackRec> found;
+        RunWithDefinitionFiles([&] {
+            std::int32_t rc = 0;
+            bool notFound = true;
+            bool ok = false;
+            if (FindCourse(FindMode::kByKey, name, rc, notFound, ok)) {
+                found = Ol().course.rec;
+            }
+        });
+        return found;
+    }
+    std::int32_t UsedRecords(storage::FileBlock* (*file)()) {
+        std::int32_t used = 0;
+        RunWithDefinitionFiles([&] { used = storage::UsedRecs(file()); });
+        return used;
+    }
+    static storage::FileBlock* Controls() { return Ol().controlFile; }
+    static storage::FileBlock* Courses() { return Ol().courseFile; }
+
+    static std::vector<std::string> Codes(const TrackRec& course) {
+        std::vector<std::string> codes;
+        for (int i = 0; i < ControlCount(course); ++i) {
+            codes.push_back(course.KodNr[i].str());
+        }
+        return codes;
+    }
+
+    std::int32_t controlRc = 0;  // of the control Control found last
     platform::RecordingPrinter printer;
     platform::Printer* previousPrinter = nullptr;
     LogLineObserver previousLogObserver = nullptr;

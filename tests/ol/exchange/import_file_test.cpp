@@ -25,61 +25,9 @@ class Import : public ExchangeTest {
 protected:
     void SetUp() override {
         ExchangeTest::SetUp();
-        competition = NewCompetition("Vårträffen");
-        ASSERT_NE(competition, 0);
+        ASSERT_NE(NewCompetition("Vårträffen"), 0);
         AddSymbol24("KULLE");
     }
-
-    void AddSymbol24(const std::string& key) {
-        ClearRoute24();
-        Ol().route24.rec.Namn = key;
-        std::int32_t rc = 0;
-        ASSERT_TRUE(SaveRoute24(true, rc));
-    }
-
-    std::optional<KontrRec> Control(const std::string& code) {
-        std::optional<KontrRec> found;
-        RunWithDefinitionFiles([&] {
-            std::int32_t rc = 0;
-            bool notFound = true;
-            bool ok = false;
-            if (FindControl(FindMode::kByKey, code, rc, notFound, ok)) {
-                found = Ol().control.rec;
-                controlRc = rc;
-            }
-        });
-        return found;
-    }
-    std::optional<TrackRec> Course(const std::string& name) {
-        std::optional<TrackRec> found;
-        RunWithDefinitionFiles([&] {
-            std::int32_t rc = 0;
-            bool notFound = true;
-            bool ok = false;
-            if (FindCourse(FindMode::kByKey, name, rc, notFound, ok)) {
-                found = Ol().course.rec;
-            }
-        });
-        return found;
-    }
-    std::int32_t UsedRecords(storage::FileBlock* (*file)()) {
-        std::int32_t used = 0;
-        RunWithDefinitionFiles([&] { used = storage::UsedRecs(file()); });
-        return used;
-    }
-    static storage::FileBlock* Controls() { return Ol().controlFile; }
-    static storage::FileBlock* Courses() { return Ol().courseFile; }
-
-    static std::vector<std::string> Codes(const TrackRec& course) {
-        std::vector<std::string> codes;
-        for (int i = 0; i < ControlCount(course); ++i) {
-            codes.push_back(course.KodNr[i].str());
-        }
-        return codes;
-    }
-
-    int competition = 0;
-    std::int32_t controlRc = 0;
 };
 
 TEST_F(Import, ControlsWithTheirLogAndCounts) {
