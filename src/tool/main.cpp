@@ -17,6 +17,8 @@ constexpr ToolCommand kCommands[] = {
     {"rebuild", "DIR COMPETITION", &oltoma::tool::RunRebuildCommand},
     {"backup", "DIR COMPETITION TARGET", &oltoma::tool::RunBackupCommand},
     {"check", "DIR", &oltoma::tool::RunCheckCommand},
+    {"import", "DIR COMPETITION FILE...", &oltoma::tool::RunImportCommand},
+    {"export", "DIR COMPETITION clubs|participants FILE [--open]", &oltoma::tool::RunExportCommand},
 };
 
 int Usage() {

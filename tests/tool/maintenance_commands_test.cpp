@@ -1,12 +1,7 @@
 // The maintenance subcommands of oltoma-tool, run as a user runs them.
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "base/settings/settings_state.h"
@@ -17,27 +12,14 @@
 #include "ol/data/files/ol_state.h"
 #include "ol/data/files/registers.h"
 #include "storage/file_primitives.h"
+#include "tool_run.h"
 
 namespace oltoma::tool {
 namespace {
 
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string Slurp(const std::string& name) {
-    std::ifstream file(name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-ToolRun Tool(const std::string& arguments) {
-    const std::string command =
-        "'" OLTOMA_TOOL_PATH "' " + arguments + " > tool-out.txt 2> tool-err.txt";
-    const int status = std::system(command.c_str());
-    return ToolRun{WEXITSTATUS(status), Slurp("tool-out.txt"), Slurp("tool-err.txt")};
-}
+using testing::Slurp;
+using testing::Tool;
+using testing::ToolRun;
 
 // A data directory "data" with competition 1, one club and two
 // participants, made through the data layer and closed again.
