@@ -167,7 +167,8 @@ std::string TFileDlgActionForm::getTheFile(int index) const {
 FileChoiceEntry TFileDlgActionForm::DescribeChosenFile(const QString& name) const {
     const std::string stored = platform::FromQString(name);
     if (platform::ToQString(stored) != name) {
-        return {EntryText(kUnknownOrderCode, UnreadableFileDescription(), stored), stored};
+        return {EntryText(kUnknownOrderCode, UnreadableFileDescription(), stored), stored,
+                ListedFolder()};
     }
     return DescribeFile(ListedFolder(), stored, sorter_);
 }
