@@ -27,6 +27,7 @@
 #include "ol/data/files/ol_startup.h"
 #include "ol/data/files/ol_state.h"
 #include "ol/data/files/registers.h"
+#include "ol/data/files/route_file.h"
 #include "ol/data/maintenance/file_set_check.h"
 #include "ol/exchange/import_command.h"
 #include "platform/print/recording_printer.h"
