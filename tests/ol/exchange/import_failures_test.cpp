@@ -128,7 +128,7 @@ TEST_F(ImportFailures, TheControlFileTakes511Controls) {
     EXPECT_EQ(UsedRecords(&Controls), 511);
     EXPECT_TRUE(Control(code(510)));
     EXPECT_FALSE(Control(code(511)));
-    EXPECT_EQ(Message(), "Import/export av  513 rader 000");
+    EXPECT_TRUE(Message().starts_with("Import/export av  513 rader ")) << Message();
 }
 
 }  // namespace
