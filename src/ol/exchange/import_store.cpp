@@ -3,17 +3,16 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "base/files/exchange_field.h"
 #include "base/files/exchange_file.h"
 #include "base/messages/messages.h"
 #include "base/text/number_format.h"
 #include "base/text/windows1252.h"
+#include "ol/data/files/control_uses.h"
 #include "ol/data/files/ol_state.h"
 #include "ol/data/files/registers.h"
 #include "ol/data/files/storage_failure.h"
-#include "ol/data/records/cmp_club_rec.h"
 #include "ol/data/records/record_keys.h"
 #include "ol/exchange/import_log.h"
 #include "storage/access_layer.h"
@@ -161,7 +160,6 @@ StoreOutcome StoreCourse(const CourseFields& fields) {
     }
     course.Rise = fields.climb;
     course.Antal = 0;
-    std::vector<std::int32_t> usedControls;
     for (const std::string& code : fields.codes) {
         if (course.Antal == kCourseControlCount) {
             ShowAndLog(Windows1252FromUtf8("Max antal kontroller per bana uppnått kan ej addera! "
@@ -173,9 +171,7 @@ StoreOutcome StoreCourse(const CourseFields& fields) {
         ++course.Antal;
         std::int32_t controlRc = 0;
         bool controlFailed = false;
-        if (FindByKey(&FindControl, StoredKey(code), controlRc, controlFailed)) {
-            usedControls.push_back(controlRc);
-        } else {
+        if (!FindByKey(&FindControl, StoredKey(code), controlRc, controlFailed)) {
             ShowAndLog("Odefinierad kodsiffra (kontrollpunkt)! " + code);
         }
     }
@@ -187,9 +183,7 @@ StoreOutcome StoreCourse(const CourseFields& fields) {
     }
     // Only a course added counts its controls, and only once it is stored.
     if (!found) {
-        for (const std::int32_t controlRc : usedControls) {
-            AddControlUse(ol.clubTable, controlRc, 1);
-        }
+        CountControlUses(course, 1);
     }
     return Stored(text, !found);
 }
