@@ -1,7 +1,7 @@
 #include "ol/exchange/import_store.h"
 
 #include <algorithm>
-#include <cstring>
+#include <span>
 #include <string>
 
 #include "base/files/exchange_field.h"
@@ -107,6 +107,44 @@ void CheckCells(const ControlFields& fields) {
     }
 }
 
+// The register operations of one of the two route description files.
+template <typename Record>
+struct SymbolRegister {
+    RecordBuffer<Record>& buffer;
+    bool (*find)(int, std::string_view, std::int32_t&, bool&, bool&);
+    void (*clear)();
+    bool (*save)(bool, std::int32_t&);
+    bool (*rewrite)(std::int32_t);
+};
+
+// A symbol of either file: found under its key and rewritten, or added.
+template <typename Record, typename Picture>
+StoreOutcome StoreSymbolOf(const SymbolRegister<Record>& file, const SymbolFields& fields,
+                           Picture picture) {
+    const std::string key = StoredKey(fields.key);
+    std::int32_t rc = 0;
+    bool failed = false;
+    const bool found = FindByKey(file.find, key, rc, failed);
+    if (failed) {
+        return Failed(key);
+    }
+    const std::string foundKey = file.buffer.rec.Namn.str();
+    if (!found) {
+        file.clear();
+    }
+    Record& symbol = file.buffer.rec;
+    symbol.Namn = key;
+    symbol.Text = fields.text;
+    symbol.Mark = fields.number;
+    const std::span<std::uint8_t> bytes = picture(symbol);
+    std::copy_n(fields.picture.begin(), std::min(fields.picture.size(), bytes.size()),
+                bytes.begin());
+    ForgetReportedStorageError();
+    const bool stored = found ? file.rewrite(rc) : file.save(true, rc);
+    const std::string text = found ? foundKey + "->" + key : key;
+    return stored ? Stored(text, !found) : Failed(text);
+}
+
 }  // namespace
 
 StoreOutcome StoreControl(const ControlFields& fields) {
@@ -189,53 +227,17 @@ StoreOutcome StoreCourse(const CourseFields& fields) {
 }
 
 StoreOutcome StoreSymbol24(const SymbolFields& fields) {
-    OlState& ol = Ol();
-    const std::string key = StoredKey(fields.key);
-    std::int32_t rc = 0;
-    bool failed = false;
-    const bool found = FindByKey(&FindRoute24, key, rc, failed);
-    if (failed) {
-        return Failed(key);
-    }
-    const std::string foundKey = ol.route24.rec.Namn.str();
-    if (!found) {
-        ClearRoute24();
-    }
-    Rutb24Rec& symbol = ol.route24.rec;
-    symbol.Namn = key;
-    symbol.Text = fields.text;
-    symbol.Mark = fields.number;
-    std::memcpy(symbol.Symbol, fields.picture.data(),
-                std::min(fields.picture.size(), sizeof symbol.Symbol));
-    ForgetReportedStorageError();
-    const bool stored = found ? RewriteRoute24(rc) : SaveRoute24(true, rc);
-    const std::string text = found ? foundKey + "->" + key : key;
-    return stored ? Stored(text, !found) : Failed(text);
+    return StoreSymbolOf(SymbolRegister<Rutb24Rec>{Ol().route24, &FindRoute24, &ClearRoute24,
+                                                   &SaveRoute24, &RewriteRoute24},
+                         fields, [](Rutb24Rec& symbol) {
+                             return std::span(&symbol.Symbol[0][0][0], sizeof symbol.Symbol);
+                         });
 }
 
 StoreOutcome StoreSymbol(const SymbolFields& fields) {
-    OlState& ol = Ol();
-    const std::string key = StoredKey(fields.key);
-    std::int32_t rc = 0;
-    bool failed = false;
-    const bool found = FindByKey(&FindRoute, key, rc, failed);
-    if (failed) {
-        return Failed(key);
-    }
-    const std::string foundKey = ol.route.rec.Namn.str();
-    if (!found) {
-        ClearRoute();
-    }
-    RutbRec& symbol = ol.route.rec;
-    symbol.Namn = key;
-    symbol.Text = fields.text;
-    symbol.Mark = fields.number;
-    std::memcpy(symbol.Body, fields.picture.data(),
-                std::min(fields.picture.size(), sizeof symbol.Body));
-    ForgetReportedStorageError();
-    const bool stored = found ? RewriteRoute(rc) : SaveRoute(true, rc);
-    const std::string text = found ? foundKey + "->" + key : key;
-    return stored ? Stored(text, !found) : Failed(text);
+    return StoreSymbolOf(
+        SymbolRegister<RutbRec>{Ol().route, &FindRoute, &ClearRoute, &SaveRoute, &RewriteRoute},
+        fields, [](RutbRec& symbol) { return std::span(symbol.Body); });
 }
 
 }  // namespace oltoma::ol
