@@ -9,7 +9,7 @@ set(rules
     "base/time|base/messages/ base/settings/ base/files/ base/forms/"
     "base/messages|base/time/ base/settings/ base/files/ base/forms/"
     "base/settings|base/files/ base/forms/"
-    "base/files|base/settings/ base/forms/"
+    "base/files|base/forms/"
     "base|storage/ ol/ print/ registers/ labels/ app/ tool/"
     "platform/[^/]*$|platform/print/|base/ storage/ ol/ print/ registers/ labels/ app/ tool/"
     "storage|ol/ print/ registers/ labels/ app/ tool/"

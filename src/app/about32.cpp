@@ -7,12 +7,13 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "app/about_texts.h"
 #include "app/generated_pictures.h"
 #include "app/licence_window.h"
-#include "app/maker_links.h"
 #include "app/program_version.h"
 #include "base/forms/form_parts.h"
 #include "base/messages/memory_text.h"
+#include "base/settings/maker_links.h"
 #include "base/settings/program_name.h"
 #include "base/settings/window_scale.h"
 #include "platform/qt/form_placement.h"

@@ -8,12 +8,13 @@
 #include <QPainter>
 #include <QRadioButton>
 
+#include "app/about_texts.h"
 #include "app/generated_pictures.h"
 #include "app/licence_window.h"
 #include "app/link_label.h"
-#include "app/maker_links.h"
 #include "base/forms/form_parts.h"
 #include "base/messages/desktop_services.h"
+#include "base/settings/maker_links.h"
 #include "base/settings/program_name.h"
 #include "platform/qt/form_placement.h"
 #include "platform/qt/qt_text.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/program_version.h"
+#include "base/settings/program_version.h"
 #include "oltoma_version.h"
 
 namespace oltoma {

@@ -7,6 +7,8 @@
 #include <QScreen>
 
 #include "app/generated_pictures.h"
+#include "base/settings/program_version.h"
+#include "platform/qt/form_fonts.h"
 
 namespace oltoma {
 namespace {

@@ -7,9 +7,11 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMetaObject>
 #include <QToolButton>
 
 #include "app/olmainform.h"
+#include "base/forms/EFileDlgAction.h"
 #include "base/forms/edirform.h"
 #include "ol/data/files/definition_bracket.h"
 #include "ol/data/files/delete_all_participants.h"
@@ -17,10 +19,15 @@
 #include "ol/data/maintenance/backup_copy.h"
 #include "ol/data/maintenance/index_rebuild.h"
 #include "ol/data/maintenance/new_files.h"
+#include "ol/exchange/club_export.h"
+#include "ol/exchange/import_command.h"
+#include "ol/exchange/participant_export.h"
+#include "ol/exchange/symbol_library.h"
 #include "ol/forms/ban_reg.h"
 #include "ol/forms/distr_reg.h"
 #include "ol/forms/kontr_reg.h"
 #include "ol/forms/statistik_dlg.h"
+#include "platform/qt/window_handles.h"
 
 namespace oltoma {
 
@@ -86,7 +93,8 @@ void TMainForm::ConnectCommands() {
         connect(Action(qPrintable("arkiv_r" + number)), &QAction::triggered, this,
                 [this, i] { RemoveCompetition(i + 1); });
     }
-    // The club export runs when its submenu is opened.
+    // The club export runs when its submenu is opened (once the menu has
+    // closed: arkiv_exp_klubbarnaClick).
     connect(menuBar()->findChild<QMenu*>("arkiv_exp_klubbarna"), &QMenu::aboutToShow, this,
             &TMainForm::arkiv_exp_klubbarnaClick);
     connect(tbDistrikt_, &QToolButton::clicked, this, &TMainForm::register_distriktClick);
@@ -96,6 +104,13 @@ void TMainForm::ConnectCommands() {
     // The backup asks for its target folder with the data directory dialog.
     ol::BindBackupFolderPrompt([this](std::string_view caption, std::string_view start) {
         return forms::ChooseDataDirectory(this, caption, start);
+    });
+    // The import chooses its files with the file chooser.
+    ol::BindFileChooser([this](platform::WindowHandle, std::string_view title,
+                               std::string_view onceOnlyCodes, std::string_view keywordList,
+                               std::string_view filter, TLongPathName& folder,
+                               const FileAction& action) {
+        return forms::ChooseFiles(this, title, onceOnlyCodes, keywordList, filter, folder, action);
     });
 }
 
@@ -110,7 +125,7 @@ void TMainForm::arkiv_changeClick() {
 }
 
 void TMainForm::arkiv_importeraClick() {
-    // Course and control import.
+    ol::ImportCommand(platform::HandleOf(this));
     UpdateMenus(0);
 }
 
@@ -120,17 +135,23 @@ void TMainForm::arkiv_raderaallamedlClick() {
 }
 
 void TMainForm::arkiv_exp_klubbarnaClick() {
-    // Club export.
-    RefreshStatusLine();
+    // The submenu is opening: its save dialog waits until the menu has closed.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            ol::ExportClubs(platform::HandleOf(this));
+            RefreshStatusLine();
+        },
+        Qt::QueuedConnection);
 }
 
 void TMainForm::arkiv_exp_medlemmarClick() {
-    // Participant export, ordinary classes.
+    ol::ExportParticipants(platform::HandleOf(this), false);
     RefreshStatusLine();
 }
 
 void TMainForm::arkiv_exp_deltagarnaoippnaklasserClick() {
-    // Participant export, open classes.
+    ol::ExportParticipants(platform::HandleOf(this), true);
     RefreshStatusLine();
 }
 
@@ -145,7 +166,10 @@ void TMainForm::arkiv_indexbygg1Click() {
 }
 
 void TMainForm::arkiv_skapanya1Click() {
-    ol::CreateNewFilesCommand();
+    // A fresh route description register is offered the shipped symbols.
+    if (ol::CreateNewFilesCommand() == ol::MaintenanceResult::done) {
+        ol::OfferSymbolLibrary(platform::HandleOf(this));
+    }
     UpdateMenus(0);
 }
 

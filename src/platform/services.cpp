@@ -50,6 +50,11 @@ public:
     std::optional<PrinterInfo> Describe(std::string_view) override { return std::nullopt; }
 };
 
+class QuietFileDialogs final : public FileDialogs {
+public:
+    FileDialogAnswer Ask(WindowHandle, const FileDialogRequest&) override { return {}; }
+};
+
 Services& Bound() {
     static Services services;
     return services;
@@ -89,6 +94,9 @@ ProgramLauncher& CurrentProgramLauncher() {
 }
 PrinterCatalog& CurrentPrinterCatalog() {
     return OrQuiet<PrinterCatalog, QuietPrinterCatalog>(Bound().printerCatalog);
+}
+FileDialogs& CurrentFileDialogs() {
+    return OrQuiet<FileDialogs, QuietFileDialogs>(Bound().fileDialogs);
 }
 
 }  // namespace oltoma::platform

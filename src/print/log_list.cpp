@@ -19,6 +19,11 @@ struct LogState {
     int bottom = 0;
 };
 
+LogLineObserver& BoundObserver() {
+    static LogLineObserver observer = nullptr;
+    return observer;
+}
+
 LogState& Log() {
     static LogState state;
     return state;
@@ -67,6 +72,9 @@ void LogLine(std::string_view text) {
     if (printer.HasDeviceContext()) {
         printer.GetCanvas().TextOut({log.x, log.y}, text);
     }
+    if (BoundObserver() != nullptr) {
+        BoundObserver()(text);
+    }
     log.y += log.lineHeight;
     if (log.y > log.bottom) {
         LogNewPage(0);
@@ -101,6 +109,12 @@ void LogClose() {
 
 bool LogIsOpen() {
     return Log().open;
+}
+
+LogLineObserver BindLogLineObserver(LogLineObserver observer) {
+    const LogLineObserver previous = BoundObserver();
+    BoundObserver() = observer;
+    return previous;
 }
 
 }  // namespace oltoma

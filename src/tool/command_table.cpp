@@ -108,6 +108,44 @@ constexpr ToolCommand kCommands[] = {
         .example = "oltoma-tool list ~/Documents/OltomaW64/data courses 1",
         .run = &RunListCommand,
     },
+    {
+        .name = "import",
+        .arguments = "DIR COMPETITION FILE...",
+        .summary = "Import exchange files into DIR as \"importera\" does.",
+        .description =
+            "Imports the exchange files FILE (controls, courses, route description symbols and "
+            "the other sections of the import format) into data directory DIR, in the order "
+            "the program's file chooser puts them, and prints the import log the program "
+            "prints, one line each. COMPETITION 1 to 8 is chosen first; 0 chooses none, so "
+            "that only the shared registers (the symbol library) can be imported. Status "
+            "texts and messages go to standard error.",
+        .exitSuccess = "every FILE was imported, whatever it held",
+        .exitFailure = "DIR is not a folder or its files are in use or missing, the "
+                       "competition does not exist, or a FILE cannot be read",
+        .exitUsage = "bad arguments, COMPETITION is not 0 to 8, or the file chooser would "
+                     "refuse a FILE (a second file of a kind that may occur once)",
+        .example = "oltoma-tool import ~/Documents/OltomaW64/data 1 kontroller.txt banor.txt",
+        .run = &RunImportCommand,
+    },
+    {
+        .name = "export",
+        .arguments = "DIR COMPETITION clubs|participants FILE [--open]",
+        .summary = "Export clubs or participants of DIR into FILE as \"exportera\" does.",
+        .description =
+            "Writes the club register (clubs) or the participants of COMPETITION "
+            "(participants; with --open the entries of the open classes) of data directory "
+            "DIR into the exchange file FILE, exactly as the menu command writes the file "
+            "chosen in its save dialog. FILE is created or replaced without a question. "
+            "COMPETITION 0 chooses none. Status texts and messages go to standard error.",
+        .exitSuccess = "every line was written and FILE closed",
+        .exitFailure = "DIR is not a folder or its files are in use or missing, the "
+                       "competition does not exist, or FILE could not be created, written or "
+                       "closed",
+        .exitUsage = "bad arguments, COMPETITION is not 0 to 8, an unknown kind or option, or "
+                     "--open with clubs",
+        .example = "oltoma-tool export ~/Documents/OltomaW64/data 1 participants deltagare.ol",
+        .run = &RunExportCommand,
+    },
 };
 
 }  // namespace

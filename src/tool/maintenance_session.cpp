@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "base/messages/messages.h"
 #include "base/settings/settings_defaults.h"
 #include "base/settings/settings_state.h"
 #include "base/text/swedish_case.h"
@@ -25,16 +26,23 @@ void PrintStatusLine(std::string_view line) {
     std::cout << Utf8FromWindows1252(line) << std::endl;
 }
 
-// Message boxes on standard output; a yes/no question is answered from the
-// command line.
+// Every text put into MessageLine; a text cleared away is no message.
+void PrintMessageLine(std::string_view line) {
+    if (!line.empty()) {
+        std::cerr << Utf8FromWindows1252(line) << std::endl;
+    }
+}
+
+// Message boxes on a stream; a yes/no question is answered from the command
+// line.
 class AnsweringMessageBoxes final : public platform::MessageBoxes {
 public:
-    explicit AnsweringMessageBoxes(bool answerYes) : answerYes_(answerYes) {}
+    AnsweringMessageBoxes(bool answerYes, std::ostream& out) : answerYes_(answerYes), out_(out) {}
 
     platform::MessageResult Show(platform::WindowHandle, std::string_view caption,
                                  std::string_view text, platform::MessageButtons buttons,
                                  platform::MessageIcon) override {
-        std::cout << Utf8FromWindows1252(caption) << ": " << Utf8FromWindows1252(text) << std::endl;
+        out_ << Utf8FromWindows1252(caption) << ": " << Utf8FromWindows1252(text) << std::endl;
         switch (buttons) {
             case platform::MessageButtons::YesNo:
             case platform::MessageButtons::YesNoDefaultNo:
@@ -51,6 +59,7 @@ public:
 
 private:
     bool answerYes_;
+    std::ostream& out_;
     bool declined_ = false;
 };
 
@@ -80,14 +89,20 @@ std::string FileHeldOpen(const std::string& folder) {
 }  // namespace
 
 struct MaintenanceSession::Bindings {
-    explicit Bindings(bool answerYes) : boxes(answerYes) {
+    Bindings(bool answerYes, SessionMessages messages)
+        : boxes(answerYes, messages == SessionMessages::standardError ? std::cerr : std::cout) {
         previous = platform::BindServices({});
         platform::Services services = previous;
         services.messageBoxes = &boxes;
         platform::BindServices(services);
-        previousObserver = ol::BindStatusLineObserver(&PrintStatusLine);
+        if (messages == SessionMessages::standardError) {
+            previousMessageObserver = BindMessageLineObserver(&PrintMessageLine);
+        } else {
+            previousObserver = ol::BindStatusLineObserver(&PrintStatusLine);
+        }
     }
     ~Bindings() {
+        BindMessageLineObserver(previousMessageObserver);
         ol::BindStatusLineObserver(previousObserver);
         platform::BindServices(previous);
     }
@@ -95,6 +110,7 @@ struct MaintenanceSession::Bindings {
     AnsweringMessageBoxes boxes;
     platform::Services previous;
     ol::StatusLineObserver previousObserver = nullptr;
+    MessageLineObserver previousMessageObserver = nullptr;
 };
 
 MaintenanceArguments ParseMaintenanceArguments(std::span<const std::string> arguments) {
@@ -121,8 +137,9 @@ int CompetitionArgument(const std::string& text) {
     return number <= 8 ? number : -1;
 }
 
-MaintenanceSession::MaintenanceSession(const std::string& folder, int competition, bool answerYes)
-    : bindings_(std::make_unique<Bindings>(answerYes)) {
+MaintenanceSession::MaintenanceSession(const std::string& folder, int competition, bool answerYes,
+                                       SessionMessages messages)
+    : bindings_(std::make_unique<Bindings>(answerYes, messages)) {
     std::error_code error;
     folder_ = std::filesystem::absolute(folder, error).lexically_normal().string();
     while (folder_.size() > 1 && folder_.back() == '/') {

@@ -55,5 +55,17 @@ int RunCheckCommand(std::span<const std::string> arguments);
 // list DIR REGISTER [COMPETITION]: every live record of a register as one
 // JSON object a line, read-only; exit 1 when the register cannot be opened.
 int RunListCommand(std::span<const std::string> arguments);
+// Exchange files of a data directory DIR, COMPETITION 0..8 (0: none chosen);
+// status texts and boxes on standard error; exit status 0 when the command
+// ran, 1 when it could not (DIR, its files, the competition or a FILE
+// missing; FILE not written), 2 on a usage error:
+// import DIR COMPETITION FILE...: "&importera" of the files in the order the
+// file chooser puts them (a file it would refuse is a usage error); the
+// lines the import log prints go to standard output.
+int RunImportCommand(std::span<const std::string> arguments);
+// export DIR COMPETITION clubs FILE, export DIR COMPETITION participants
+// FILE [--open]: the club export, the participant export or (--open) the
+// export of the open classes into FILE, replaced without a question.
+int RunExportCommand(std::span<const std::string> arguments);
 
 }  // namespace oltoma::tool

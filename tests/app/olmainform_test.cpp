@@ -502,9 +502,13 @@ private slots:
         TMainForm form;
         QCOMPARE(DataStatus(&form), "<datafiler saknas>");
 
-        // "skapa nya" on an empty register creates the files without asking.
+        // "skapa nya" on an empty register creates the files without asking;
+        // only the shipped symbol library is offered (declined here).
+        doubles.boxes.answers = {platform::MessageResult::No};
         Entry(&form, "arkiv_skapanya1")->trigger();
-        QVERIFY(doubles.boxes.shown.empty());
+        QCOMPARE(doubles.boxes.shown.size(), 1u);
+        QVERIFY(doubles.boxes.shown[0].text.starts_with("Rutbeskrivningsregistret"));
+        doubles.boxes.shown.clear();
         QCOMPARE(DataStatus(&form), QString::fromUtf8("<tävling ej vald/inmatad>"));
 
         TestCompetition spring = kSpring;
@@ -559,7 +563,7 @@ private slots:
                                     "hjalp_statistik", "arkiv_kopiera1",    "arkiv_indexbygg1",
                                     "arkiv_skapanya1", "register_distrikt", "register_kontroller",
                                     "register_banor",  "plusgiroMenu",      "postgiroMenu",
-                                    "bankgiroMenu",    "etikettMenu"};
+                                    "bankgiroMenu",    "etikettMenu",       "arkiv_importera"};
         QStringList withoutCommand;
         for (QAction* action : form.findChildren<QAction*>()) {
             const QString name = action->objectName();

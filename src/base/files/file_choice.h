@@ -66,17 +66,17 @@ std::string EntryText(std::string_view orderCode, std::string_view description,
 
 enum class HeaderSearch { Found, NoHeader, Unreadable };
 
-// Reads the file at `path` (Windows-1252) line by line up to its first line
-// that begins with "*" and puts that line, cut to 255 characters and taken
-// from the OEM code page where it holds OEM letters, into `line`. Lines end
-// at LF, CR or CR LF. Memory stays bounded whatever the file holds.
+// Reads the file at `path` (Windows-1252) line by line, as the import reads
+// it (ExchangeLineReader), up to its first line that begins with "*" and
+// puts that line into `line`. Memory stays bounded whatever the file holds.
 HeaderSearch FindHeaderLine(std::string_view path, std::string& line);
 
-// One chosen file: the text the list shows and sorts by, and the file's own
-// name, which the text may hold cut.
+// One chosen file: the text the list shows and sorts by, the file's own
+// name, which the text may hold cut, and the folder it was described in.
 struct FileChoiceEntry {
     std::string text;
     std::string fileName;
+    std::string folder;
     std::string_view orderCode() const { return std::string_view(text).substr(0, 2); }
 };
 

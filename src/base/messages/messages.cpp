@@ -46,6 +46,11 @@ std::string ConvertedFromOem(std::string_view text) {
     return converted;
 }
 
+MessageLineObserver& BoundObserver() {
+    static MessageLineObserver observer = nullptr;
+    return observer;
+}
+
 MessageResult ShowBox(const MessageClass& box, std::string_view text) {
     return platform::CurrentMessageBoxes().Show(CurrentMessageOwner(), box.caption, text,
                                                 box.buttons, box.icon);
@@ -54,7 +59,10 @@ MessageResult ShowBox(const MessageClass& box, std::string_view text) {
 MessageResult Show(int code, std::string_view text) {
     const int messageClass = code / 100;
     if (messageClass == 0) {
-        SetMessageLine(text);
+        // ConfirmMessage shows the line it holds: that is no new text.
+        if (text != MessageLine.view()) {
+            SetMessageLine(text);
+        }
         return MessageResult::Ok;
     }
     return ShowBox(BoxOfClass(messageClass), text);
@@ -79,6 +87,15 @@ bool Accepted(MessageResult result) {
 
 void SetMessageLine(std::string_view text) {
     MessageLine.assign(text);
+    if (BoundObserver() != nullptr) {
+        BoundObserver()(MessageLine.view());
+    }
+}
+
+MessageLineObserver BindMessageLineObserver(MessageLineObserver observer) {
+    const MessageLineObserver previous = BoundObserver();
+    BoundObserver() = observer;
+    return previous;
 }
 
 MessageResult DisplayMessage(int code, std::string_view text) {

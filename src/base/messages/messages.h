@@ -27,8 +27,17 @@ namespace oltoma {
 // status bars to show at their next refresh.
 extern MyMsgStrng MessageLine;
 
-// Puts text (cut to 160 characters) into MessageLine.
+// Puts text (cut to 160 characters) into MessageLine and hands the line to
+// the bound observer, if any.
 void SetMessageLine(std::string_view text);
+
+// Called with MessageLine (Windows-1252) each time a text is put into it, so
+// that a run without windows (oltoma-tool) can show every message and not
+// only the last one.
+using MessageLineObserver = void (*)(std::string_view line);
+
+// Binds the observer (nullptr: none) and returns the one bound before.
+MessageLineObserver BindMessageLineObserver(MessageLineObserver observer);
 
 // The text of a message number, at most 100 characters. Never fails:
 // storage engine numbers 9500..10499 read "Btree: " + their text (or

@@ -1,7 +1,7 @@
 // The Qt binding of the platform services, for the program:
 //   int main(...) { QApplication app(...); platform::BindQtServices(); ... }
-// Message boxes, beeps, cursors, the number dialog and the desktop shell go
-// through Qt Widgets; programs start through NativeProgramLauncher; printers
+// Message boxes, beeps, cursors, the number dialog, the file dialogs and the
+// desktop shell go through Qt Widgets; programs start through NativeProgramLauncher; printers
 // come from Qt Print Support (CUPS). Tests bind the doubles of
 // tests/support instead.
 #pragma once
@@ -84,6 +84,14 @@ public:
     std::optional<PrinterInfo> Describe(std::string_view name) override;
 };
 
+// The open and save dialogs of the exchange files: Qt's own file dialog,
+// application-modal over the owner's window and scaled by the window scale;
+// the save dialog asks before an existing file is replaced.
+class QtFileDialogs final : public FileDialogs {
+public:
+    FileDialogAnswer Ask(WindowHandle owner, const FileDialogRequest& request) override;
+};
+
 struct QtServices {
     QtMessageBoxes messageBoxes;
     QtSound sound;
@@ -92,6 +100,7 @@ struct QtServices {
     QtShell shell;
     NativeProgramLauncher programLauncher;
     QtPrinterCatalog printerCatalog;
+    QtFileDialogs fileDialogs;
 };
 
 // Binds the Qt services (once; later calls bind them again) and returns

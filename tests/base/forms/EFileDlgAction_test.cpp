@@ -246,6 +246,16 @@ private slots:
         QVERIFY(PartOf<QPushButton>(form, "IncludeBtn")->isEnabled());
     }
 
+    void theMouseReachesEveryControl() {
+        TFileDlgActionForm form(nullptr);
+        for (const char* name : {"editDir", "DirectoryListBox1", "FileListBox1", "IncludeBtn",
+                                 "excludeBtn", "ActionFilesList", "btnOK"}) {
+            QWidget* part = PartOf<QWidget>(form, name);
+            QWidget* hit = form.childAt(part->geometry().center());
+            QVERIFY2(hit == part || part->isAncestorOf(hit), name);
+        }
+    }
+
     void designedFormWithTheChosenListFont() {
         TFileDlgActionForm form(nullptr);
         form.Prepare(std::string(80, 't'), "", "", "");

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "base/messages/message_owner_stack.h"
 #include "base/text/windows1252.h"
 #include "scripted_message_boxes.h"
@@ -148,6 +151,26 @@ TEST_F(Messages, ConfirmMessageOfClassZeroSetsTheLineWithoutABox) {
     EXPECT_TRUE(ConfirmMessage(1));
     EXPECT_EQ(MessageLine, "ready");
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+std::vector<std::string>& ObservedLines() {
+    static std::vector<std::string> lines;
+    return lines;
+}
+
+TEST_F(Messages, TheObserverSeesEveryTextOnceAsItIsSet) {
+    ObservedLines().clear();
+    const MessageLineObserver previous =
+        BindMessageLineObserver([](std::string_view line) { ObservedLines().emplace_back(line); });
+    SetMessageLine("first");
+    ConfirmMessage(1);  // shows the line it holds: nothing new
+    DisplayMessage(16, "second");
+    ConfirmMessage(39);  // puts a text of its own into the line
+    SetMessageLine(std::string(200, 'x'));
+    BindMessageLineObserver(previous);
+    SetMessageLine("unobserved");
+    EXPECT_EQ(ObservedLines(),
+              (std::vector<std::string>{"first", "second", msgtext(330), std::string(160, 'x')}));
 }
 
 TEST(MessagesWithoutBoxes, ConfirmMessageAcceptsWhenNoBoxCanBeShown) {

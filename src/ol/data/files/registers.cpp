@@ -232,6 +232,9 @@ bool FindRoute(int mode, std::string_view key, std::int32_t& rc, bool& notFound,
 bool SaveRoute(bool add, std::int32_t& rc) {
     return SaveRecord<RouteTraits>(add, rc);
 }
+bool RewriteRoute(std::int32_t rc) {
+    return RewriteRecord<RouteTraits>(rc);
+}
 void ClearRoute() {
     ClearRutbRec(Ol().route.rec);
     Ol().route.rc = 0;
@@ -242,6 +245,9 @@ bool FindRoute24(int mode, std::string_view key, std::int32_t& rc, bool& notFoun
 }
 bool SaveRoute24(bool add, std::int32_t& rc) {
     return SaveRecord<Route24Traits>(add, rc);
+}
+bool RewriteRoute24(std::int32_t rc) {
+    return RewriteRecord<Route24Traits>(rc);
 }
 void ClearRoute24() {
     ClearRutb24Rec(Ol().route24.rec);

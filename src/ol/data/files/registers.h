@@ -97,9 +97,11 @@ void ClearCourse();
 // Route descriptions, older form (RUTBESKR) and 24-line form (RUTB24).
 bool FindRoute(int mode, std::string_view key, std::int32_t& rc, bool& notFound, bool& ok);
 bool SaveRoute(bool add, std::int32_t& rc);
+bool RewriteRoute(std::int32_t rc);
 void ClearRoute();
 bool FindRoute24(int mode, std::string_view key, std::int32_t& rc, bool& notFound, bool& ok);
 bool SaveRoute24(bool add, std::int32_t& rc);
+bool RewriteRoute24(std::int32_t rc);
 void ClearRoute24();
 
 // Classes (KLASSnn).

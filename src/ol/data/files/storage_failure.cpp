@@ -13,8 +13,26 @@ std::string StorageFailureText(std::string_view fileText) {
     return text;
 }
 
+namespace {
+
+int& ReportedError() {
+    static int code = 0;
+    return code;
+}
+
+}  // namespace
+
 void ReportStorageFailure(std::string_view fileText) {
+    ReportedError() = storage::IsamError();
     SetMessageLine(StorageFailureText(fileText));
+}
+
+int LastReportedStorageError() {
+    return ReportedError();
+}
+
+void ForgetReportedStorageError() {
+    ReportedError() = 0;
 }
 
 void ClearStorageStatus() {

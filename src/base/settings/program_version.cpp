@@ -1,6 +1,6 @@
-#include "app/program_version.h"
+#include "base/settings/program_version.h"
 
-#include <QtGlobal>
+#include <string>
 
 namespace oltoma {
 namespace {
@@ -40,8 +40,10 @@ std::string Target() {
 
 std::string BuildTag() {
     const std::string bits = sizeof(void*) == 8 ? "(64-bit)" : "(32-bit)";
-    return Cut(" " + Compiler() + " Qt " + QT_VERSION_STR + " " + Target() + " " + bits,
-               kBuildTagLength);
+    const std::string qt = std::string(OLTOMA_QT_VERSION).empty()
+                               ? std::string()
+                               : std::string(" Qt ") + OLTOMA_QT_VERSION;
+    return Cut(" " + Compiler() + qt + " " + Target() + " " + bits, kBuildTagLength);
 }
 
 std::string MainWindowCaption() {

@@ -1,5 +1,6 @@
-// The program's name, version and build as the window caption and the about
-// boxes show them.
+// The program's name, version and build as the window caption, the about
+// boxes and the first line of every exchange file written show them. The
+// program and oltoma-tool share it, so both name the same build.
 #pragma once
 
 #include <string>
@@ -16,7 +17,8 @@ inline constexpr const char* kVersionNumber = " " OLTOMA_VERSION;
 inline constexpr const char* kApplicationTitle = "oltomaw32";
 
 // The build tool chain and target, at most 48 characters, with a leading
-// blank: " GCC 12.2.0 Qt 6.4.2 x86-64 (64-bit)".
+// blank: " GCC 12.2.0 Qt 6.4.2 x86-64 (64-bit)". The Qt version is the one the
+// build hands in; a build without Qt leaves it out.
 std::string BuildTag();
 
 // "OltomaW64" + version date (cut to 20 characters) + version number (cut
