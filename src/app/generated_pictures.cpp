@@ -8,7 +8,7 @@
 #include <functional>
 #include <numbers>
 
-#include "app/program_version.h"
+#include "base/settings/program_version.h"
 #include "platform/qt/form_fonts.h"
 
 namespace oltoma {
