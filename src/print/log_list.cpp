@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/print/printer.h"
+#include "platform/process_state.h"
 
 namespace oltoma {
 namespace {
@@ -23,6 +24,11 @@ LogState& Log() {
     static LogState state;
     return state;
 }
+
+void ForgetLog() {
+    Log() = LogState{};
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&ForgetLog);
 
 platform::FontDescription LogFont() {
     platform::FontDescription font;
