@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "base/messages/console_message_boxes.h"
 #include "base/settings/settings_defaults.h"
 #include "base/settings/settings_state.h"
 #include "base/text/swedish_case.h"
@@ -24,34 +25,6 @@ namespace {
 void PrintStatusLine(std::string_view line) {
     std::cout << Utf8FromWindows1252(line) << std::endl;
 }
-
-// Message boxes on standard output; a yes/no question is answered from the
-// command line.
-class AnsweringMessageBoxes final : public platform::MessageBoxes {
-public:
-    explicit AnsweringMessageBoxes(bool answerYes) : answerYes_(answerYes) {}
-
-    platform::MessageResult Show(platform::WindowHandle, std::string_view caption,
-                                 std::string_view text, platform::MessageButtons buttons,
-                                 platform::MessageIcon) override {
-        std::cout << Utf8FromWindows1252(caption) << ": " << Utf8FromWindows1252(text) << std::endl;
-        switch (buttons) {
-            case platform::MessageButtons::YesNo:
-                declined_ = declined_ || !answerYes_;
-                return answerYes_ ? platform::MessageResult::Yes : platform::MessageResult::No;
-            case platform::MessageButtons::AbortRetryIgnore:
-                return platform::MessageResult::Abort;
-            default:
-                return platform::MessageResult::Ok;
-        }
-    }
-
-    bool Declined() const { return declined_; }
-
-private:
-    bool answerYes_;
-    bool declined_ = false;
-};
 
 bool IsStorageFileName(const std::string& name) {
     const std::string upper = UpperString(name);
@@ -79,7 +52,8 @@ std::string FileHeldOpen(const std::string& folder) {
 }  // namespace
 
 struct MaintenanceSession::Bindings {
-    explicit Bindings(bool answerYes) : boxes(answerYes) {
+    explicit Bindings(bool answerYes)
+        : boxes(stdout, answerYes ? ConsoleAnswer::Yes : ConsoleAnswer::No) {
         previous = platform::BindServices({});
         platform::Services services = previous;
         services.messageBoxes = &boxes;
@@ -91,7 +65,7 @@ struct MaintenanceSession::Bindings {
         platform::BindServices(previous);
     }
 
-    AnsweringMessageBoxes boxes;
+    ConsoleMessageBoxes boxes;
     platform::Services previous;
     ol::StatusLineObserver previousObserver = nullptr;
 };
