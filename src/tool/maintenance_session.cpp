@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "base/files/folder_entries.h"
 #include "base/messages/console_message_boxes.h"
 #include "base/settings/settings_defaults.h"
 #include "base/settings/settings_state.h"
@@ -35,7 +36,7 @@ bool IsStorageFileName(const std::string& name) {
 // empty when none is.
 std::string FileHeldOpen(const std::string& folder) {
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    for (const auto& entry : FolderEntries(folder, error)) {
         const std::string name = entry.path().filename().string();
         if (!entry.is_regular_file(error) || !IsStorageFileName(name)) {
             continue;
