@@ -7,22 +7,10 @@
 #include "platform/print/recording_printer.h"
 #include "platform/print/report_dialog.h"
 #include "platform/process_state.h"
+#include "recording_report_dialog.h"
 
 namespace oltoma::platform {
 namespace {
-
-class IdleReportDialog final : public ReportDialog {
-public:
-    void Open(WindowHandle, std::function<void()>) override {}
-    void SetDevice(std::string_view) override {}
-    void SetJobTitle(std::string_view) override {}
-    void SetPages(std::string_view) override {}
-    void SetCounts(std::string_view, std::string_view) override {}
-    void SetProgress(int) override {}
-    void SetStatus(int, std::string_view) override {}
-    void ProcessEvents() override {}
-    void Close() override {}
-};
 
 class NoPictureReader final : public PictureFileReader {
 public:
@@ -31,7 +19,7 @@ public:
 
 TEST(PrintBindings, ResetUnbindsThePrinterTheDialogAndThePictureReader) {
     RecordingPrinter printer;
-    IdleReportDialog dialog;
+    testing::RecordingReportDialog dialog;
     NoPictureReader reader;
     BindPrinter(&printer);
     BindReportDialog(&dialog);
