@@ -23,6 +23,7 @@ platform::MessageResult ConsoleMessageBoxes::Answer(platform::MessageButtons but
     }
     switch (buttons) {
         case platform::MessageButtons::YesNo:
+        case platform::MessageButtons::YesNoDefaultNo:
             declined_ = declined_ || answer_ == ConsoleAnswer::No;
             return answer_ == ConsoleAnswer::Yes ? MessageResult::Yes : MessageResult::No;
         case platform::MessageButtons::AbortRetryIgnore:

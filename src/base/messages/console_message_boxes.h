@@ -3,6 +3,7 @@
 // command line says:
 //
 //   answer   yes/no question   error box (abort/retry/ignore)   other boxes
+//            (either default)
 //   None     None              None                             None
 //   Yes      Yes               Abort                            Ok
 //   No       No                Abort                            Ok

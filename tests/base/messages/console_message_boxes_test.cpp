@@ -47,6 +47,8 @@ TEST(ConsoleMessageBoxes, AnswersAsTheCommandLineSays) {
     const Case cases[] = {
         {ConsoleAnswer::Yes, MessageButtons::YesNo, MessageResult::Yes, false},
         {ConsoleAnswer::No, MessageButtons::YesNo, MessageResult::No, true},
+        {ConsoleAnswer::Yes, MessageButtons::YesNoDefaultNo, MessageResult::Yes, false},
+        {ConsoleAnswer::No, MessageButtons::YesNoDefaultNo, MessageResult::No, true},
         {ConsoleAnswer::Yes, MessageButtons::AbortRetryIgnore, MessageResult::Abort, false},
         {ConsoleAnswer::No, MessageButtons::AbortRetryIgnore, MessageResult::Abort, false},
         {ConsoleAnswer::No, MessageButtons::Ok, MessageResult::Ok, false},
