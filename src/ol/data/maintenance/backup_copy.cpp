@@ -20,6 +20,7 @@
 #include "ol/data/files/storage_failure.h"
 #include "ol/data/maintenance/file_copy.h"
 #include "ol/data/maintenance/maintenance_messages.h"
+#include "platform/process_state.h"
 #include "storage/file_primitives.h"
 #include "storage/fileblock_names.h"
 
@@ -44,6 +45,12 @@ BackupFolderPrompt& BoundPrompt() {
     static BackupFolderPrompt prompt;
     return prompt;
 }
+
+void UnbindBackupFolderPrompt() {
+    BoundPrompt() = nullptr;
+}
+[[maybe_unused]] const bool kResetRegistered =
+    platform::RegisterStateReset(&UnbindBackupFolderPrompt);
 
 // A file of the backup: the fileblock it belongs to (empty for the club
 // table) and its name in the data directory and in the target folder.

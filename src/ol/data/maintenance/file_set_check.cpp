@@ -9,6 +9,7 @@
 #include <set>
 #include <utility>
 
+#include "base/files/folder_entries.h"
 #include "base/messages/messages.h"
 #include "base/text/swedish_case.h"
 #include "base/text/windows1252.h"
@@ -257,8 +258,9 @@ std::vector<std::string> CheckFileSet(const std::string& folder,
     std::vector<std::string> problems;
     std::error_code error;
     std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        if (entry.is_regular_file(error)) {
+    for (const auto& entry : FolderEntries(folder, error)) {
+        std::error_code kindError;
+        if (entry.is_regular_file(kindError)) {
             names.insert(entry.path().filename().string());
         }
     }

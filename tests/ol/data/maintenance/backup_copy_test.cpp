@@ -4,6 +4,8 @@
 
 #include "file_set_fixture.h"
 #include "ol/data/files/file_names.h"
+#include "ol/data/maintenance/maintenance_messages.h"
+#include "platform/process_state.h"
 #include "storage/access_layer.h"
 #include "storage/fault_injection.h"
 
@@ -142,6 +144,16 @@ TEST_F(Backup, CancelDoesNothing) {
     EXPECT_EQ(BackupCopy(), MaintenanceResult::declined);
     EXPECT_TRUE(TargetNames().empty());
     EXPECT_TRUE(Ol().ParticipantFilesOpen);
+}
+
+TEST(MaintenanceBindings, ProcessStateResetUnbindsThePromptAndTheObserver) {
+    BindBackupFolderPrompt([](std::string_view, std::string_view) { return std::string("/"); });
+    BindStatusLineObserver([](std::string_view) {});
+
+    platform::ResetProcessState();
+
+    EXPECT_FALSE(BindBackupFolderPrompt(nullptr));
+    EXPECT_EQ(BindStatusLineObserver(nullptr), nullptr);
 }
 
 }  // namespace
