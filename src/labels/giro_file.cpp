@@ -2,6 +2,7 @@
 
 #include "base/text/padding.h"
 #include "base/text/windows1252.h"
+#include "platform/process_state.h"
 
 namespace oltoma::labels {
 namespace {
@@ -45,6 +46,15 @@ std::string_view& CurrentBase() {
     static std::string_view base = GiroFileBase(Tgirotyp::plusgiro);
     return base;
 }
+
+// As before the first slip register: no giro file, the buffer cleared, the
+// plusgiro file chosen.
+void ForgetGiroFiles() {
+    FileOf(GiroFileBase(Tgirotyp::plusgiro)).Forget();
+    FileOf(GiroFileBase(Tgirotyp::bankgiro)).Forget();
+    CurrentBase() = GiroFileBase(Tgirotyp::plusgiro);
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&ForgetGiroFiles);
 
 }  // namespace
 

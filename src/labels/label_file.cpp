@@ -2,6 +2,7 @@
 
 #include "base/text/windows1252.h"
 #include "ol/data/files/file_names.h"
+#include "platform/process_state.h"
 
 namespace oltoma::labels {
 namespace {
@@ -26,6 +27,11 @@ LabelRegisterFile& File() {
     static LabelRegisterFile file;
     return file;
 }
+
+void ForgetLabelFile() {
+    File().Forget();
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&ForgetLabelFile);
 
 }  // namespace
 

@@ -11,6 +11,7 @@
 #include "labels/etikett_rec.h"
 #include "labels/label_geometry.h"
 #include "platform/print/printer.h"
+#include "platform/process_state.h"
 #include "print/printer_access.h"
 #include "print/report_writer.h"
 
@@ -32,6 +33,12 @@ Printing& Current() {
     static Printing printing;
     return printing;
 }
+
+// No label print under way, no setting saved.
+void ForgetLabelPrinting() {
+    Current() = Printing{};
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&ForgetLabelPrinting);
 
 // The printable area of the report writer in tenths of a millimetre.
 int PrintableWidth() {

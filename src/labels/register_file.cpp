@@ -54,6 +54,11 @@ bool RegisterFile::Open() {
     return true;
 }
 
+void RegisterFile::Forget() {
+    block_ = nullptr;
+    ClearBuffer();
+}
+
 void RegisterFile::Close() {
     if (block_ == nullptr) {
         return;

@@ -38,6 +38,10 @@ public:
     bool Open();
     // Closes it when open.
     void Close();
+    // As before the first Open: no file, the buffer cleared. The fileblock
+    // is not closed: only the process-state reset calls this, after or
+    // before the engine's reset has dropped every open fileblock.
+    void Forget();
     bool IsOpen() const { return block_ != nullptr; }
     storage::FileBlock* Block() const { return block_; }
     // The base name in the data directory ("Etikett", "giroP", "giroB").

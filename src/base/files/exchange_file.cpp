@@ -16,6 +16,7 @@
 #include "base/text/windows1252.h"
 #include "base/time/stopwatch.h"
 #include "platform/folders.h"
+#include "platform/process_state.h"
 #include "platform/system_error.h"
 
 namespace oltoma {
@@ -50,6 +51,17 @@ ExchangeFileState& File() {
     static ExchangeFileState state;
     return state;
 }
+
+// No exchange file open. A file left open is closed as a process death would
+// close it: what is still buffered is not written.
+void ForgetExchangeFile() {
+    ExchangeFileState& file = File();
+    if (file.descriptor >= 0) {
+        ::close(file.descriptor);
+    }
+    file = ExchangeFileState{};
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&ForgetExchangeFile);
 
 std::string Quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";

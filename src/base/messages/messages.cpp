@@ -57,6 +57,12 @@ MessageLineObserver& BoundObserver() {
     return observer;
 }
 
+void UnbindMessageLineObserver() {
+    BoundObserver() = nullptr;
+}
+[[maybe_unused]] const bool kObserverResetRegistered =
+    platform::RegisterStateReset(&UnbindMessageLineObserver);
+
 MessageResult ShowBox(const MessageClass& box, std::string_view text) {
     return platform::CurrentMessageBoxes().Show(CurrentMessageOwner(), box.caption, text,
                                                 box.buttons, box.icon);

@@ -91,7 +91,7 @@ TEtikettDlg::TEtikettDlg(QWidget* owner) : QDialog(owner), tmpEtikett(EtikettRec
     BitBtn1->setGeometry(226, 239, 88, 27);
     BitBtn1->setAutoDefault(false);
     connect(BitBtn1, &QPushButton::clicked, this, &TEtikettDlg::accept);
-    BitBtn2 = new QPushButton("Cancel", this);
+    BitBtn2 = new QPushButton("Avbryt", this);
     BitBtn2->setObjectName("BitBtn2");
     BitBtn2->setGeometry(324, 239, 88, 27);
     BitBtn2->setAutoDefault(false);

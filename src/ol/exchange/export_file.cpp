@@ -10,6 +10,7 @@
 #include "base/settings/settings_state.h"
 #include "base/text/number_format.h"
 #include "base/text/windows1252.h"
+#include "platform/process_state.h"
 
 namespace oltoma::ol {
 namespace {
@@ -23,6 +24,11 @@ std::string& ExportPath() {
     static std::string path;
     return path;
 }
+
+void ForgetExportPath() {
+    ExportPath().clear();
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&ForgetExportPath);
 
 }  // namespace
 

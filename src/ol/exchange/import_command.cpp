@@ -4,6 +4,7 @@
 #include "ol/data/files/file_groups.h"
 #include "ol/data/files/ol_state.h"
 #include "ol/exchange/import_file.h"
+#include "platform/process_state.h"
 
 namespace oltoma::ol {
 namespace {
@@ -12,6 +13,12 @@ FileChooser& BoundChooser() {
     static FileChooser chooser;
     return chooser;
 }
+
+// No file chooser bound: the import command does nothing.
+void UnbindFileChooser() {
+    BoundChooser() = nullptr;
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&UnbindFileChooser);
 
 // The files as the command leaves them: the definition files a section
 // opened closed again, the participant files open when a competition is.

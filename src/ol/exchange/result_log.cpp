@@ -11,6 +11,7 @@
 #include "base/time/stopwatch.h"
 #include "ol/data/files/ol_state.h"
 #include "ol/exchange/result_counters.h"
+#include "platform/process_state.h"
 #include "print/log_list.h"
 
 namespace oltoma::ol {
@@ -31,6 +32,12 @@ ResultLogState& State() {
     static ResultLogState state;
     return state;
 }
+
+// No log sheet begun.
+void ForgetResultLog() {
+    State() = ResultLogState{};
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&ForgetResultLog);
 
 bool PrintsLog() {
     return Ol().competition.rec.PrLogg != 0;

@@ -2,7 +2,6 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QStatusBar>
 
 #include "base/forms/form_parts.h"
@@ -13,6 +12,7 @@
 #include "ol/data/records/record_keys.h"
 #include "ol/forms/edit_form_parts.h"
 #include "ol/forms/edit_grid.h"
+#include "platform/qt/dialog_frame.h"
 #include "platform/qt/form_fonts.h"
 #include "platform/qt/form_scaling.h"
 #include "platform/qt/program_cursor.h"
@@ -26,8 +26,8 @@ namespace {
 using platform::ToQString;
 
 constexpr QSize kClient(460, 360);
-constexpr int kDesignationLength = 12;
-constexpr int kCodeLength = 3;
+constexpr int kDesignationLength = StoredLength(&TrackRec::Bana);
+constexpr int kCodeLength = StoredLength(&TrackRec::KodNr);
 constexpr int kGridRows = kCourseControlCount + 1;         // the heading row, then one per control
 constexpr int kVisibleCodeRows = kCourseControlCount - 1;  // the 35th is hidden
 constexpr int kMaxCourseLength = 99999;
@@ -48,14 +48,12 @@ TBanForm::TBanForm(QWidget* Aowner, bool Aadd)
 void TBanForm::BuildForm() {
     setObjectName("BanForm");
     setWindowTitle("BanForm");
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    platform::SetDialogWindowFlags(this, platform::TitleBarButtons::Close);
     setFixedSize(kClient);
     AddFieldLabel(this, "bana beteckning", {10, 13});
-    edBana = AddLineEdit(this, "edBana", {120, 10, 100, 21}, kDesignationLength, "");
+    edBana = AddStoredTextEdit(this, "edBana", {120, 10, 100, 21}, kDesignationLength, "");
     AddFieldLabel(this, "banlängd (m)", {10, 43});
-    edBansize = AddLineEdit(this, "edBansize", {120, 40, 60, 21}, 6, "");
-    edBansize->setValidator(
-        new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edBansize));
+    edBansize = AddNumberEdit(this, "edBansize", {120, 40, 60, 21}, 6, "");
     udBansize = new UpDown("udBansize", edBansize, 0, kMaxCourseLength, kLengthStep, this);
     udBansize->setGeometry(180, 40, 16, 21);
 
@@ -69,7 +67,7 @@ void TBanForm::BuildForm() {
 
     okButton = AddDialogButton(this, "okButton", "OK", {370, 10});
     okButton->setDefault(true);
-    cancelButton = AddDialogButton(this, "cancelButton", "Cancel", {370, 44});
+    cancelButton = AddDialogButton(this, "cancelButton", "Avbryt", {370, 44});
     StatusBar1 = forms::AddHintBar(this, kClient);
     status_.Attach(StatusBar1);
     connect(okButton, &QPushButton::clicked, this, &TBanForm::okButtonClick);

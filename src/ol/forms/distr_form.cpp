@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QStatusBar>
 
 #include "base/forms/form_parts.h"
@@ -49,18 +48,19 @@ void TDistrForm::BuildForm() {
     setWindowTitle("distrikt");
     forms::FixDialogFrame(this, kClient);
     AddFieldLabel(this, "distriktsnr", {10, 13});
-    edNummer = AddLineEdit(this, "edNummer", {110, 10, 40, 21}, 2, "distriktets nummer");
-    edNummer->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edNummer));
+    edNummer = AddNumberEdit(this, "edNummer", {110, 10, 40, 21}, StoredLength(&DistrRec::Dnr),
+                             "distriktets nummer");
     udNummer = new UpDown("udNummer", edNummer, 0, kMaxDistrictNumber, 1, this);
     udNummer->setGeometry(150, 10, 16, 21);
     AddFieldLabel(this, "distriktsnamn", {10, 43});
-    edDistrikt =
-        AddLineEdit(this, "edDistrikt", {110, 40, 170, 21}, 19, "distriktets/nationen namn");
+    edDistrikt = AddStoredTextEdit(this, "edDistrikt", {110, 40, 170, 21},
+                                   StoredLength(&DistrRec::Dname), "distriktets/nationen namn");
     AddFieldLabel(this, "nation", {10, 73});
-    edNation = AddLineEdit(this, "edNation", {110, 70, 50, 21}, 3, "eventuell nationsbeteckning");
+    edNation = AddStoredTextEdit(this, "edNation", {110, 70, 50, 21},
+                                 StoredLength(&DistrRec::Dkort), "eventuell nationsbeteckning");
     okButton = AddDialogButton(this, "okButton", "OK", {110, 104});
     okButton->setDefault(true);
-    cancelButton = AddDialogButton(this, "cancelButton", "Cancel", {195, 104});
+    cancelButton = AddDialogButton(this, "cancelButton", "Avbryt", {195, 104});
     StatusBar1 = forms::AddHintBar(this, kClient);
     status_.Attach(StatusBar1);
     connect(okButton, &QPushButton::clicked, this, &TDistrForm::okButtonClick);

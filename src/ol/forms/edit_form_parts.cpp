@@ -3,10 +3,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QStatusBar>
 
 #include "base/forms/form_parts.h"
 #include "base/text/swedish_case.h"
+#include "platform/qt/field_limits.h"
 #include "platform/qt/qt_text.h"
 
 namespace oltoma::ol {
@@ -17,13 +19,30 @@ void AddFieldLabel(QWidget* form, const char* text, QPoint at) {
     label->adjustSize();
 }
 
-QLineEdit* AddLineEdit(QWidget* form, const char* name, QRect geometry, int maxLength,
-                       const char* hint) {
+namespace {
+
+QLineEdit* AddLineEdit(QWidget* form, const char* name, QRect geometry, const char* hint) {
     auto* edit = new QLineEdit(form);
     edit->setObjectName(name);
     edit->setGeometry(geometry);
-    edit->setMaxLength(maxLength);
     forms::SetHint(edit, QString::fromUtf8(hint));
+    return edit;
+}
+
+}  // namespace
+
+QLineEdit* AddStoredTextEdit(QWidget* form, const char* name, QRect geometry, int storedLength,
+                             const char* hint) {
+    QLineEdit* edit = AddLineEdit(form, name, geometry, hint);
+    platform::LimitToStoredField(edit, storedLength);
+    return edit;
+}
+
+QLineEdit* AddNumberEdit(QWidget* form, const char* name, QRect geometry, int digits,
+                         const char* hint) {
+    QLineEdit* edit = AddLineEdit(form, name, geometry, hint);
+    edit->setMaxLength(digits);
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
     return edit;
 }
 

@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 class QLineEdit;
 class QPushButton;
@@ -19,9 +20,23 @@ namespace oltoma::ol {
 // A label whose top-left is at `at`.
 void AddFieldLabel(QWidget* form, const char* text, QPoint at);
 
-// An edit field of at most maxLength characters with its hint.
-QLineEdit* AddLineEdit(QWidget* form, const char* name, QRect geometry, int maxLength,
-                       const char* hint);
+// The characters a text field of a record stores (of each entry, for an
+// array of texts):
+//   StoredLength(&DistrRec::Dname) == 19
+template <typename Record, typename Text>
+constexpr int StoredLength(Text Record::*) {
+    return static_cast<int>(std::remove_all_extents_t<Text>::kCapacity);
+}
+
+// An edit field of a stored text field with its hint: it takes at most
+// storedLength characters, each with a Windows-1252 byte, so what is typed
+// is what is stored.
+QLineEdit* AddStoredTextEdit(QWidget* form, const char* name, QRect geometry, int storedLength,
+                             const char* hint);
+
+// An edit field of at most `digits` decimal digits with its hint.
+QLineEdit* AddNumberEdit(QWidget* form, const char* name, QRect geometry, int digits,
+                         const char* hint);
 
 // A 75 x 25 button that is not the default.
 QPushButton* AddDialogButton(QWidget* form, const char* name, const char* caption, QPoint at);

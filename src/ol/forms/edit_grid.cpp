@@ -8,10 +8,13 @@
 
 #include <algorithm>
 
+#include "platform/qt/field_limits.h"
+
 namespace oltoma::ol {
 namespace {
 
-// Cell editors that take at most maxLength characters.
+// Cell editors that take what the cell's stored field holds: at most
+// maxLength characters, each with a Windows-1252 byte.
 class LimitedCellDelegate final : public QStyledItemDelegate {
 public:
     LimitedCellDelegate(int maxLength, QObject* parent)
@@ -21,7 +24,7 @@ public:
                           const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto* line = qobject_cast<QLineEdit*>(editor)) {
-            line->setMaxLength(maxLength_);
+            platform::LimitToStoredField(line, maxLength_);
         }
         return editor;
     }

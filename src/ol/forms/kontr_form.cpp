@@ -11,6 +11,7 @@
 #include "ol/data/records/record_keys.h"
 #include "ol/forms/edit_form_parts.h"
 #include "ol/forms/edit_grid.h"
+#include "platform/qt/dialog_frame.h"
 #include "platform/qt/form_fonts.h"
 #include "platform/qt/form_scaling.h"
 #include "platform/qt/program_cursor.h"
@@ -24,8 +25,8 @@ using platform::ToQString;
 
 constexpr QSize kClient(560, 150);
 constexpr int kGridColumns = kDescriptionEntryCount + 1;
-constexpr int kDescriptionLength = 10;
-constexpr int kCodeLength = 3;
+constexpr int kDescriptionLength = StoredLength(&KontrRec::R);
+constexpr int kCodeLength = StoredLength(&KontrRec::KodNr);
 
 }  // namespace
 
@@ -38,10 +39,10 @@ TKontrForm::TKontrForm(QWidget* Aowner, bool Aadd)
 void TKontrForm::BuildForm() {
     setObjectName("KontrForm");
     setWindowTitle("kontroll");
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    platform::SetDialogWindowFlags(this, platform::TitleBarButtons::Close);
     setFixedSize(kClient);
     AddFieldLabel(this, "Kontrollkod", {10, 13});
-    edKodNr = AddLineEdit(this, "edKodNr", {100, 10, 50, 21}, kCodeLength, "");
+    edKodNr = AddStoredTextEdit(this, "edKodNr", {100, 10, 50, 21}, kCodeLength, "");
     kontrStringGrid = new EditGrid("kontrStringGrid", kGridColumns, 2, kDescriptionLength, this);
     kontrStringGrid->setGeometry(10, 40, 540, 50);
     kontrStringGrid->setFont(WindowFont());
@@ -51,7 +52,7 @@ void TKontrForm::BuildForm() {
     }
     okButton = AddDialogButton(this, "okButton", "OK", {10, 100});
     okButton->setDefault(true);
-    cancelButton = AddDialogButton(this, "cancelButton", "Cancel", {95, 100});
+    cancelButton = AddDialogButton(this, "cancelButton", "Avbryt", {95, 100});
     StatusBar1 = forms::AddHintBar(this, kClient);
     status_.Attach(StatusBar1);
     forms::SetHint(this, "kontrollens definition");

@@ -4,6 +4,8 @@
 #include <QImageReader>
 #include <QStringList>
 
+#include "platform/qt/dialog_frame.h"
+
 namespace oltoma::platform {
 
 QString PictureFileFilter() {
@@ -22,6 +24,7 @@ QString ChoosePictureFile(QWidget* owner, const QString& start) {
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setOption(QFileDialog::ReadOnly, true);
+    SetDialogWindowFlags(&dialog, TitleBarButtons::Close);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }

@@ -4,6 +4,7 @@
 
 #include "base/files/file_mask.h"
 #include "base/settings/window_scale.h"
+#include "platform/qt/dialog_frame.h"
 #include "platform/qt/form_scaling.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_text.h"
@@ -37,6 +38,7 @@ FileDialogAnswer QtFileDialogs::Ask(WindowHandle owner, const FileDialogRequest&
     // Qt's own dialog: the same on every desktop, and it never changes the
     // process's current directory.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    SetDialogWindowFlags(&dialog, TitleBarButtons::Close);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save || !request.mustExist ? QFileDialog::AnyFile
                                                   : QFileDialog::ExistingFile);

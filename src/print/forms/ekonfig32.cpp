@@ -29,6 +29,7 @@
 #include "base/settings/window_scale.h"
 #include "base/text/windows1252.h"
 #include "platform/print/printer.h"
+#include "platform/qt/dialog_frame.h"
 #include "platform/qt/field_limits.h"
 #include "platform/qt/form_placement.h"
 #include "platform/qt/form_scaling.h"
@@ -454,9 +455,13 @@ void TEKonfigDlg::LabelTabClick(int index) {
 // Fonts, printers and pictures -------------------------------------------------
 
 std::optional<QFont> TEKonfigDlg::ChooseFont(const QFont& initial) {
-    bool confirmed = false;
-    const QFont chosen = QFontDialog::getFont(&confirmed, initial, this, Text("font"));
-    return confirmed ? std::optional<QFont>(chosen) : std::nullopt;
+    QFontDialog dialog(initial, this);
+    dialog.setWindowTitle(Text("font"));
+    platform::SetDialogWindowFlags(&dialog, platform::TitleBarButtons::Close);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.selectedFont();
 }
 
 void TEKonfigDlg::ChooseSettingFont(FontSpec& stored) {
@@ -500,6 +505,7 @@ std::optional<platform::PrinterInfo> TEKonfigDlg::ChoosePrinter(const PrinterBlo
     platform::ApplyPrinterSetup(printer, platform::FromQString(queue), setup);
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(Text("skrivare"));
+    platform::SetDialogWindowFlags(&dialog, platform::TitleBarButtons::Close);
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;

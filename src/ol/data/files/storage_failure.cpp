@@ -1,6 +1,7 @@
 #include "ol/data/files/storage_failure.h"
 
 #include "base/messages/messages.h"
+#include "platform/process_state.h"
 #include "storage/isam_status.h"
 
 namespace oltoma::ol {
@@ -19,6 +20,11 @@ int& ReportedError() {
     static int code = 0;
     return code;
 }
+
+void ForgetReportedError() {
+    ReportedError() = 0;
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&ForgetReportedError);
 
 }  // namespace
 

@@ -11,6 +11,7 @@
 #include "platform/qt/dialog_frame.h"
 #include "platform/qt/form_scaling.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/swedish_buttons.h"
 
 namespace oltoma::platform {
 namespace {
@@ -47,7 +48,7 @@ TrapportDlg::TrapportDlg(QWidget* owner)
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(4, 4, 4, 4);
     column->setSpacing(2);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"));
+    CancelBtn = new QPushButton(SwedishButtonText(QDialogButtonBox::Cancel));
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     column->addWidget(CancelBtn);
     connect(CancelBtn, &QPushButton::clicked, this, &TrapportDlg::reject);
