@@ -19,6 +19,7 @@ namespace {
 
 TEST(ProcessStateReset, ReturnsEveryBaseStateToItsStart) {
     SetMessageLine("kvar");
+    BindMessageLineObserver([](std::string_view) {});
     PushMessageOwner(42);
     PushCursor();
     OpenProgress(0, 3, "arbetar", false);
@@ -35,6 +36,7 @@ TEST(ProcessStateReset, ReturnsEveryBaseStateToItsStart) {
     platform::ResetProcessState();
 
     EXPECT_EQ(MessageLine.view(), "");
+    EXPECT_EQ(BindMessageLineObserver(nullptr), nullptr);
     EXPECT_EQ(MessageOwnerDepth(), 0);
     EXPECT_EQ(CursorDepth(), 0);
     EXPECT_EQ(ProgressDepth(), 0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "label_store_fixture.h"
+#include "platform/process_state.h"
 #include "storage/isam_status.h"
 
 namespace oltoma::labels {
@@ -27,6 +28,21 @@ protected:
         return GiroFile().Add(true, rc) ? rc : 0;
     }
 };
+
+// The process-state reset leaves no giro file open and the plusgiro file
+// chosen, as at start.
+TEST_F(GiroFileTest, TheProcessResetForgetsTheOpenFile) {
+    ASSERT_TRUE(OpenGiroFile(Tgirotyp::bankgiro));
+    EXPECT_EQ(Add("Klubben", "A"), 1);
+    platform::ResetProcessState();
+    EXPECT_FALSE(GiroFile().IsOpen());
+    EXPECT_EQ(GiroFile().BaseName(), GiroFileBase(Tgirotyp::plusgiro));
+    EXPECT_TRUE(GiroRec().Mottagare.empty());
+
+    LabelStoreTest::SetUp();
+    ASSERT_TRUE(OpenGiroFile(Tgirotyp::bankgiro));
+    EXPECT_TRUE(GiroKeyTaken("Klubben_A"));
+}
 
 TEST_F(GiroFileTest, PlusgiroAndPostgiroShareAFileBankgiroHasItsOwn) {
     ASSERT_TRUE(OpenGiroFile(Tgirotyp::plusgiro));

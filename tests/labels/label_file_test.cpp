@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "label_store_fixture.h"
+#include "platform/process_state.h"
 #include "storage/isam_status.h"
 
 namespace oltoma::labels {
@@ -42,6 +43,21 @@ protected:
         return lines;
     }
 };
+
+// A job that ends with the label file open (a failed test, an aborted
+// command) leaves no stale fileblock to the next: after the process-state
+// reset the file is closed, and the next open opens it afresh.
+TEST_F(LabelFileTest, TheProcessResetForgetsTheOpenFile) {
+    ASSERT_TRUE(OpenLabelFile());
+    EXPECT_EQ(Add("Klubben"), 1);
+    platform::ResetProcessState();
+    EXPECT_FALSE(LabelFile().IsOpen());
+    EXPECT_TRUE(EtikettRec().Etk.empty());
+
+    LabelStoreTest::SetUp();
+    ASSERT_TRUE(OpenLabelFile());
+    EXPECT_EQ(storage::UsedRecs(LabelFile().Block()), 1);
+}
 
 TEST_F(LabelFileTest, CreatedWhenMissingAndKeptByTheList) {
     ASSERT_TRUE(OpenLabelFile());

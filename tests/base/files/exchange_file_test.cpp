@@ -13,6 +13,7 @@
 #include "base/text/windows1252.h"
 #include "bound_services.h"
 #include "platform/folders.h"
+#include "platform/process_state.h"
 #include "scripted_progress.h"
 #include "scripted_services.h"
 
@@ -51,6 +52,15 @@ protected:
     testing::ScriptedFileDialogs dialogs;
     testing::BoundServices bound{{.fileDialogs = &dialogs}};
 };
+
+// An exchange file left open by one job is closed by the process-state
+// reset, so the next job starts with none open.
+TEST_F(ExchangeFile, TheProcessResetClosesAFileLeftOpen) {
+    ASSERT_TRUE(OpenExchangeFile(0, ';', 'C', "LEFT.TXT", 0));
+    platform::ResetProcessState();
+    EXPECT_FALSE(ExchangeFileOpen());
+    EXPECT_EQ(ExchangeIoResult(), 0);
+}
 
 TEST_F(ExchangeFile, FirstLineNamesTheProgramUnlessTheExtensionSaysOtherwise) {
     const std::string first = "; " + MainWindowCaption() + "\r\n";
