@@ -13,6 +13,9 @@ LimitedMemo::LimitedMemo(const QString& name, std::size_t limit, QWidget* parent
     : QPlainTextEdit(parent), limit_(limit) {
     setObjectName(name);
     setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Tab goes on to the next control, as in every other field of the
+    // dialog; a tab character has no place on a label or a slip.
+    setTabChangesFocus(true);
     connect(this, &QPlainTextEdit::textChanged, this, &LimitedMemo::KeepWithinLimit);
 }
 

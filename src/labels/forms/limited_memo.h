@@ -1,6 +1,7 @@
 // A multi-line edit field whose text holds at most a given number of bytes
 // as records store it: Windows-1252, one byte a character, line breaks as
-// CR LF (two bytes). An edit that would pass the limit is undone.
+// CR LF (two bytes). An edit that would pass the limit is undone. Tab moves
+// the focus on instead of typing a tab.
 #pragma once
 
 #include <QPlainTextEdit>

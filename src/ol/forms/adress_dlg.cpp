@@ -82,6 +82,7 @@ TadressDlg::TadressDlg(QWidget* owner, const AdressLines& address)
     adressMemo_->setGeometry(8, 20, 268, 116);
     adressMemo_->setFont(MemoFont(WorkingLabelSetting().printer.mellan));
     adressMemo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    adressMemo_->setTabChangesFocus(true);  // Tab leaves the memo for OK
     adressMemo_->setPlainText(platform::ToQString(AddressMemoText(address)));
     connect(adressMemo_, &QPlainTextEdit::textChanged, this, &TadressDlg::LimitMemoLength);
 

@@ -38,8 +38,13 @@ SettingTabs::SettingTabs(const QString& name, int count, int perRow, QSize butto
 }
 
 void SettingTabs::setName(int index, const QString& name) {
+    QPushButton* button = buttons_.at(index);
     QString shown = name;
-    buttons_.at(index)->setText(shown.replace('&', "&&"));
+    button->setText(shown.replace('&', "&&"));
+    // A name wider than its button is cut on both sides: the whole name
+    // shows as the button's tool tip.
+    const bool cut = button->sizeHint().width() > button->width();
+    button->setToolTip(cut ? name : QString());
 }
 
 QString SettingTabs::name(int index) const {

@@ -18,6 +18,7 @@ public:
     // `count` buttons laid out `perRow` to a row, each `buttonSize`.
     SettingTabs(const QString& name, int count, int perRow, QSize buttonSize, QWidget* parent);
 
+    // The caption of a button; a name too wide for it is its tool tip too.
     void setName(int index, const QString& name);
     QString name(int index) const;
     int count() const { return static_cast<int>(buttons_.size()); }

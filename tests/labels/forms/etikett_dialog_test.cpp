@@ -157,6 +157,18 @@ private slots:
         QCOMPARE(dialog.etikettMemo->toPlainText(), QString(238, 'x') + "\n");
     }
 
+    // Tab leaves the memo for the next control instead of typing a tab.
+    void tabLeavesTheMemo() {
+        EtikettRec() = TEtikettRec{};
+        TEtikettDlg dialog(nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.etikettMemo->setFocus();
+        QTest::keyClick(dialog.etikettMemo, Qt::Key_Tab);
+        QVERIFY(!dialog.etikettMemo->hasFocus());
+        QCOMPARE(dialog.etikettMemo->toPlainText(), QString());
+    }
+
     void printPrintsTheLabelEdit1Times() {
         platform::RecordingPrinter printer({.pageWidth = 2100, .pageHeight = 2970, .dpi = 254});
         platform::Printer* previous = platform::BindPrinter(&printer);

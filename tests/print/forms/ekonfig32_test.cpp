@@ -125,6 +125,18 @@ private slots:
         QVERIFY(!dialog.PrBild[0]->pixmap().isNull());
     }
 
+    // A setting name that its button cuts shows whole as the button's tool
+    // tip; one that fits has none.
+    void aCutSettingNameIsItsToolTip() {
+        ScriptedKonfigDlg dialog(nullptr);
+        const QString wide(40, 'W');
+        dialog.RapportTabControl->setName(1, wide);
+        const auto buttons = dialog.RapportTabControl->findChildren<QPushButton*>();
+        QCOMPARE(buttons.at(1)->toolTip(), wide);
+        dialog.RapportTabControl->setName(1, "arial.liggande");
+        QCOMPARE(buttons.at(1)->toolTip(), QString());
+    }
+
     void aSwitchWritesTheSettingLeftAndReadsTheNext() {
         ScriptedKonfigDlg dialog(nullptr);
         dialog.rapportnamn->setText("Min");
