@@ -5,6 +5,7 @@
 #include <QStatusBar>
 
 #include <memory>
+#include <utility>
 
 #include "label_forms_fixture.h"
 #include "labels/forms/egirob32.h"
@@ -12,6 +13,7 @@
 #include "labels/forms/egirop32.h"
 #include "labels/forms/giro_form_picture.h"
 #include "labels/forms/limited_memo.h"
+#include "platform/qt/field_limits.h"
 #include "qtest_main.h"
 
 namespace oltoma::labels::forms {
@@ -49,6 +51,23 @@ private slots:
         doubles.sound.warnings = 0;
     }
     void cleanup() { testing::StopLabelData(); }
+
+    // Each line of a slip takes what its field of the giro record stores.
+    void linesTakeWhatTheRecordStores() {
+        QVERIFY(OpenGiroFile(Tgirotyp::postgiro));
+        const auto dialog = Dialog(Tgirotyp::postgiro);
+        const std::pair<QLineEdit*, std::size_t> lines[] = {
+            {dialog->payee, decltype(TGiroRec::Mottagare)::kCapacity},
+            {dialog->tillG, decltype(TGiroRec::TillG)::kCapacity},
+            {dialog->egetKonto, decltype(TGiroRec::EgetKonto)::kCapacity},
+            {dialog->referens, decltype(TGiroRec::Referens)::kCapacity},
+            {dialog->littera, decltype(TGiroRec::Lnr)::kCapacity},
+        };
+        for (const auto& [edit, stored] : lines) {
+            QVERIFY(edit != nullptr);
+            QCOMPARE(platform::StoredFieldLimit(edit), int(stored));
+        }
+    }
 
     void controlsLieOverTheFormsFields() {
         struct Case {
