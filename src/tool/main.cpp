@@ -18,7 +18,8 @@ constexpr ToolCommand kCommands[] = {
     {"backup", "DIR COMPETITION TARGET", &oltoma::tool::RunBackupCommand},
     {"check", "DIR", &oltoma::tool::RunCheckCommand},
     {"import", "DIR COMPETITION FILE...", &oltoma::tool::RunImportCommand},
-    {"export", "DIR COMPETITION clubs|participants FILE [--open]", &oltoma::tool::RunExportCommand},
+    {"export", "DIR COMPETITION clubs|participants|courses FILE [--open | --xml]",
+     &oltoma::tool::RunExportCommand},
 };
 
 int Usage() {
