@@ -18,6 +18,35 @@ namespace {
 // and a little more, so a longer text still reads as longer.
 constexpr std::size_t kGatheredBytes = 4 * (kMaxKeptText + 2);
 constexpr std::size_t kMaxMessage = 160;
+constexpr std::string_view kDoctype = "<!DOCTYPE";
+
+// Finds where a document type declaration begins in the bytes as they pass
+// (the parser reports it only once it has read past it): the line of the
+// first "<!DOCTYPE".
+class DoctypeLine {
+public:
+    void Pass(std::string_view bytes) {
+        for (const char c : bytes) {
+            if (line_ == 0) {
+                matched_ = c == kDoctype[matched_] ? matched_ + 1 : (c == '<' ? 1 : 0);
+                if (matched_ == kDoctype.size()) {
+                    line_ = lines_;
+                }
+            }
+            if (c == '\r' || (c == '\n' && !afterCr_)) {
+                ++lines_;
+            }
+            afterCr_ = c == '\r';
+        }
+    }
+    int line() const { return line_; }
+
+private:
+    std::size_t matched_ = 0;
+    int lines_ = 1;
+    int line_ = 0;
+    bool afterCr_ = false;
+};
 
 // Where an element stands in the parts of the document the model keeps.
 enum class Node {
@@ -136,6 +165,7 @@ private:
     long long wanted_;
     xmlTextReader* reader_ = nullptr;
     bool readFailed_ = false;
+    DoctypeLine doctype_;
     CourseDataReading outcome_;
     std::vector<Node> path_;
     std::string gathered_;
@@ -154,7 +184,9 @@ int Reading::ReadCallback(void* context, char* buffer, int length) {
         reading->readFailed_ = true;
         return -1;
     }
-    return static_cast<int>(std::min<long>(count, length));
+    const long passed = std::min<long>(count, length);
+    reading->doctype_.Pass(std::string_view(buffer, static_cast<std::size_t>(passed)));
+    return static_cast<int>(passed);
 }
 
 void Reading::ErrorCallback(void* context, xmlErrorPtr error) {
@@ -374,7 +406,9 @@ CourseDataReading Reading::Run() {
     while (!Stopped() && (result = xmlTextReaderRead(reader_)) == 1) {
         switch (xmlTextReaderNodeType(reader_)) {
             case XML_READER_TYPE_DOCUMENT_TYPE:
-                Refuse(ReadStatus::doctype, {}, xmlTextReaderGetParserLineNumber(reader_));
+                Refuse(ReadStatus::doctype, {},
+                       doctype_.line() > 0 ? doctype_.line()
+                                           : xmlTextReaderGetParserLineNumber(reader_));
                 break;
             case XML_READER_TYPE_ELEMENT: {
                 const bool empty = xmlTextReaderIsEmptyElement(reader_) == 1;

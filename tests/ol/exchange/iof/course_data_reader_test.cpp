@@ -148,7 +148,7 @@ TEST(CourseDataReader, RefusesWholeDocumentsItCannotTrust) {
                   "</RaceCourseData>"),
          ReadStatus::notWellFormed, "Ogiltig XML, rad 4: Entity 'x' not defined"},
         {"entities", laughs, ReadStatus::doctype,
-         "Ogiltig XML, rad 6: dokumenttypdeklaration (DOCTYPE) tillåts inte."},
+         "Ogiltig XML, rad 2: dokumenttypdeklaration (DOCTYPE) tillåts inte."},
         {"external entity", "<!DOCTYPE CourseData SYSTEM \"file:///etc/passwd\"><CourseData/>",
          ReadStatus::doctype, "Ogiltig XML, rad 1: dokumenttypdeklaration (DOCTYPE) tillåts inte."},
         {"another root", Document(race, "EntryList"), ReadStatus::notCourseData,
