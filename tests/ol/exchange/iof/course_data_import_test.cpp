@@ -153,7 +153,8 @@ TEST_F(CourseDataImport, RecordsTheRegistersCannotHoldAreLeftOutWithALine) {
           "     Banan \"A\" lagras inte: kontrollen \"1001\" kan ej lagras."},
          0,
          0},
-        {"names cut alike", CourseElement("Långa banan 1", {}) + CourseElement("långa banan 2", {}),
+        {"names cut alike",
+         CourseElement("Långa banan 1", {}) + CourseElement("långa banan 2", {}),
          {"     Banan \"långa banan 2\" finns redan i filen."},
          0,
          1},
@@ -225,9 +226,10 @@ TEST_F(CourseDataImport, BadDocumentsStoreNothingAndSayWhy) {
 
 TEST_F(CourseDataImport, AControlFoundKeepsItsCellsAndAPositionTheFileDoesNotGive) {
     ImportText("*Kontroller\n31,KULLE,,,,,,,,50,60\n32,STEN,,,,,,,,70,80\n");
-    ImportBytes(Document("<Control><Id>31</Id><MapPosition x=\"1\" y=\"2\"/></Control>\n"
-                         "<Control><Id>32</Id><MapPosition x=\"1\" y=\"2\" unit=\"px\"/>"
-                         "</Control>\n"));
+    ImportBytes(
+        Document("<Control><Id>31</Id><MapPosition x=\"1\" y=\"2\"/></Control>\n"
+                 "<Control><Id>32</Id><MapPosition x=\"1\" y=\"2\" unit=\"px\"/>"
+                 "</Control>\n"));
     const auto moved = Control(" 31");
     EXPECT_EQ(moved->R[0], "KULLE");
     EXPECT_EQ(moved->posX, 10);

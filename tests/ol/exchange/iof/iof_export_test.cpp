@@ -169,9 +169,9 @@ protected:
 
     // Controls, courses and class courses of the current competition, as
     // the round trip keeps them.
-    using Registers = std::tuple<std::vector<std::tuple<std::string, std::int32_t, std::int32_t>>,
-                                 std::vector<std::tuple<std::string, std::int32_t, int, Lines>>,
-                                 Lines>;
+    using Registers =
+        std::tuple<std::vector<std::tuple<std::string, std::int32_t, std::int32_t>>,
+                   std::vector<std::tuple<std::string, std::int32_t, int, Lines>>, Lines>;
     Registers Read(int race) {
         Registers registers;
         RunWithDefinitionFiles([&] {
@@ -192,8 +192,9 @@ protected:
                     break;
                 }
                 const TrackRec& c = Ol().course.rec;
-                std::get<1>(registers).emplace_back(
-                    c.Bana.str(), CourseLength(c, Ol().competition.rec.MellanTid), c.Rise, Codes(c));
+                std::get<1>(registers).emplace_back(c.Bana.str(),
+                                                    CourseLength(c, Ol().competition.rec.MellanTid),
+                                                    c.Rise, Codes(c));
             }
             FindClass(FindMode::kReset, {}, rc, notFound, ok);
             while (FindClass(FindMode::kNext, {}, rc, notFound, ok) || ok) {
@@ -308,9 +309,9 @@ TEST_F(IofExport, CoursesAsCourseDataThatImportsBackUnchanged) {
     EXPECT_EQ(xml.Texts("//i:RaceCourseData/i:Control/@type"), (Lines{"Start", "Finish"}));
     EXPECT_EQ(xml.Texts("//i:Control[i:Id='31']/i:MapPosition/@*"), (Lines{"12.4", "-7.5", "mm"}));
     EXPECT_EQ(xml.Names("//i:Control[i:Id='32']/*"), Lines{"Id"});
-    EXPECT_EQ(xml.Names("//i:Course[1]/*"), (Lines{"Name", "Length", "Climb", "CourseControl",
-                                                    "CourseControl", "CourseControl",
-                                                    "CourseControl", "CourseControl"}));
+    EXPECT_EQ(xml.Names("//i:Course[1]/*"),
+              (Lines{"Name", "Length", "Climb", "CourseControl", "CourseControl", "CourseControl",
+                     "CourseControl", "CourseControl"}));
     EXPECT_EQ(xml.Texts("//i:Course[1]/i:CourseControl/i:Control"),
               (Lines{"STA1", "31", "99", "M1", "FIN1"}));
     EXPECT_EQ(xml.Names("//i:Course[2]/*"), (Lines{"Name", "CourseControl", "CourseControl"}));
@@ -325,9 +326,8 @@ TEST_F(IofExport, CoursesAsCourseDataThatImportsBackUnchanged) {
     AddClass("H21");
     AddClass("D21");
     ImportFiles({"banor.xml"});
-    EXPECT_EQ(Body(LogLines()),
-              (Lines{"importerar \"CourseData\" \"Vårsprinten\"",
-                     "     Odefinierad kodsiffra (kontrollpunkt)!  99"}));
+    EXPECT_EQ(Body(LogLines()), (Lines{"importerar \"CourseData\" \"Vårsprinten\"",
+                                       "     Odefinierad kodsiffra (kontrollpunkt)!  99"}));
     EXPECT_EQ(Read(2), exported);
     EXPECT_FALSE(Control(" 31")->R[0] == "KULLE");  // cells are not carried
 
