@@ -8,11 +8,11 @@
 #include <QToolButton>
 
 #include "app/generated_pictures.h"
-#include "base/settings/program_version.h"
 #include "base/messages/desktop_services.h"
 #include "base/messages/messages.h"
 #include "base/settings/configuration_file.h"
 #include "base/settings/program_name.h"
+#include "base/settings/program_version.h"
 #include "base/settings/settings_state.h"
 #include "base/text/number_format.h"
 #include "ol/data/files/competition_info.h"

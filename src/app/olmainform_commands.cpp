@@ -22,6 +22,9 @@
 #include "ol/exchange/iof/course_data_export.h"
 #include "ol/exchange/participant_export.h"
 #include "ol/exchange/symbol_library.h"
+#include "ol/forms/ban_reg.h"
+#include "ol/forms/distr_reg.h"
+#include "ol/forms/kontr_reg.h"
 #include "ol/forms/statistik_dlg.h"
 #include "platform/qt/window_handles.h"
 
@@ -176,18 +179,20 @@ void TMainForm::arkiv_skapanya1Click() {
 }
 
 void TMainForm::register_distriktClick() {
-    // District register.
+    ol::RunDistrictRegister(this);
     RefreshStatusLine();
 }
 
+// The export entries follow the first control or course added, so the
+// window recomputes its entries afterwards.
 void TMainForm::register_kontrollerClick() {
-    ol::RunWithDefinitionFiles([] { /* control register */ });
-    RefreshStatusLine();
+    ol::RunWithDefinitionFiles([this] { ol::RunControlRegister(this); });
+    UpdateMenus(0);
 }
 
 void TMainForm::register_banorClick() {
-    ol::RunWithDefinitionFiles([] { /* course register */ });
-    RefreshStatusLine();
+    ol::RunWithDefinitionFiles([this] { ol::RunCourseRegister(this); });
+    UpdateMenus(0);
 }
 
 void TMainForm::visningar_banorClick() {

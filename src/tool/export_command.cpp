@@ -18,15 +18,10 @@
 #include "tool/exchange_session.h"
 #include "tool/maintenance_session.h"
 #include "tool/tool_commands.h"
+#include "tool/usage_text.h"
 
 namespace oltoma::tool {
 namespace {
-
-constexpr const char* kUsage =
-    "usage: oltoma-tool export DIR COMPETITION clubs FILE [--xml]\n"
-    "       oltoma-tool export DIR COMPETITION participants FILE [--open | --xml]\n"
-    "       oltoma-tool export DIR COMPETITION courses FILE --xml\n"
-    "       (COMPETITION 0..8, 0 for none)\n";
 
 // The save dialog answered with the file of the command line, and with the
 // IOF XML filter for --xml.
@@ -90,8 +85,7 @@ int RunExportCommand(std::span<const std::string> arguments) {
     const ExportArguments parsed = ParseExportArguments(arguments);
     const int competition = parsed.valid ? CompetitionArgument(parsed.positional[1]) : -1;
     if (competition < 0) {
-        std::cerr << kUsage;
-        return kExitUsage;
+        return CommandUsageError("export");
     }
     MaintenanceSession session(parsed.positional[0], competition, false,
                                SessionMessages::standardError);

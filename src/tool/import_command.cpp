@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -17,12 +18,10 @@
 #include "tool/exchange_session.h"
 #include "tool/maintenance_session.h"
 #include "tool/tool_commands.h"
+#include "tool/usage_text.h"
 
 namespace oltoma::tool {
 namespace {
-
-constexpr const char* kUsage =
-    "usage: oltoma-tool import DIR COMPETITION FILE...   (COMPETITION 0..8, 0 for none)\n";
 
 void PrintLogLine(std::string_view line) {
     std::cout << Utf8FromWindows1252(line) << '\n';
@@ -68,10 +67,12 @@ int ChooseFiles(std::span<const std::string> files, FileChoiceList& list) {
 }  // namespace
 
 int RunImportCommand(std::span<const std::string> arguments) {
-    const int competition = arguments.size() >= 3 ? CompetitionArgument(arguments[1]) : -1;
+    const bool option = std::any_of(arguments.begin(), arguments.end(),
+                                    [](const std::string& a) { return a.starts_with("--"); });
+    const int competition =
+        arguments.size() >= 3 && !option ? CompetitionArgument(arguments[1]) : -1;
     if (competition < 0) {
-        std::cerr << kUsage;
-        return kExitUsage;
+        return CommandUsageError("import");
     }
     MaintenanceSession session(arguments[0], competition, false, SessionMessages::standardError);
     if (!session.Ready()) {

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "base/settings/program_version.h"
@@ -13,14 +14,21 @@
 #include "ol/data/files/ol_startup.h"
 #include "ol/data/files/ol_state.h"
 #include "ol/data/files/registers.h"
-#include "tool_run.h"
+#include "process_run.h"
 
 namespace oltoma::tool {
 namespace {
 
-using testing::Slurp;
-using testing::Tool;
-using testing::ToolRun;
+using ToolRun = oltoma::testing::ProcessRun;
+
+std::string Slurp(const std::string& name) {
+    std::ifstream file(name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+ToolRun Tool(const std::string& arguments) {
+    return oltoma::testing::RunCommand("'" OLTOMA_TOOL_PATH "' " + arguments);
+}
 
 void Write(const std::string& name, const std::string& utf8) {
     std::ofstream(name, std::ios::binary) << Windows1252FromUtf8(utf8);

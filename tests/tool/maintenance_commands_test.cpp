@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "base/settings/settings_state.h"
@@ -11,15 +13,22 @@
 #include "ol/data/files/ol_startup.h"
 #include "ol/data/files/ol_state.h"
 #include "ol/data/files/registers.h"
+#include "process_run.h"
 #include "storage/file_primitives.h"
-#include "tool_run.h"
 
 namespace oltoma::tool {
 namespace {
 
-using testing::Slurp;
-using testing::Tool;
-using testing::ToolRun;
+using ToolRun = oltoma::testing::ProcessRun;
+
+std::string Slurp(const std::string& name) {
+    std::ifstream file(name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+ToolRun Tool(const std::string& arguments) {
+    return oltoma::testing::RunCommand("'" OLTOMA_TOOL_PATH "' " + arguments);
+}
 
 // A data directory "data" with competition 1, one club and two
 // participants, made through the data layer and closed again.
@@ -65,6 +74,17 @@ TEST_F(MaintenanceCommands, NewFilesAsksBeforeReplacingCompetitions) {
     EXPECT_EQ(run.status, 0) << run.out << run.err;
     EXPECT_NE(Slurp("data/OLTOMA.DAT"), register_);
     EXPECT_TRUE(std::filesystem::exists("data/CLUBAR.DAT"));
+}
+
+TEST_F(MaintenanceCommands, NewFilesMakesAMissingFolder) {
+    ToolRun run = Tool("newfiles fresh/data");
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_TRUE(std::filesystem::exists("fresh/data/CLUBAR.DAT"));
+
+    std::ofstream("plain") << "a file, not a folder";
+    run = Tool("newfiles plain/data");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("cannot create the folder plain/data"), std::string::npos) << run.err;
 }
 
 TEST_F(MaintenanceCommands, RebuildThenCheck) {

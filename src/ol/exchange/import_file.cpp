@@ -130,10 +130,9 @@ bool StartResults(FileImport& file) {
         return false;
     }
     ClearClass();
-    file.savedMaxDag = Ol().competition.rec.maxDag;
-    InfoRec& current = Ol().competition.rec;
-    if (current.maxDag < current.DagStr) {
-        current.maxDag = current.DagStr;
+    file.savedMaxDag = competition.maxDag;
+    if (competition.maxDag < competition.DagStr) {
+        competition.maxDag = competition.DagStr;
     }
     ResetResultLogSheets();
     ResultLogStart();

@@ -1,19 +1,18 @@
 #include "ol/exchange/import_store.h"
 
 #include <algorithm>
-#include <cstring>
+#include <span>
 #include <string>
-#include <vector>
 
 #include "base/files/exchange_field.h"
 #include "base/files/exchange_file.h"
 #include "base/messages/messages.h"
 #include "base/text/number_format.h"
 #include "base/text/windows1252.h"
+#include "ol/data/files/control_uses.h"
 #include "ol/data/files/ol_state.h"
 #include "ol/data/files/registers.h"
 #include "ol/data/files/storage_failure.h"
-#include "ol/data/records/cmp_club_rec.h"
 #include "ol/data/records/record_keys.h"
 #include "ol/exchange/import_log.h"
 #include "storage/access_layer.h"
@@ -108,6 +107,44 @@ void CheckCells(const ControlFields& fields) {
     }
 }
 
+// The register operations of one of the two route description files.
+template <typename Record>
+struct SymbolRegister {
+    RecordBuffer<Record>& buffer;
+    bool (*find)(int, std::string_view, std::int32_t&, bool&, bool&);
+    void (*clear)();
+    bool (*save)(bool, std::int32_t&);
+    bool (*rewrite)(std::int32_t);
+};
+
+// A symbol of either file: found under its key and rewritten, or added.
+template <typename Record, typename Picture>
+StoreOutcome StoreSymbolOf(const SymbolRegister<Record>& file, const SymbolFields& fields,
+                           Picture picture) {
+    const std::string key = StoredKey(fields.key);
+    std::int32_t rc = 0;
+    bool failed = false;
+    const bool found = FindByKey(file.find, key, rc, failed);
+    if (failed) {
+        return Failed(key);
+    }
+    const std::string foundKey = file.buffer.rec.Namn.str();
+    if (!found) {
+        file.clear();
+    }
+    Record& symbol = file.buffer.rec;
+    symbol.Namn = key;
+    symbol.Text = fields.text;
+    symbol.Mark = fields.number;
+    const std::span<std::uint8_t> bytes = picture(symbol);
+    std::copy_n(fields.picture.begin(), std::min(fields.picture.size(), bytes.size()),
+                bytes.begin());
+    ForgetReportedStorageError();
+    const bool stored = found ? file.rewrite(rc) : file.save(true, rc);
+    const std::string text = found ? foundKey + "->" + key : key;
+    return stored ? Stored(text, !found) : Failed(text);
+}
+
 }  // namespace
 
 StoreOutcome StoreControl(const ControlFields& fields) {
@@ -165,7 +202,6 @@ StoreOutcome StoreCourse(const CourseFields& fields) {
     }
     course.Rise = fields.climb;
     course.Antal = 0;
-    std::vector<std::int32_t> usedControls;
     for (const std::string& code : fields.codes) {
         if (course.Antal == kCourseControlCount) {
             ShowAndLog(Windows1252FromUtf8("Max antal kontroller per bana uppnått kan ej addera! "
@@ -177,9 +213,7 @@ StoreOutcome StoreCourse(const CourseFields& fields) {
         ++course.Antal;
         std::int32_t controlRc = 0;
         bool controlFailed = false;
-        if (FindByKey(&FindControl, StoredKey(code), controlRc, controlFailed)) {
-            usedControls.push_back(controlRc);
-        } else {
+        if (!FindByKey(&FindControl, StoredKey(code), controlRc, controlFailed)) {
             ShowAndLog("Odefinierad kodsiffra (kontrollpunkt)! " + code);
         }
     }
@@ -191,9 +225,7 @@ StoreOutcome StoreCourse(const CourseFields& fields) {
     }
     // Only a course added counts its controls, and only once it is stored.
     if (!found) {
-        for (const std::int32_t controlRc : usedControls) {
-            AddControlUse(ol.clubTable, controlRc, 1);
-        }
+        CountControlUses(course, 1);
     }
     return Stored(text, !found);
 }
@@ -219,53 +251,17 @@ StoreOutcome StoreClassCourse(const std::string& designation, const std::string&
 }
 
 StoreOutcome StoreSymbol24(const SymbolFields& fields) {
-    OlState& ol = Ol();
-    const std::string key = StoredKey(fields.key);
-    std::int32_t rc = 0;
-    bool failed = false;
-    const bool found = FindByKey(&FindRoute24, key, rc, failed);
-    if (failed) {
-        return Failed(key);
-    }
-    const std::string foundKey = ol.route24.rec.Namn.str();
-    if (!found) {
-        ClearRoute24();
-    }
-    Rutb24Rec& symbol = ol.route24.rec;
-    symbol.Namn = key;
-    symbol.Text = fields.text;
-    symbol.Mark = fields.number;
-    std::memcpy(symbol.Symbol, fields.picture.data(),
-                std::min(fields.picture.size(), sizeof symbol.Symbol));
-    ForgetReportedStorageError();
-    const bool stored = found ? RewriteRoute24(rc) : SaveRoute24(true, rc);
-    const std::string text = found ? foundKey + "->" + key : key;
-    return stored ? Stored(text, !found) : Failed(text);
+    return StoreSymbolOf(SymbolRegister<Rutb24Rec>{Ol().route24, &FindRoute24, &ClearRoute24,
+                                                   &SaveRoute24, &RewriteRoute24},
+                         fields, [](Rutb24Rec& symbol) {
+                             return std::span(&symbol.Symbol[0][0][0], sizeof symbol.Symbol);
+                         });
 }
 
 StoreOutcome StoreSymbol(const SymbolFields& fields) {
-    OlState& ol = Ol();
-    const std::string key = StoredKey(fields.key);
-    std::int32_t rc = 0;
-    bool failed = false;
-    const bool found = FindByKey(&FindRoute, key, rc, failed);
-    if (failed) {
-        return Failed(key);
-    }
-    const std::string foundKey = ol.route.rec.Namn.str();
-    if (!found) {
-        ClearRoute();
-    }
-    RutbRec& symbol = ol.route.rec;
-    symbol.Namn = key;
-    symbol.Text = fields.text;
-    symbol.Mark = fields.number;
-    std::memcpy(symbol.Body, fields.picture.data(),
-                std::min(fields.picture.size(), sizeof symbol.Body));
-    ForgetReportedStorageError();
-    const bool stored = found ? RewriteRoute(rc) : SaveRoute(true, rc);
-    const std::string text = found ? foundKey + "->" + key : key;
-    return stored ? Stored(text, !found) : Failed(text);
+    return StoreSymbolOf(
+        SymbolRegister<RutbRec>{Ol().route, &FindRoute, &ClearRoute, &SaveRoute, &RewriteRoute},
+        fields, [](RutbRec& symbol) { return std::span(symbol.Body); });
 }
 
 }  // namespace oltoma::ol

@@ -10,6 +10,7 @@
 #include "ol/data/files/ol_state.h"
 #include "ol/exchange/import_command.h"
 #include "ol/exchange/symbol_drawing.h"
+#include "platform/shared_data.h"
 #include "storage/access_layer.h"
 
 namespace oltoma::ol {
@@ -19,36 +20,10 @@ namespace fs = std::filesystem;
 
 constexpr int kQuestionCode = 101;
 
-bool IsFile(const fs::path& path) {
-    std::error_code error;
-    return fs::is_regular_file(path, error);
-}
-
-// Whether `path` lies inside `folder`.
-bool Inside(const fs::path& path, const fs::path& folder) {
-    const fs::path relative = path.lexically_relative(folder);
-    return !relative.empty() && *relative.begin() != "..";
-}
-
 }  // namespace
 
 std::string FindSymbolLibrary() {
-    std::error_code error;
-    const fs::path program = fs::read_symlink("/proc/self/exe", error);
-    if (!error) {
-        const fs::path installed = (program.parent_path() / ".." / "share" / "oltoma" /
-                                    std::string(kSymbolLibraryFileName))
-                                       .lexically_normal();
-        if (IsFile(installed)) {
-            return installed.string();
-        }
-        const fs::path built =
-            fs::path(OLTOMA_BUILD_SHARE_DIR) / std::string(kSymbolLibraryFileName);
-        if (Inside(program, OLTOMA_BUILD_DIR) && IsFile(built)) {
-            return built.string();
-        }
-    }
-    return {};
+    return platform::FindSharedDataFile(kSymbolLibraryFileName).path;
 }
 
 bool Route24RegisterEmpty() {

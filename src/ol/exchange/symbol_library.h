@@ -10,10 +10,9 @@
 
 namespace oltoma::ol {
 
-// The library file (file system path): share/oltoma/ beside the folder of
-// the running program (bin/../share/oltoma, as installed), or the build's
-// share/oltoma when the program runs from the build tree. Empty when
-// neither holds it.
+// The library file (file system path) in the shared data of the running
+// program (platform/shared_data.h: <prefix>/share/oltoma when installed,
+// build/share/oltoma in the build tree); empty when it is not there.
 std::string FindSymbolLibrary();
 
 // True when the common files are open and RUTB24 holds no live symbol (the
