@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -14,6 +15,7 @@
 #include "app/generated_pictures.h"
 #include "app/giro_menu_entry.h"
 #include "app/link_label.h"
+#include "app/menu_keys.h"
 #include "app/menu_table.h"
 #include "app/panel_status_bar.h"
 #include "base/messages/message_owner_stack.h"
@@ -63,6 +65,7 @@ TTomaMainForm::TTomaMainForm(QWidget* parent) : QMainWindow(parent) {
     CreateStatusBars();
     CreateButtonRow();
     CreateBaseMenu();
+    new MenuBarKeys(this);
     move(kDesignedLeft, kDesignedTop);
 }
 
@@ -77,6 +80,8 @@ void TTomaMainForm::CreateClientArea() {
     scrollArea_ = new QScrollArea(frame);
     scrollArea_->setFrameShape(QFrame::NoFrame);
     scrollArea_->setWidgetResizable(true);
+    // Tab stops only at controls that show their focus.
+    scrollArea_->setFocusPolicy(Qt::NoFocus);
     client_ = new QWidget;
     client_->setObjectName("clientArea");
     QPalette colours = client_->palette();
@@ -153,6 +158,12 @@ void TTomaMainForm::CreateButtonRow() {
             "ändringen att utföras");
     UpDown1_ = new UpDown("UpDown1", EditFormScale_, kMinimumWindowScale, kMaximumWindowScale, 10,
                           client_);
+    // Tab goes along the row as it stands.
+    const std::array<QWidget*, 6> row = {buttonDataLib_, buttonKonfig_,  editbutton_,
+                                         infobutton_,    EditFormScale_, quitbutton_};
+    for (std::size_t i = 1; i < row.size(); ++i) {
+        QWidget::setTabOrder(row[i - 1], row[i]);
+    }
 }
 
 void TTomaMainForm::CreateBaseMenu() {
@@ -242,7 +253,8 @@ void TTomaMainForm::TomaFormCreate() {
     const GlobalSettings& settings = WorkingGlobalSettings();
     PlaceWindow(settings.windowLeft, settings.windowTop);
     ApplyWindowScale();
-    UpDown1_->setPosition(WindowScale);
+    KeepOnScreen();
+    UpDown1_->setPosition(chosenScale_);
     backgroundNumber_ = RandomBackgroundNumber();
     BackgroundPicture* picture = backgrounds_[backgroundNumber_ - 1];
     picture->show();
@@ -251,7 +263,15 @@ void TTomaMainForm::TomaFormCreate() {
     links_[2]->hide();
     PushMessageOwner(platform::HandleOf(this));
     ownerPushed_ = true;
-    // Hints are shown as tool tips and in the bottom status bar throughout.
+    // Hints are shown as tool tips and in the bottom status bar throughout;
+    // a menu's hint goes when the menu closes.
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
+        connect(menu, &QMenu::aboutToHide, this, &TTomaMainForm::ClearHint);
+    }
+}
+
+void TTomaMainForm::ClearHint() {
+    emainstatusbar1_->setHintOverlay({});
 }
 
 void TTomaMainForm::TomaFormDestroy() {
@@ -296,17 +316,28 @@ void TTomaMainForm::xMyMsgUpdate() {
 void TTomaMainForm::ShowSettingsStatus() {
     const GlobalSettings& settings = WorkingGlobalSettings();
     datadirstatusbar_->setPanelText(1, platform::ToQString(settings.dataDirectory.view()));
+    // The names come from the configuration file, which may hold anything.
     PrEnvStatusbar_->setPanelText(
-        1, platform::ToQString(settings.printNames[CurrentPrintNumber() - 1].view()));
+        1,
+        platform::ToQString(PrintablePrefix(settings.printNames[CurrentPrintNumber() - 1].view())));
     etikettenvstatusbar_->setPanelText(
-        1, platform::ToQString(settings.labelNames[CurrentLabelNumber()].view()));
+        1, platform::ToQString(PrintablePrefix(settings.labelNames[CurrentLabelNumber()].view())));
 }
 
 bool TTomaMainForm::event(QEvent* event) {
-    if (event->type() == QEvent::StatusTip) {
-        // The hint of the control or menu entry under the mouse.
-        emainstatusbar1_->setHintOverlay(static_cast<QStatusTipEvent*>(event)->tip());
-        return true;
+    switch (event->type()) {
+        case QEvent::StatusTip:
+            // The hint of the control or menu entry under the mouse.
+            emainstatusbar1_->setHintOverlay(static_cast<QStatusTipEvent*>(event)->tip());
+            return true;
+        case QEvent::Leave:
+        case QEvent::WindowDeactivate:
+            // The pointer left the window, or a dialog took over: no control
+            // is under the mouse any more.
+            ClearHint();
+            break;
+        default:
+            break;
     }
     return QMainWindow::event(event);
 }

@@ -1,7 +1,9 @@
 // The main window's commands: which entry runs what. Commands of the
 // registers, reports, imports, exports and file maintenance plug in where
 // the comments say; until then those entries only refresh the window as
-// their command would afterwards.
+// their command would afterwards. A command that closes and reopens files
+// ends with UpdateMenus, so that the menus, tool buttons and data status
+// tell whether the files did reopen.
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -162,12 +164,12 @@ void TMainForm::arkiv_exp_banornaClick() {
 
 void TMainForm::arkiv_kopiera1Click() {
     ol::BackupCopy();
-    RefreshStatusLine();
+    UpdateMenus(0);
 }
 
 void TMainForm::arkiv_indexbygg1Click() {
     ol::RebuildIndexes();
-    RefreshStatusLine();
+    UpdateMenus(0);
 }
 
 void TMainForm::arkiv_skapanya1Click() {
@@ -210,6 +212,7 @@ void TMainForm::rutbeskrivningClick(char) {
 
 void TMainForm::definitionReportClick() {
     ol::RunWithDefinitionFiles([] { /* control, course or class definition report */ });
+    UpdateMenus(0);
 }
 
 void TMainForm::komigangClick() {
@@ -220,7 +223,7 @@ void TMainForm::statistikClick() {
     // The dialog counts the definition files and opens them itself; a
     // "Filerna inte öppna" it leaves is shown at once.
     ol::ShowStatistics(this);
-    RefreshStatusLine();
+    UpdateMenus(0);
 }
 
 }  // namespace oltoma
