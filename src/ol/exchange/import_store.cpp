@@ -231,6 +231,11 @@ StoreOutcome StoreCourse(const CourseFields& fields) {
 }
 
 StoreOutcome StoreClassCourse(const std::string& designation, const std::string& course, int race) {
+    // A designation longer than the field is no class's (the key would find
+    // the class its first characters name).
+    if (designation.size() > decltype(KlassRec::Bet)::kCapacity) {
+        return StoreOutcome::notFound;
+    }
     std::int32_t rc = 0;
     bool failed = false;
     const bool found = FindByKey(&FindClass, designation, rc, failed);

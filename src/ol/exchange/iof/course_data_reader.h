@@ -1,8 +1,9 @@
 // Reads an IOF XML 3.0 CourseData document into the bounded model of
 // course_data.h. The document is read as a stream with libxml2's reader, so
-// memory stays bounded by the model's limits and libxml2's own (texts and
-// names of at most a few megabytes, nesting of at most 256 levels), never by
-// what the document asks for:
+// memory stays bounded by the model's limits and libxml2's own without
+// XML_PARSE_HUGE (a text node of at most 10 MB, a name of at most 50 000
+// bytes, nesting of at most 256 levels), never by what the document asks
+// for:
 //
 //   options   no network (XML_PARSE_NONET); entities are not substituted,
 //             no external DTD is loaded, no XInclude, no "huge" documents

@@ -138,6 +138,7 @@ TEST_F(CourseDataImport, TheCompetitionsStageChoosesTheRace) {
 }
 
 TEST_F(CourseDataImport, RecordsTheRegistersCannotHoldAreLeftOutWithALine) {
+    AddClass("D21 ELIT");  // what the cut key of "D21 Elit lång" would find
     const struct {
         const char* what;
         std::string race;
@@ -177,10 +178,12 @@ TEST_F(CourseDataImport, RecordsTheRegistersCannotHoldAreLeftOutWithALine) {
          "<ClassCourseAssignment><ClassName>H21</ClassName><CourseName>1</CourseName>"
          "</ClassCourseAssignment>\n"
          "<ClassCourseAssignment><ClassName>Ö10</ClassName><CourseName>1</CourseName>"
+         "</ClassCourseAssignment>\n"
+         "<ClassCourseAssignment><ClassName>D21 Elit lång</ClassName><CourseName>1</CourseName>"
          "</ClassCourseAssignment>\n",
          {"     Klassen \"H21\": tilldelning utan bannamn hoppades över.",
           "     Klassen \"H21\": banan \"Lång\" har mer än 3 tecken.",
-          "     Klassen \"Ö10\" finns inte."},
+          "     Klassen \"Ö10\" finns inte.", "     Klassen \"D21 Elit lång\" finns inte."},
          0,
          0},
     };
@@ -195,6 +198,7 @@ TEST_F(CourseDataImport, RecordsTheRegistersCannotHoldAreLeftOutWithALine) {
         EXPECT_EQ(UsedRecords(&Courses) - courses, c.courses) << c.what;
     }
     EXPECT_EQ(Class("H21")->Bana[0], "A");  // its first assignment had no usable course
+    EXPECT_EQ(Class("D21 ELIT")->Bana[0], "A");
 }
 
 TEST_F(CourseDataImport, BadDocumentsStoreNothingAndSayWhy) {
