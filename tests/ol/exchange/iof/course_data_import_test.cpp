@@ -3,6 +3,7 @@
 // refused, and the chooser's place for them among the sectioned files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -226,6 +227,17 @@ TEST_F(CourseDataImport, BadDocumentsStoreNothingAndSayWhy) {
         EXPECT_EQ(CountsLine(log).substr(0, 34), "Adderade:   0 Modifierade:   0 Rad") << c.what;
         EXPECT_EQ(UsedRecords(&Controls), 0) << c.what;
     }
+}
+
+TEST_F(CourseDataImport, AvbrytEndsTheStoreAfterTheRecordAtHand) {
+    progress.cancelAtEventRound = 1;
+    const Lines log = ImportBytes(Fixture("course_setter_style.xml"));
+    const Lines aborted = {"", "<< avbrutet >>", "", "Adderade:   1 Modifierade:   0 Rader: 107"};
+    EXPECT_NE(std::search(log.begin(), log.end(), aborted.begin(), aborted.end()), log.end())
+        << ::testing::PrintToString(log);
+    EXPECT_EQ(log.back(), "IMPORT KLAR!");
+    EXPECT_EQ(UsedRecords(&Controls), 1);
+    EXPECT_EQ(UsedRecords(&Courses), 0);
 }
 
 TEST_F(CourseDataImport, AControlFoundKeepsItsCellsAndAPositionTheFileDoesNotGive) {
