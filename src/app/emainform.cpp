@@ -25,6 +25,7 @@
 #include "base/settings/settings_state.h"
 #include "base/settings/window_scale.h"
 #include "base/text/windows1252.h"
+#include "labels/forms/giro_form_picture.h"
 #include "platform/qt/form_fonts.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/up_down.h"
@@ -53,6 +54,11 @@ PanelStatusBar* MakeSettingsBar(const char* name, const QString& title, const QS
     auto* bar = new PanelStatusBar(name, {{200, true, title}, {345, false, {}}}, parent);
     SetHint(bar, hint);
     return bar;
+}
+
+// The picture of a giro menu entry, drawn at twice the entry's size.
+QPixmap GiroPicture(labels::Tgirotyp kind) {
+    return labels::forms::GiroFormPicture(kind, GiroMenuEntry::DesignSize() * 2);
 }
 
 }  // namespace
@@ -173,11 +179,11 @@ void TTomaMainForm::CreateBaseMenu() {
     SetHint(emainformmenu_->menuAction(), "register för etikett- och giro- utskrifter");
     giroEntries_[0] =
         new GiroMenuEntry("plusgiroMenu", "plusgiro", "blankett 2021.02|blankett 2021.2",
-                          GiroFormPicture(GiroForm::Plusgiro), emainformmenu_);
+                          GiroPicture(labels::Tgirotyp::plusgiro), emainformmenu_);
     giroEntries_[1] = new GiroMenuEntry("postgiroMenu", "postgiro", "blankett 2021.01",
-                                        GiroFormPicture(GiroForm::Postgiro), emainformmenu_);
+                                        GiroPicture(labels::Tgirotyp::postgiro), emainformmenu_);
     giroEntries_[2] = new GiroMenuEntry("bankgiroMenu", "bankgiro", "",
-                                        GiroFormPicture(GiroForm::Bankgiro), emainformmenu_);
+                                        GiroPicture(labels::Tgirotyp::bankgiro), emainformmenu_);
     for (GiroMenuEntry* entry : giroEntries_) {
         emainformmenu_->addAction(entry);
     }

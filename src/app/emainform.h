@@ -126,6 +126,8 @@ protected:
     // The folder dialog of "datadir": the chosen folder, or empty when the
     // user cancels.
     virtual QString ChooseFolder(const QString& title, const QString& start);
+    // Which about box "info" shows: 0 TAboutBox, 1 TAboutBoxX, at random.
+    virtual int AboutBoxChoice();
 
     void Label1Click();
     void Label2Click();

@@ -1,5 +1,7 @@
 #include "platform/services.h"
 
+#include "platform/process_state.h"
+
 #include "platform/printer_catalog.h"
 
 namespace oltoma::platform {
@@ -59,6 +61,12 @@ Services& Bound() {
     static Services services;
     return services;
 }
+
+// Nothing bound: the quiet defaults answer.
+void UnbindServices() {
+    Bound() = {};
+}
+[[maybe_unused]] const bool kResetRegistered = RegisterStateReset(&UnbindServices);
 
 template <typename Interface, typename Quiet>
 Interface& OrQuiet(Interface* bound) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/print/printer.h"
+#include "platform/process_state.h"
 
 namespace oltoma {
 namespace {
@@ -28,6 +29,11 @@ LogState& Log() {
     static LogState state;
     return state;
 }
+
+void ForgetLog() {
+    Log() = LogState{};
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&ForgetLog);
 
 platform::FontDescription LogFont() {
     platform::FontDescription font;

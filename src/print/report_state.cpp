@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/process_state.h"
 #include "print/report_writer.h"
 
 namespace oltoma {
@@ -11,6 +12,16 @@ ReportState& State() {
     static ReportState state;
     return state;
 }
+
+namespace {
+
+// No report open: the next ReportOpen starts from the first page.
+void ForgetReport() {
+    State() = ReportState{};
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&ForgetReport);
+
+}  // namespace
 
 platform::Printer& Printer() {
     return platform::ActivePrinter();
@@ -33,15 +44,15 @@ int ColumnStart(int column) {
     return state.marginLeft + (column - 1) * (ColumnWidth() + state.columnGap);
 }
 
-int RoundHalfEven(double value) {
-    return static_cast<int>(std::nearbyint(value));
-}
-
 void SyncPen() {
     Canvas().MoveTo({State().curX, State().curY});
 }
 
 }  // namespace report_detail
+
+int RoundHalfEven(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
 
 using report_detail::State;
 

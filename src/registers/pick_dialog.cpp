@@ -1,5 +1,7 @@
 #include "registers/pick_dialog.h"
 
+#include "platform/process_state.h"
+
 namespace oltoma::registers {
 namespace {
 
@@ -7,6 +9,11 @@ PickDialog*& Bound() {
     static PickDialog* dialog = nullptr;
     return dialog;
 }
+
+void UnbindPickDialog() {
+    Bound() = nullptr;
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&UnbindPickDialog);
 
 }  // namespace
 

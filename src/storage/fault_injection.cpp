@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <vector>
 
+#include "platform/process_state.h"
 #include "storage/internal/file_syscalls.h"
 
 namespace oltoma::storage {
@@ -35,6 +36,8 @@ FaultState& State() {
     static FaultState state;
     return state;
 }
+
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&fault::Reset);
 
 off_t SizeOf(int descriptor) {
     struct stat info {};

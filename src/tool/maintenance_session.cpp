@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <iostream>
 
+#include "base/files/folder_entries.h"
+#include "base/messages/console_message_boxes.h"
 #include "base/messages/messages.h"
 #include "base/settings/settings_defaults.h"
 #include "base/settings/settings_state.h"
@@ -33,36 +35,6 @@ void PrintMessageLine(std::string_view line) {
     }
 }
 
-// Message boxes on a stream; a yes/no question is answered from the command
-// line.
-class AnsweringMessageBoxes final : public platform::MessageBoxes {
-public:
-    AnsweringMessageBoxes(bool answerYes, std::ostream& out) : answerYes_(answerYes), out_(out) {}
-
-    platform::MessageResult Show(platform::WindowHandle, std::string_view caption,
-                                 std::string_view text, platform::MessageButtons buttons,
-                                 platform::MessageIcon) override {
-        out_ << Utf8FromWindows1252(caption) << ": " << Utf8FromWindows1252(text) << std::endl;
-        switch (buttons) {
-            case platform::MessageButtons::YesNo:
-            case platform::MessageButtons::YesNoDefaultNo:
-                declined_ = declined_ || !answerYes_;
-                return answerYes_ ? platform::MessageResult::Yes : platform::MessageResult::No;
-            case platform::MessageButtons::AbortRetryIgnore:
-                return platform::MessageResult::Abort;
-            default:
-                return platform::MessageResult::Ok;
-        }
-    }
-
-    bool Declined() const { return declined_; }
-
-private:
-    bool answerYes_;
-    std::ostream& out_;
-    bool declined_ = false;
-};
-
 bool IsStorageFileName(const std::string& name) {
     const std::string upper = UpperString(name);
     return upper.ends_with(".DAT") || upper.ends_with(".IX") || upper.ends_with(".DIA");
@@ -72,7 +44,7 @@ bool IsStorageFileName(const std::string& name) {
 // empty when none is.
 std::string FileHeldOpen(const std::string& folder) {
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    for (const auto& entry : FolderEntries(folder, error)) {
         const std::string name = entry.path().filename().string();
         if (!entry.is_regular_file(error) || !IsStorageFileName(name)) {
             continue;
@@ -90,7 +62,8 @@ std::string FileHeldOpen(const std::string& folder) {
 
 struct MaintenanceSession::Bindings {
     Bindings(bool answerYes, SessionMessages messages)
-        : boxes(answerYes, messages == SessionMessages::standardError ? std::cerr : std::cout) {
+        : boxes(messages == SessionMessages::standardError ? stderr : stdout,
+                answerYes ? ConsoleAnswer::Yes : ConsoleAnswer::No) {
         previous = platform::BindServices({});
         platform::Services services = previous;
         services.messageBoxes = &boxes;
@@ -107,7 +80,7 @@ struct MaintenanceSession::Bindings {
         platform::BindServices(previous);
     }
 
-    AnsweringMessageBoxes boxes;
+    ConsoleMessageBoxes boxes;
     platform::Services previous;
     ol::StatusLineObserver previousObserver = nullptr;
     MessageLineObserver previousMessageObserver = nullptr;

@@ -543,7 +543,8 @@ private slots:
     void infoLeavesTheRecordLengths() {
         testing::MainWindowDoubles doubles;
         TMainForm form;
-        Child<QPushButton>(&form, "infobutton")->click();
+        QVERIFY(
+            testing::OpensADialog([&form] { Child<QPushButton>(&form, "infobutton")->click(); }));
         QCOMPARE(Message(&form, 0), "1=2364 2= 32 3=548 4=2348");
     }
 
@@ -561,7 +562,8 @@ private slots:
         const QStringList asking = {"arkiv_new",       "arkiv_change",      "arkiv_raderaallamedl",
                                     "hjalp_statistik", "arkiv_kopiera1",    "arkiv_indexbygg1",
                                     "arkiv_skapanya1", "register_distrikt", "register_kontroller",
-                                    "register_banor",  "arkiv_importera"};
+                                    "register_banor",  "plusgiroMenu",      "postgiroMenu",
+                                    "bankgiroMenu",    "etikettMenu",       "arkiv_importera"};
         QStringList withoutCommand;
         for (QAction* action : form.findChildren<QAction*>()) {
             const QString name = action->objectName();

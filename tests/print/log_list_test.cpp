@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/print/recording_printer.h"
+#include "platform/process_state.h"
 
 namespace oltoma {
 namespace {
@@ -104,6 +105,13 @@ TEST_F(LogList, WithoutPrinterNothingHappens) {
     EXPECT_FALSE(LogIsOpen());
     EXPECT_TRUE(none.calls().empty());
     platform::BindPrinter(&printer);
+}
+
+TEST_F(LogList, ProcessStateResetForgetsAnOpenLog) {
+    LogOpen("logg");
+    ASSERT_TRUE(LogIsOpen());
+    platform::ResetProcessState();
+    EXPECT_FALSE(LogIsOpen());
 }
 
 }  // namespace

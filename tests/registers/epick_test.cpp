@@ -5,6 +5,7 @@
 
 #include "base/messages/desktop_services.h"
 #include "pick_fixture.h"
+#include "platform/process_state.h"
 #include "registers/ol_pick.h"
 #include "storage/access_layer.h"
 
@@ -109,6 +110,13 @@ TEST_F(Pick, AKeyLeftByADeletedRecordIsSkipped) {
     TKontrPick::InitM(0, "k", true);
     ASSERT_EQ(dialog.requests.size(), 1u);
     EXPECT_EQ(dialog.requests[0].lines, (std::vector<std::string>{"31", "45"}));
+}
+
+TEST(PickDialogBinding, ProcessStateResetUnbindsTheDialog) {
+    oltoma::testing::ScriptedPickDialog dialog;
+    BindPickDialog(&dialog);
+    platform::ResetProcessState();
+    EXPECT_EQ(BoundPickDialog(), nullptr);
 }
 
 }  // namespace

@@ -2,12 +2,18 @@
 
 #include "base/messages/message_owner_stack.h"
 #include "base/text/oem_text.h"
+#include "platform/process_state.h"
 
 namespace oltoma {
 
 MyMsgStrng MessageLine;
 
 namespace {
+
+void ClearMessageLine() {
+    MessageLine = MyMsgStrng();
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&ClearMessageLine);
 
 using platform::MessageButtons;
 using platform::MessageIcon;

@@ -1,5 +1,5 @@
-// The addresses behind the link labels of the main window and "kom igång",
-// and the contact line of the printed result log.
+// The addresses behind the link labels of the main window, "kom igång" and
+// the about boxes, and the contact line of the printed result log.
 // Windows-1252 (plain ASCII here).
 #pragma once
 

@@ -92,26 +92,27 @@ struct CourseTraits : RegisterTraitsBase {
     }
 };
 
-struct RouteTraits : RegisterTraitsBase {
-    using Record = RutbRec;
-    static storage::FileBlock* File() { return Ol().routeFile; }
-    static RecordBuffer<Record>& Buffer() { return Ol().route; }
-    static std::string FileText() { return std::string(kRouteBase); }
+// The two route description registers differ only in their record, file
+// and buffer.
+template <typename Route>
+struct RouteDescriptionTraits : RegisterTraitsBase {
+    using Record = Route;
     static std::string KeyOfText(std::string_view text) { return RouteKey(text); }
     static std::vector<StoredKey> Keys(const Record& r) { return {{1, RouteKey(r.Namn)}}; }
     static void PrepareForStore(Record& r) { ReplaceEmptyKey(r); }
     static void AfterAdd(Record& r, std::int32_t rc) { r.Rc = static_cast<std::int16_t>(rc); }
 };
 
-struct Route24Traits : RegisterTraitsBase {
-    using Record = Rutb24Rec;
+struct RouteTraits : RouteDescriptionTraits<RutbRec> {
+    static storage::FileBlock* File() { return Ol().routeFile; }
+    static RecordBuffer<Record>& Buffer() { return Ol().route; }
+    static std::string FileText() { return std::string(kRouteBase); }
+};
+
+struct Route24Traits : RouteDescriptionTraits<Rutb24Rec> {
     static storage::FileBlock* File() { return Ol().route24File; }
     static RecordBuffer<Record>& Buffer() { return Ol().route24; }
     static std::string FileText() { return std::string(kRoute24Base); }
-    static std::string KeyOfText(std::string_view text) { return RouteKey(text); }
-    static std::vector<StoredKey> Keys(const Record& r) { return {{1, RouteKey(r.Namn)}}; }
-    static void PrepareForStore(Record& r) { ReplaceEmptyKey(r); }
-    static void AfterAdd(Record& r, std::int32_t rc) { r.Rc = static_cast<std::int16_t>(rc); }
 };
 
 struct ClassTraits : RegisterTraitsBase {

@@ -20,6 +20,7 @@
 #include "ol/data/files/storage_failure.h"
 #include "ol/data/maintenance/file_copy.h"
 #include "ol/data/maintenance/maintenance_messages.h"
+#include "platform/process_state.h"
 #include "storage/file_primitives.h"
 #include "storage/fileblock_names.h"
 
@@ -44,6 +45,12 @@ BackupFolderPrompt& BoundPrompt() {
     static BackupFolderPrompt prompt;
     return prompt;
 }
+
+void UnbindBackupFolderPrompt() {
+    BoundPrompt() = nullptr;
+}
+[[maybe_unused]] const bool kResetRegistered =
+    platform::RegisterStateReset(&UnbindBackupFolderPrompt);
 
 // A file of the backup: the fileblock it belongs to (empty for the club
 // table) and its name in the data directory and in the target folder.
@@ -83,6 +90,16 @@ std::vector<BackupFile> BackupFiles(int competition) {
         files.push_back({name, IndexName(name)});
     }
     files.push_back({std::string(), CompetitionBaseName(kClubTableBase, competition) + ".Dat"});
+    return files;
+}
+
+// The label file and the giro files follow the listed files, so a backup
+// keeps the office's labels and prepared slips too.
+std::vector<BackupFile> WithLabelAndGiroFiles(std::vector<BackupFile> files) {
+    for (std::string_view base : {kLabelFileBase, kPlusgiroFileBase, kBankgiroFileBase}) {
+        files.push_back({std::string(base), DataName(base)});
+        files.push_back({std::string(base), IndexName(base)});
+    }
     return files;
 }
 
@@ -129,7 +146,7 @@ public:
     FileSetCopy(std::string targetText, int competition)
         : targetText_(std::move(targetText)),
           target_(Utf8FromWindows1252(targetText_)),
-          files_(BackupFiles(competition)) {}
+          files_(WithLabelAndGiroFiles(BackupFiles(competition))) {}
 
     // Copies every file to its temporary name, then puts them in place.
     bool Run() {

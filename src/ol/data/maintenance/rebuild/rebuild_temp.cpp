@@ -3,6 +3,7 @@
 #include <array>
 #include <filesystem>
 
+#include "base/files/folder_entries.h"
 #include "base/settings/settings_state.h"
 #include "base/text/swedish_case.h"
 #include "base/text/windows1252.h"
@@ -95,7 +96,7 @@ std::string LeftoverTemporaryFiles() {
     std::string found;
     std::error_code error;
     const std::string folder = Utf8FromWindows1252(WorkingGlobalSettings().dataDirectory.view());
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    for (const auto& entry : FolderEntries(folder, error)) {
         const std::string name = entry.path().filename().string();
         if (IsTemporaryFileName(name)) {
             found += (found.empty() ? "" : " ") + Windows1252FromUtf8(name);
