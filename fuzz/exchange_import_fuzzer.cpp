@@ -2,15 +2,20 @@
 // directory with common files, symbols in both route description files and
 // two competitions, exactly as oltoma-tool import does (the chooser's order
 // and refusals, ImportChosenFiles), with the log on the recording printer.
-// Afterwards, with the files closed, the directory must pass the file set
-// check, no log line may exceed 255 characters and no print job may be left
-// running. The raw input also goes through the line reader and GetField.
+// Files that begin as XML go to the CourseData import, as the program hands
+// them on. Afterwards the competition's course data is exported as IOF XML
+// and must read back as a sound document (whatever the import stored, the
+// export writes well-formed XML); then, with the files closed, the directory
+// must pass the file set check, no log line may exceed 255 characters and no
+// print job may be left running. The raw input also goes through the line
+// reader and GetField, and each file through the CourseData reader.
 #include <stdlib.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -30,6 +35,8 @@
 #include "ol/data/files/route_file.h"
 #include "ol/data/maintenance/file_set_check.h"
 #include "ol/exchange/import_command.h"
+#include "ol/exchange/iof/course_data_export.h"
+#include "ol/exchange/iof/course_data_reader.h"
 #include "platform/print/recording_printer.h"
 #include "print/log_list.h"
 
@@ -47,12 +54,23 @@ struct Folders {
     std::string templateData;
     std::string data;
     std::string files;
+    std::string exported;
 };
 
 Folders& Paths() {
     static Folders folders;
     return folders;
 }
+
+// The save dialog of the course data export, answered with the IOF XML
+// filter and a file in the fuzz folder.
+class ExportDialogs final : public platform::FileDialogs {
+public:
+    platform::FileDialogAnswer Ask(platform::WindowHandle,
+                                   const platform::FileDialogRequest&) override {
+        return {true, Paths().exported, ol::kIofXmlFilter};
+    }
+};
 
 platform::RecordingPrinter& Printer() {
     static platform::RecordingPrinter printer;
@@ -154,6 +172,23 @@ void ReadRaw(std::string_view bytes) {
     }
 }
 
+// The course data as the export writes it must read back sound.
+void ExportCourseData() {
+    std::error_code ignored;
+    fs::remove(Paths().exported, ignored);
+    if (ol::ExportCourses(0) != ol::ExportResult::written) {
+        return;  // no competition, or its definition files are refused
+    }
+    std::ifstream file(Paths().exported, std::ios::binary);
+    const std::string bytes(std::istreambuf_iterator<char>(file), {});
+    const ol::iof::CourseDataReading reading =
+        ol::iof::ReadCourseData(ReadFromMemory(bytes), ol::Ol().competition.rec.DagStr);
+    if (reading.status != ol::iof::ReadStatus::sound) {
+        Fail("the exported course data reads back as \"" +
+             Utf8FromWindows1252(ol::iof::RefusalText(reading)) + "\"");
+    }
+}
+
 // The chooser's entries of the input's files, refused ones left out.
 std::vector<FileChoiceEntry> Choose(const ExchangeInput& input) {
     std::error_code ignored;
@@ -182,6 +217,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     paths.templateData = paths.root + "/template";
     paths.data = paths.root + "/data";
     paths.files = paths.root + "/files";
+    paths.exported = paths.root + "/export.xml";
     std::atexit([] {
         std::error_code ignored;
         fs::remove_all(Paths().root, ignored);
@@ -189,6 +225,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     MakeTemplate(paths.templateData);
     platform::BindPrinter(&Printer());
     BindLogLineObserver(&CheckLogLine);
+    static ExportDialogs dialogs;
+    platform::Services services = platform::BindServices({});
+    services.fileDialogs = &dialogs;
+    platform::BindServices(services);
     return 0;
 }
 
@@ -198,6 +238,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const ExchangeInput input = fuzz::DecodeExchangeInput(raw);
     for (const std::string& file : input.files) {
         ReadRaw(file);
+        ol::iof::ReadCourseData(ReadFromMemory(file), 1);
     }
     CopyTemplate();
     StartDataLayer(Paths().data, (input.flags & fuzz::kRoute24Flag) != 0 ? 1 : 0);
@@ -217,6 +258,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     if (LongLogLine()) {
         Fail("a log line over 255 characters");
     }
+    ExportCourseData();
     ol::CloseCommonFiles();
     const std::vector<std::string> problems = ol::CheckFileSet(Paths().data);
     ol::OlShutdown();

@@ -3,7 +3,10 @@
 // and the inputs other programs and damaged files give: binary bytes, NUL,
 // long and unended lines, CR-only line ends, OEM and UTF-8 text, headers in
 // lower case or with words after them, data before the first header, symbol
-// records cut short, more than 35 codes, numbers with letters or 40 digits.
+// records cut short, more than 35 codes, numbers with letters or 40 digits;
+// and IOF XML course data: the team's own documents (tests/ol/exchange/iof/
+// data), with and without a competition and beside a sectioned file, and
+// documents that are refused.
 //
 //   make_exchange_seeds FOLDER
 #include <cstdio>
@@ -53,6 +56,52 @@ std::string LibraryStart() {
         end = text.find("\r\n", end == 0 ? 0 : end + 2);
     }
     return text.substr(0, end == std::string::npos ? text.size() : end + 2);
+}
+
+// The team's CourseData documents.
+std::vector<std::string> CourseDataDocuments() {
+    std::vector<std::string> documents;
+    for (const auto& entry : std::filesystem::directory_iterator(OLTOMA_COURSE_DATA_DOCUMENTS)) {
+        if (entry.path().extension() == ".xml") {
+            std::ifstream file(entry.path(), std::ios::binary);
+            documents.emplace_back(std::istreambuf_iterator<char>(file),
+                                   std::istreambuf_iterator<char>());
+        }
+    }
+    return documents;
+}
+
+std::string CourseData(const std::string& race) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<CourseData xmlns=\"http://www.orienteering.org/datastandard/3.0\" "
+           "iofVersion=\"3.0\"><Event><Name>Fuzz</Name></Event><RaceCourseData>" +
+           race + "</RaceCourseData></CourseData>\n";
+}
+
+std::vector<ExchangeInput> CourseDataSeeds() {
+    const std::uint8_t competition = oltoma::fuzz::kCompetitionFlag;
+    const std::uint8_t second = oltoma::fuzz::kSecondCompetitionFlag;
+    std::vector<ExchangeInput> seeds;
+    for (const std::string& document : CourseDataDocuments()) {
+        seeds.push_back({competition, {document}});
+        seeds.push_back({competition | second, {document, "*Banor\r\nA,100,0,31\r\n"}});
+        seeds.push_back({0, {document}});
+    }
+    seeds.push_back(
+        {competition,
+         {CourseData("<Control><Id>1001</Id></Control><Control><Id>31</Id>"
+                     "<MapPosition x=\"0.05\" y=\"-1e3\" unit=\"mm\"/></Control>"
+                     "<Course><Name>A very long course name</Name><Length>1.5</Length>"
+                     "<CourseControl><Control>31</Control><Control>32</Control></CourseControl>"
+                     "<CourseControl type=\"CrossingPoint\"><Control>K</Control>"
+                     "</CourseControl></Course>"
+                     "<ClassCourseAssignment><ClassName>H21</ClassName><CourseName>A"
+                     "</CourseName></ClassCourseAssignment>")}});
+    seeds.push_back(
+        {competition, {"<!DOCTYPE x [<!ENTITY a \"b\">]><CourseData>&a;</CourseData>"}});
+    seeds.push_back({competition, {CourseData("<Control><Id>31</Control>")}});
+    seeds.push_back({competition, {"\xEF\xBB\xBF  <CourseData xmlns=\"urn:x\"/>"}});
+    return seeds;
 }
 
 std::vector<ExchangeInput> Seeds() {
@@ -112,8 +161,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::filesystem::create_directories(argv[1]);
+    std::vector<ExchangeInput> seeds = Seeds();
+    for (ExchangeInput& seed : CourseDataSeeds()) {
+        seeds.push_back(std::move(seed));
+    }
     int n = 0;
-    for (const ExchangeInput& seed : Seeds()) {
+    for (const ExchangeInput& seed : seeds) {
         const std::string name = std::string(argv[1]) + "/seed-" + std::to_string(++n);
         std::ofstream(name, std::ios::binary) << oltoma::fuzz::EncodeExchangeInput(seed);
     }

@@ -84,6 +84,7 @@ private:
     void arkiv_exp_klubbarnaClick();
     void arkiv_exp_medlemmarClick();
     void arkiv_exp_deltagarnaoippnaklasserClick();
+    void arkiv_exp_banornaClick();
     void arkiv_kopiera1Click();
     void arkiv_indexbygg1Click();
     void arkiv_skapanya1Click();

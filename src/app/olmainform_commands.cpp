@@ -21,6 +21,7 @@
 #include "ol/data/maintenance/new_files.h"
 #include "ol/exchange/club_export.h"
 #include "ol/exchange/import_command.h"
+#include "ol/exchange/iof/course_data_export.h"
 #include "ol/exchange/participant_export.h"
 #include "ol/exchange/symbol_library.h"
 #include "ol/forms/ban_reg.h"
@@ -48,6 +49,7 @@ void TMainForm::ConnectCommands() {
         {"arkiv_raderaallamedl", &TMainForm::arkiv_raderaallamedlClick},
         {"arkiv_exp_medlemmar", &TMainForm::arkiv_exp_medlemmarClick},
         {"arkiv_exp_deltagarnaoippnaklasser", &TMainForm::arkiv_exp_deltagarnaoippnaklasserClick},
+        {"arkiv_exp_banorna", &TMainForm::arkiv_exp_banornaClick},
         {"arkiv_kopiera1", &TMainForm::arkiv_kopiera1Click},
         {"arkiv_indexbygg1", &TMainForm::arkiv_indexbygg1Click},
         {"arkiv_skapanya1", &TMainForm::arkiv_skapanya1Click},
@@ -152,6 +154,11 @@ void TMainForm::arkiv_exp_medlemmarClick() {
 
 void TMainForm::arkiv_exp_deltagarnaoippnaklasserClick() {
     ol::ExportParticipants(platform::HandleOf(this), true);
+    RefreshStatusLine();
+}
+
+void TMainForm::arkiv_exp_banornaClick() {
+    ol::ExportCourses(platform::HandleOf(this));
     RefreshStatusLine();
 }
 

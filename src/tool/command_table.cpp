@@ -114,7 +114,8 @@ constexpr ToolCommand kCommands[] = {
         .summary = "Import exchange files into DIR as \"importera\" does.",
         .description =
             "Imports the exchange files FILE (controls, courses, route description symbols and "
-            "the other sections of the import format) into data directory DIR, in the order "
+            "the other sections of the import format, or IOF XML 3.0 CourseData documents "
+            "with controls, courses and class courses) into data directory DIR, in the order "
             "the program's file chooser puts them, and prints the import log the program "
             "prints, one line each. COMPETITION 1 to 8 is chosen first; 0 chooses none, so "
             "that only the shared registers (the symbol library) can be imported. Status "
@@ -129,20 +130,25 @@ constexpr ToolCommand kCommands[] = {
     },
     {
         .name = "export",
-        .arguments = "DIR COMPETITION clubs|participants FILE [--open]",
-        .summary = "Export clubs or participants of DIR into FILE as \"exportera\" does.",
+        .arguments = "DIR COMPETITION clubs|participants|courses FILE [--open | --xml]",
+        .summary = "Export clubs, participants or courses of DIR into FILE as \"exportera\" "
+                   "does.",
         .description =
-            "Writes the club register (clubs) or the participants of COMPETITION "
-            "(participants; with --open the entries of the open classes) of data directory "
-            "DIR into the exchange file FILE, exactly as the menu command writes the file "
-            "chosen in its save dialog. FILE is created or replaced without a question. "
-            "COMPETITION 0 chooses none. Status texts and messages go to standard error.",
+            "Writes the club register (clubs), the participants of COMPETITION "
+            "(participants; with --open the entries of the open classes) or its controls, "
+            "courses and class courses (courses, only with --xml) of data directory DIR into "
+            "FILE, exactly as the menu command writes the file chosen in its save dialog: an "
+            "exchange file, or with --xml the dialog's filter \"IOF XML 3.0 (*.xml)\" and an "
+            "IOF XML 3.0 OrganisationList, EntryList or CourseData. FILE is created or "
+            "replaced without a question. COMPETITION 0 chooses none. Status texts and "
+            "messages go to standard error.",
         .exitSuccess = "every line was written and FILE closed",
         .exitFailure = "DIR is not a folder or its files are in use or missing, the "
-                       "competition does not exist, or FILE could not be created, written or "
-                       "closed",
-        .exitUsage = "bad arguments, COMPETITION is not 0 to 8, an unknown kind or option, or "
-                     "--open with clubs",
+                       "competition does not exist, the export was refused (a relay's "
+                       "participants as IOF XML, courses without a competition), or FILE could "
+                       "not be created, written or closed",
+        .exitUsage = "bad arguments, COMPETITION is not 0 to 8, an unknown kind or option, "
+                     "--open with clubs or with --xml, or courses without --xml",
         .example = "oltoma-tool export ~/Documents/OltomaW64/data 1 participants deltagare.ol",
         .run = &RunExportCommand,
     },

@@ -1,6 +1,7 @@
 // The main window's exchange commands: "&importera" through the file
-// chooser, the three exports through the save dialog, and the symbol
-// library offered after "skapa nya".
+// chooser, the exports through the save dialog (IOF XML from its second
+// filter and from "banorna"), and the symbol library offered after "skapa
+// nya".
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -110,6 +111,40 @@ private slots:
         QVERIFY(Slurp(Exchange() / "klubbar.ol").find("\r\nKlubb 1,00000,") != std::string::npos);
         QCOMPARE(dialogs.asked.size(), 3u);
         QCOMPARE(dialogs.asked[0].request.kind, platform::FileDialogRequest::Kind::save);
+        QVERIFY(doubles.boxes.shown.empty());
+    }
+
+    void iofXmlFromTheSecondFilterAndFromBanorna() {
+        testing::MainWindowDoubles doubles;
+        testing::ScriptedFileDialogs dialogs;
+        testing::BoundServices bound{{.fileDialogs = &dialogs}};
+        TMainForm form;
+        testing::MakeFileSet(form, {{"Vårträffen", "OK Löparen", 2}}, 1);
+        Entry(&form, "arkiv_v00")->trigger();
+        QVERIFY(!Entry(&form, "arkiv_exp_banorna")->isEnabled());
+        std::ofstream(Exchange() / "banor.txt", std::ios::binary)
+            << "*Kontroller\r\n31\r\n*Banor\r\nA,2500,40,31\r\n";
+        ol::BindFileChooser([&](platform::WindowHandle owner, std::string_view, std::string_view,
+                                std::string_view, std::string_view, TLongPathName& folder,
+                                const FileAction& action) {
+            action(owner, "banor.txt", Exchange().string(), 1, 1);
+            return true;
+        });
+        Entry(&form, "arkiv_importera")->trigger();
+        QVERIFY(Entry(&form, "arkiv_exp_banorna")->isEnabled());
+
+        dialogs.answers.push_back({true, (Exchange() / "banor.xml").string(), "IOF XML 3.0|*.xml"});
+        Entry(&form, "arkiv_exp_banorna")->trigger();
+        const std::string courses = Slurp(Exchange() / "banor.xml");
+        QVERIFY(courses.starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<CourseData"));
+        QVERIFY(courses.find("<Control>31</Control>") != std::string::npos);
+        QVERIFY(ol::Ol().ParticipantFilesOpen);  // the definition files gave way again
+
+        dialogs.answers.push_back({true, (Exchange() / "anm.xml").string(), "IOF XML 3.0|*.xml"});
+        Entry(&form, "arkiv_exp_medlemmar")->trigger();
+        QVERIFY(Slurp(Exchange() / "anm.xml").find("<PersonEntry>") != std::string::npos);
+        QCOMPARE(dialogs.asked.size(), 2u);
+        QCOMPARE(dialogs.asked[0].request.filter, std::string("IOF XML 3.0|*.xml"));
         QVERIFY(doubles.boxes.shown.empty());
     }
 

@@ -167,5 +167,65 @@ TEST_F(ExchangeCommands, ExportWritesTheFileTheMenuCommandWrites) {
         << run.err;
 }
 
+TEST_F(ExchangeCommands, CourseDataImportsInTheChoosersOrderAndExportsWithXml) {
+    std::ofstream("banor.xml", std::ios::binary) <<  // UTF-8, as the document says
+        ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+         "<CourseData xmlns=\"http://www.orienteering.org/datastandard/3.0\" "
+         "iofVersion=\"3.0\">\n"
+         "<Event><Name>Vårsprinten</Name></Event>\n<RaceCourseData>\n"
+         "<Control><Id>33</Id><MapPosition x=\"1.5\" y=\"-2\"/></Control>\n"
+         "<Course><Name>B</Name><Length>1800</Length>\n"
+         "<CourseControl type=\"Start\"><Control>S1</Control></CourseControl>\n"
+         "<CourseControl><Control>33</Control></CourseControl>\n"
+         "<CourseControl><Control>31</Control></CourseControl>\n"
+         "<CourseControl type=\"Finish\"><Control>F1</Control></CourseControl>\n"
+         "</Course>\n</RaceCourseData>\n</CourseData>\n");
+    // Named last, the course data comes after the control file and before
+    // the course file.
+    ToolRun run = Tool("import data 1 banor.txt kontroller.txt banor.xml");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::size_t controls = run.out.find("/kontroller.txt\"");
+    const std::size_t document = run.out.find(
+        "/banor.xml\"\n\nimporterar \"CourseData\" "
+        "\"Vårsprinten\"\nAdderade:   2 Modifierade:   0 "
+        "Rader:  13\n");
+    const std::size_t courses = run.out.find("/banor.txt\"");
+    EXPECT_LT(controls, document) << run.out;
+    EXPECT_LT(document, courses) << run.out;
+
+    run = Tool("export data 1 courses banor2.xml --xml");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string exported = Slurp("banor2.xml");
+    EXPECT_TRUE(exported.starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<CourseData"));
+    EXPECT_NE(exported.find("<MapPosition x=\"1.5\" y=\"-2.0\" unit=\"mm\"/>"), std::string::npos)
+        << exported;
+    // The export imported again changes nothing but adds nothing either.
+    run = Tool("import data 1 banor2.xml");
+    EXPECT_NE(run.out.find("Adderade:   0 Modifierade:   5"), std::string::npos) << run.out;
+
+    run = Tool("export data 0 clubs klubbar.xml --xml");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(Slurp("klubbar.xml").find("<Name>Alfa OK</Name>"), std::string::npos);
+    run = Tool("export data 1 participants anm.xml --xml");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(Slurp("anm.xml").find("<EntryList"), std::string::npos);
+
+    const struct {
+        const char* arguments;
+        int status;
+    } cases[] = {
+        {"export data 0 courses banor3.xml --xml", 1},  // no competition, no courses
+        {"export data 1 courses /dev/full --xml", 1},
+        {"export data 1 courses banor3.xml", 2},
+        {"export data 1 participants anm.xml --xml --open", 2},
+    };
+    for (const auto& c : cases) {
+        run = Tool(c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments << "\n" << run.err;
+        EXPECT_EQ(run.out, "") << c.arguments;
+    }
+    EXPECT_FALSE(std::filesystem::exists("banor3.xml"));
+}
+
 }  // namespace
 }  // namespace oltoma::tool

@@ -42,6 +42,8 @@ struct ExchangeFileState {
     std::string path;
     std::string savedDirectory;
     int ioResult = 0;
+    bool rawLineOpen = false;  // raw reading: bytes of a line without its end
+    bool rawAfterCr = false;   // raw reading: the last byte was CR
     int lines = 0;
     int added = 0;
     int modified = 0;
@@ -140,6 +142,8 @@ bool OpenFile(char mode, std::string_view path) {
     file.eof = false;
     file.readFailed = false;
     file.writeBuffer.clear();
+    file.rawLineOpen = false;
+    file.rawAfterCr = false;
     file.reader.reset();
     if (!file.writing) {
         file.reader = std::make_unique<ExchangeLineReader>(ReadFromDescriptor(file.descriptor));
@@ -209,6 +213,47 @@ std::string FolderOf(std::string_view path) {
     return std::string(path.substr(0, slash == 0 ? 1 : slash));
 }
 
+std::string DialogFilter(std::string_view mask, std::string_view extraFilter,
+                         std::string_view extension);
+
+// The open or save dialog as the exchange file shows it; after a choice
+// `directory` becomes the chosen folder.
+platform::FileDialogAnswer AskFile(platform::WindowHandle owner, bool save, std::string_view mask,
+                                   std::string_view extraFilter, std::string_view defaultExtension,
+                                   std::string& directory) {
+    const DialogStart start = SplitDirectory(directory);
+    platform::FileDialogRequest request;
+    request.kind =
+        save ? platform::FileDialogRequest::Kind::save : platform::FileDialogRequest::Kind::open;
+    request.title = Windows1252FromUtf8(save ? "Spara fil som..." : "Välj filnamn");
+    request.folder = start.folder;
+    request.fileName = start.fileName;
+    request.filter = DialogFilter(mask, extraFilter, start.extension);
+    request.defaultExtension = std::string(
+        defaultExtension.substr(0, std::min(defaultExtension.size(), kMaxDefaultExtensionLength)));
+    request.mustExist = !save;
+    platform::FileDialogAnswer answer = platform::CurrentFileDialogs().Ask(owner, request);
+    if (!answer.chosen || answer.path.empty()) {
+        return {};
+    }
+    directory = FolderOf(answer.path);
+    return answer;
+}
+
+// Opens the file the dialog chose; the first line by the dialog's rule
+// unless `firstLine` is false.
+bool OpenChosenFile(platform::WindowHandle owner, char commentCharacter, char mode,
+                    int progressLines, std::string_view path, bool firstLine) {
+    if (!OpenFile(mode, path)) {
+        ShowStatus(Windows1252FromUtf8("Kan ej öppna/skapa ixportfilen ") + Quoted(path));
+        return false;
+    }
+    StartOpenFile(
+        owner, commentCharacter, progressLines,
+        firstLine && !HasExtensionIn(path, {".xml", ".css", ".xsl", ".htm", ".html", ".pdf"}));
+    return true;
+}
+
 }  // namespace
 
 std::string ExchangeFileFilter(std::string_view mask) {
@@ -218,6 +263,25 @@ std::string ExchangeFileFilter(std::string_view mask) {
     }
     return "import/export (" + std::string(mask) + ") |" + std::string(mask);
 }
+
+namespace {
+
+// The mask's filter, ";*" + the proposed name's extension when both are not
+// empty, then the extra filter entry.
+std::string DialogFilter(std::string_view mask, std::string_view extraFilter,
+                         std::string_view extension) {
+    std::string filter =
+        mask.empty() && !extraFilter.empty() ? std::string() : ExchangeFileFilter(mask);
+    if (!extension.empty() && !filter.empty()) {
+        filter += ";*" + std::string(extension);
+    }
+    if (!extraFilter.empty()) {
+        filter += (filter.empty() ? "" : "|") + std::string(extraFilter);
+    }
+    return filter;
+}
+
+}  // namespace
 
 bool OpenExchangeFile(platform::WindowHandle owner, char commentCharacter, char mode,
                       std::string_view path, int progressLines) {
@@ -247,33 +311,26 @@ bool OpenExchangeFileDialog(platform::WindowHandle owner, char commentCharacter,
                             std::string& path) {
     PrepareOpen();
     const bool save = mode == 'C' || mode == 'c';
-    const DialogStart start = SplitDirectory(directory);
-    platform::FileDialogRequest request;
-    request.kind =
-        save ? platform::FileDialogRequest::Kind::save : platform::FileDialogRequest::Kind::open;
-    request.title = Windows1252FromUtf8(save ? "Spara fil som..." : "Välj filnamn");
-    request.folder = start.folder;
-    request.fileName = start.fileName;
-    request.filter = ExchangeFileFilter(mask);
-    if (!start.extension.empty() && !request.filter.empty()) {
-        request.filter += ";*" + start.extension;
-    }
-    request.defaultExtension = std::string(
-        defaultExtension.substr(0, std::min(defaultExtension.size(), kMaxDefaultExtensionLength)));
-    request.mustExist = !save;
-    const platform::FileDialogAnswer answer = platform::CurrentFileDialogs().Ask(owner, request);
-    if (!answer.chosen || answer.path.empty()) {
+    const platform::FileDialogAnswer answer =
+        AskFile(owner, save, mask, {}, defaultExtension, directory);
+    if (!answer.chosen) {
         return false;
     }
     path = answer.path;
-    directory = FolderOf(answer.path);
-    if (!OpenFile(mode, path)) {
-        ShowStatus(Windows1252FromUtf8("Kan ej öppna/skapa ixportfilen ") + Quoted(path));
-        return false;
-    }
-    StartOpenFile(owner, commentCharacter, progressLines,
-                  !HasExtensionIn(path, {".xml", ".css", ".xsl", ".htm", ".html", ".pdf"}));
-    return true;
+    return OpenChosenFile(owner, commentCharacter, mode, progressLines, path, true);
+}
+
+platform::FileDialogAnswer AskExchangeSaveFile(platform::WindowHandle owner, std::string_view mask,
+                                               std::string_view extraFilter,
+                                               std::string_view defaultExtension,
+                                               std::string& directory) {
+    return AskFile(owner, true, mask, extraFilter, defaultExtension, directory);
+}
+
+bool CreateChosenExchangeFile(platform::WindowHandle owner, char commentCharacter,
+                              int progressLines, std::string_view path, bool firstLine) {
+    PrepareOpen();
+    return OpenChosenFile(owner, commentCharacter, 'C', progressLines, path, firstLine);
 }
 
 bool ReadExchangeLine(std::string& line) {
@@ -299,6 +356,55 @@ bool ReadExchangeLine(std::string& line) {
             return false;
     }
     return false;
+}
+
+long ReadExchangeBytes(char* buffer, std::size_t size) {
+    ExchangeFileState& file = File();
+    if (!file.open || file.writing || file.eof) {
+        return file.readFailed ? -1 : 0;
+    }
+    long count = 0;
+    do {
+        count = static_cast<long>(::read(file.descriptor, buffer, size));
+    } while (count < 0 && errno == EINTR);
+    if (count < 0) {
+        file.eof = true;
+        file.readFailed = true;
+        RecordFailure(errno);
+        ShowStatus(Windows1252FromUtf8("Fel vid läsning av ") + Quoted(file.path) + " " +
+                   msgtext(file.ioResult));
+        return -1;
+    }
+    if (count == 0) {
+        file.eof = true;
+        file.lines += file.rawLineOpen ? 1 : 0;
+        file.rawLineOpen = false;
+        return 0;
+    }
+    for (long i = 0; i < count; ++i) {
+        const char c = buffer[i];
+        if (c == '\n' && file.rawAfterCr) {
+            file.rawAfterCr = false;  // the LF of a CR LF ended no line of its own
+            continue;
+        }
+        file.rawAfterCr = c == '\r';
+        if (c == '\n' || c == '\r') {
+            ++file.lines;
+            file.rawLineOpen = false;
+        } else {
+            file.rawLineOpen = true;
+        }
+    }
+    return count;
+}
+
+bool WriteExchangeBytes(std::string_view bytes) {
+    ExchangeFileState& file = File();
+    if (!file.open || !file.writing || file.ioResult != 0) {
+        return false;
+    }
+    file.writeBuffer.append(bytes);
+    return file.writeBuffer.size() < kWriteBufferSize || FlushWriteBuffer();
 }
 
 bool ExchangeEof() {

@@ -20,6 +20,7 @@
 // file does nothing. Paths are Windows-1252.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -62,6 +63,24 @@ bool OpenExchangeFileDialog(platform::WindowHandle owner, char commentCharacter,
                             std::string_view defaultExtension, std::string& directory,
                             std::string& path);
 
+// The save dialog of OpenExchangeFileDialog in mode 'C' ("Spara fil som...",
+// the same start, filter and default extension) without opening anything,
+// for writers that offer a second format: `extraFilter` ("description|masks")
+// follows the mask's filter, or stands alone when the mask is empty. After
+// a choice `directory` becomes the chosen file's folder. The answer names
+// the file and the filter entry chosen.
+platform::FileDialogAnswer AskExchangeSaveFile(platform::WindowHandle owner, std::string_view mask,
+                                               std::string_view extraFilter,
+                                               std::string_view defaultExtension,
+                                               std::string& directory);
+
+// Creates the file chosen with AskExchangeSaveFile as OpenExchangeFileDialog
+// does after its dialog (same message when it cannot be created). With
+// `firstLine` false the file never gets the first line: it holds another
+// format. Returns whether the file is open.
+bool CreateChosenExchangeFile(platform::WindowHandle owner, char commentCharacter,
+                              int progressLines, std::string_view path, bool firstLine);
+
 // The next line into `line` (counted). False at the end of the file, after
 // a read error and when no file is open for reading; `line` is then left
 // unchanged. A read error ends the file: MessageLine gets
@@ -73,6 +92,20 @@ bool ExchangeEof();
 
 // True when the file ended at a read error.
 bool ExchangeReadFailed();
+
+// Raw access for formats that are not lines of an exchange file (XML). A
+// file is read or written either by lines or raw, never both.
+//
+// ReadExchangeBytes reads at most `size` bytes of the file open for reading:
+// returns the number read, 0 at the end, or -1 after a read error (as
+// ReadExchangeLine reports it). The lines passed are counted as the line
+// reader counts them (LF, CR and CR LF end a line; a last line without an
+// end counts once the end is read).
+long ReadExchangeBytes(char* buffer, std::size_t size);
+
+// Writes the bytes as they are to the file open for writing; false once a
+// write has failed. Lines are not counted.
+bool WriteExchangeBytes(std::string_view bytes);
 
 // Writes the line (cut to 255 characters) and CR LF, and counts it. Returns
 // false once a write has failed (the file keeps what was written before).

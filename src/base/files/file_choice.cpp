@@ -5,8 +5,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 
 #include "base/files/exchange_line_reader.h"
+#include "base/files/xml_document_start.h"
 #include "base/text/padding.h"
 #include "base/text/swedish_case.h"
 #include "base/text/windows1252.h"
@@ -28,6 +30,30 @@ int OpenRegularFile(std::string_view path) {
         return -1;
     }
     return fd;
+}
+
+// The first bytes of the file (at most kXmlStartBytes); empty when it
+// cannot be read.
+std::string FileStart(std::string_view path) {
+    const int fd = OpenRegularFile(path);
+    if (fd < 0) {
+        return {};
+    }
+    std::string start(kXmlStartBytes, '\0');
+    std::size_t filled = 0;
+    while (filled < start.size()) {
+        const ssize_t count = ::read(fd, start.data() + filled, start.size() - filled);
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count <= 0) {
+            break;
+        }
+        filled += static_cast<std::size_t>(count);
+    }
+    ::close(fd);
+    start.resize(filled);
+    return start;
 }
 
 }  // namespace
@@ -102,7 +128,8 @@ FileChoiceEntry DescribeFile(std::string_view folder, std::string_view fileName,
     std::string description = NoImportFileDescription();
     if (!keywordList.empty()) {
         std::string line;
-        switch (FindHeaderLine(std::string(folder) + "/" + std::string(fileName), line)) {
+        const std::string path = std::string(folder) + "/" + std::string(fileName);
+        switch (FindHeaderLine(path, line)) {
             case HeaderSearch::Found:
                 description = HeaderDescription(line);
                 code = OrderCodeOf(description, keywordList);
@@ -111,10 +138,19 @@ FileChoiceEntry DescribeFile(std::string_view folder, std::string_view fileName,
                 description = UnreadableFileDescription();
                 break;
             case HeaderSearch::NoHeader:
+                if (XmlRootName(FileStart(path)) == "CourseData") {
+                    code = kCourseDataOrderCode;
+                    description = kCourseDataDescription;
+                }
                 break;
         }
     }
     return {EntryText(code, description, fileName), std::string(fileName), std::string(folder)};
+}
+
+bool ReadsAsXmlDocument(std::string_view path) {
+    std::string line;
+    return FindHeaderLine(path, line) == HeaderSearch::NoHeader && BeginsAsXml(FileStart(path));
 }
 
 FileChoiceList::FileChoiceList(std::string_view onceOnlyCodes)

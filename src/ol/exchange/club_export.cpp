@@ -10,6 +10,7 @@
 #include "ol/data/files/registers.h"
 #include "ol/data/records/cmp_club_rec.h"
 #include "ol/exchange/club_display_name.h"
+#include "ol/exchange/iof/iof_exports.h"
 #include "storage/access_layer.h"
 
 namespace oltoma::ol {
@@ -91,8 +92,14 @@ bool WriteClubs(bool& aborted) {
 }  // namespace
 
 ExportResult ExportClubs(platform::WindowHandle owner) {
-    if (!OpenExportFile(owner, kProgressLines)) {
+    const ExportFormat format = AskExportFile(owner, ExportFormats::exchangeOrIofXml);
+    if (!CreateExportFile(owner, kProgressLines, format)) {
         return ExportResult::notOpened;
+    }
+    if (format == ExportFormat::iofXml) {
+        bool aborted = false;
+        iof::WriteOrganisationList(aborted);
+        return CloseExportFile(aborted);
     }
     const OlState& ol = Ol();
     RefreshClock();

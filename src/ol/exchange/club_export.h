@@ -10,6 +10,9 @@
 //
 // The amounts come from the competition's club table (empty without open
 // participant files); ",#" marks a club with entries in the competition.
+//
+// The save dialog also offers "IOF XML 3.0 (*.xml)": chosen, the file is an
+// IOF OrganisationList instead (iof/iof_exports.h).
 #pragma once
 
 #include "ol/exchange/export_file.h"

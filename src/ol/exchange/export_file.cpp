@@ -17,6 +17,7 @@ namespace {
 
 constexpr int kInformationCode = 201;
 constexpr char kCommentCharacter = ';';
+constexpr const char* kExchangeMask = ";*.ol";
 // Beyond this the cents no longer fit a 64-bit count.
 constexpr double kLargestCentRounded = 1e15;
 
@@ -37,9 +38,37 @@ bool OpenExportFile(platform::WindowHandle owner, int progressLines) {
     std::string directory = settings.exchangePath.str();
     ExportPath().clear();
     const bool opened = OpenExchangeFileDialog(owner, kCommentCharacter, 'C', progressLines,
-                                               ";*.ol", "ol", directory, ExportPath());
+                                               kExchangeMask, "ol", directory, ExportPath());
     settings.exchangePath = directory;
     return opened;
+}
+
+ExportFormat AskExportFile(platform::WindowHandle owner, ExportFormats formats) {
+    GlobalSettings& settings = WorkingGlobalSettings();
+    std::string directory = settings.exchangePath.str();
+    ExportPath().clear();
+    const bool xmlOnly = formats == ExportFormats::iofXml;
+    const platform::FileDialogAnswer answer = AskExchangeSaveFile(
+        owner, xmlOnly ? "" : kExchangeMask,
+        formats == ExportFormats::exchange ? "" : kIofXmlFilter, xmlOnly ? "xml" : "ol", directory);
+    if (!answer.chosen) {
+        return ExportFormat::none;
+    }
+    settings.exchangePath = directory;
+    ExportPath() = answer.path;
+    return xmlOnly || (formats == ExportFormats::exchangeOrIofXml && answer.filter == kIofXmlFilter)
+               ? ExportFormat::iofXml
+               : ExportFormat::exchange;
+}
+
+bool CreateExportFile(platform::WindowHandle owner, int progressLines, ExportFormat format) {
+    return format != ExportFormat::none &&
+           CreateChosenExchangeFile(owner, kCommentCharacter, progressLines, ExportPath(),
+                                    format == ExportFormat::exchange);
+}
+
+bool WriteExportBytes(std::string_view bytes) {
+    return WriteExchangeBytes(bytes);
 }
 
 bool WriteExportLine(std::string line) {

@@ -18,10 +18,33 @@ enum class ExportResult {
     written,    // every line written and the file closed
     aborted,    // "avbryt": the file holds what was written before it
     failed,     // a write or the close failed; the partial file stays
+    refused,    // the export cannot be made (the message says why); no file
 };
 
 // Asks for the file and creates it; its first line names the program.
 bool OpenExportFile(platform::WindowHandle owner, int progressLines);
+
+// The formats a save dialog offers: the exchange files (mask ";*.ol",
+// default extension "ol"), and after them or alone IOF XML 3.0 (filter
+// kIofXmlFilter, default extension "xml").
+enum class ExportFormats { exchange, exchangeOrIofXml, iofXml };
+enum class ExportFormat { none, exchange, iofXml };
+
+// The save dialog's entry of IOF XML files, shown "IOF XML 3.0 (*.xml)".
+inline constexpr const char* kIofXmlFilter = "IOF XML 3.0|*.xml";
+
+// Asks for the file with the save dialog offering `formats`; the format of
+// the filter chosen (none after cancel). The folder chosen becomes the
+// exchange path of GlobalSettings.
+ExportFormat AskExportFile(platform::WindowHandle owner, ExportFormats formats);
+
+// Creates the file AskExportFile chose: an exchange file gets its first
+// line, an XML file none. False when it cannot be created (MessageLine says
+// so).
+bool CreateExportFile(platform::WindowHandle owner, int progressLines, ExportFormat format);
+
+// Writes bytes of an XML export as they are; false once a write has failed.
+bool WriteExportBytes(std::string_view bytes);
 
 // Writes a line of stored texts: characters 0..31 as blanks (a line end in
 // a name would break the file's lines), cut to 255 characters.

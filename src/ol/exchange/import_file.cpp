@@ -5,6 +5,7 @@
 
 #include "base/files/exchange_field.h"
 #include "base/files/exchange_file.h"
+#include "base/files/file_choice.h"
 #include "base/messages/memory_check.h"
 #include "base/messages/messages.h"
 #include "base/messages/progress.h"
@@ -21,6 +22,7 @@
 #include "ol/exchange/import_records.h"
 #include "ol/exchange/import_sections.h"
 #include "ol/exchange/import_store.h"
+#include "ol/exchange/iof/course_data_import.h"
 #include "ol/exchange/result_counters.h"
 #include "ol/exchange/result_log.h"
 
@@ -305,6 +307,26 @@ void CollectRecord(FileImport& file) {
     }
 }
 
+// A file that begins as XML: an IOF XML CourseData document, stored as the
+// control and course sections store their records, after the definition
+// files have been opened as their headers open them.
+void ImportXmlDocument(FileImport& file) {
+    file.savedRouteFormat = WorkingGlobalSettings().routeDescriptionFormat;
+    const iof::CourseDataReading reading = iof::ReadExchangeCourseData(Ol().competition.rec.DagStr);
+    if (reading.status == iof::ReadStatus::sound) {
+        ImportLog(iof::CourseDataSectionLine(reading.data));
+        if (StartSection(file, S::kKontroller, {})) {
+            file.aborted = iof::StoreCourseData(reading.data) == iof::StoreEnd::aborted;
+        }
+    }
+    if (file.aborted) {
+        ImportLog("");
+        ImportLog("<< avbrutet >>");
+        ImportLog("");
+    }
+    EndFile(file);
+}
+
 void ImportOpenFile(FileImport& file) {
     file.lines.assign(kMaxRecordLines, std::string());
     file.savedRouteFormat = WorkingGlobalSettings().routeDescriptionFormat;
@@ -339,7 +361,11 @@ void ImportFile(platform::WindowHandle owner, const std::string& fileName,
         ImportLog("importerar \"" + path + "\"");
         ImportLog("");
         FileImport file;
-        ImportOpenFile(file);
+        if (ReadsAsXmlDocument(path)) {
+            ImportXmlDocument(file);
+        } else {
+            ImportOpenFile(file);
+        }
         aborted = file.aborted;
     }
     // The last file closes the log however it ended, so no print job

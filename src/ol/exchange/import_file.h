@@ -36,6 +36,12 @@
 // A section refused because a competition group cannot be opened leaves
 // "Filerna inte öppna" in MessageLine.
 //
+// A file without a header line that begins as XML (base/files/file_choice.h)
+// is an IOF XML CourseData document (iof/course_data_import.h): its line
+// "importerar "CourseData" "<event name>"" starts it as a header does, and
+// its records are stored as the control and course sections store theirs,
+// with the definition files opened as those sections open them.
+//
 // At the end of a file the section current then ends (a results section
 // too), the exchange file is closed and its counts logged ("Adderade: nnn
 // Modifierade: nnn Rader: nnn"), and the route description format of the

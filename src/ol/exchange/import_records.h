@@ -44,6 +44,10 @@ struct ControlFields {
     std::array<std::string, kDescriptionEntryCount> cells;  // upper case, at most 10
     std::int32_t posX = 0;
     std::int32_t posY = 0;
+    // A control found keeps its cells, or its position (formats that carry
+    // neither); a new one gets them empty or 0.
+    bool keepCells = false;
+    bool keepPosition = false;
 };
 
 struct CourseFields {

@@ -165,13 +165,17 @@ StoreOutcome StoreControl(const ControlFields& fields) {
         }
         ol.control.rec.KodNr = key;
     }
-    CheckCells(fields);
     KontrRec& control = ol.control.rec;
-    for (int k = 0; k < kDescriptionEntryCount; ++k) {
-        control.R[k] = fields.cells[k];
+    if (!(found && fields.keepCells)) {
+        CheckCells(fields);
+        for (int k = 0; k < kDescriptionEntryCount; ++k) {
+            control.R[k] = fields.cells[k];
+        }
     }
-    control.posX = fields.posX;
-    control.posY = fields.posY;
+    if (!(found && fields.keepPosition)) {
+        control.posX = fields.posX;
+        control.posY = fields.posY;
+    }
     ForgetReportedStorageError();
     const bool stored = found ? RewriteControl(rc) : SaveControl(true, rc);
     const std::string text = RecordText("Kontr: ", key, stored ? rc : 0);
@@ -224,6 +228,31 @@ StoreOutcome StoreCourse(const CourseFields& fields) {
         CountControlUses(course, 1);
     }
     return Stored(text, !found);
+}
+
+StoreOutcome StoreClassCourse(const std::string& designation, const std::string& course, int race) {
+    // A designation longer than the field is no class's (the key would find
+    // the class its first characters name).
+    if (designation.size() > decltype(KlassRec::Bet)::kCapacity) {
+        return StoreOutcome::notFound;
+    }
+    std::int32_t rc = 0;
+    bool failed = false;
+    const bool found = FindByKey(&FindClass, designation, rc, failed);
+    if (failed) {
+        return Failed(RecordText("Klass: ", designation, 0));
+    }
+    if (!found) {
+        return StoreOutcome::notFound;
+    }
+    KlassRec& klass = Ol().klass.rec;
+    if (race >= 1 && race <= kDayCount) {
+        klass.Bana[race - 1] = course;
+    }
+    ForgetReportedStorageError();
+    const bool stored = RewriteClass(rc);
+    const std::string text = RecordText("Klass: ", klass.Bet.view(), stored ? rc : 0);
+    return stored ? Stored(text, false) : Failed(text);
 }
 
 StoreOutcome StoreSymbol24(const SymbolFields& fields) {

@@ -12,8 +12,8 @@
 // to the log after five blanks, and a failure of the files themselves (I/O,
 // damage) ends the file, while a refused key does not.
 //
-// The needed files must be open: the definition files for controls and
-// courses, the route description file of the record's format for symbols.
+// The needed files must be open: the definition files for controls,
+// courses and classes, the route description file of the record's format for symbols.
 #pragma once
 
 #include "ol/exchange/import_records.h"
@@ -25,9 +25,10 @@ namespace oltoma::ol {
 inline constexpr int kMaxImportedControls = 511;
 
 enum class StoreOutcome {
-    stored,  // added or modified
-    faulty,  // not stored; the file goes on
-    stop,    // not stored; the rest of the file is not read
+    stored,    // added or modified
+    faulty,    // not stored; the file goes on
+    stop,      // not stored; the rest of the file is not read
+    notFound,  // the record to change does not exist; nothing counted
 };
 
 // A control: cells that are neither the key of a symbol of the route
@@ -48,6 +49,12 @@ StoreOutcome StoreControl(const ControlFields& fields);
 // control use counters) once it is stored; a rewritten course changes no
 // counter. Counted as "Bana: " + name + " Record:" + record number in 4.
 StoreOutcome StoreCourse(const CourseFields& fields);
+
+// The course of one race (1..5) of the class found by its designation
+// (exact key): Bana [race] := course (at most 3 characters). Counted as
+// modified, "Klass: " + designation + " Record:" + record number in 4;
+// notFound when no class has the designation.
+StoreOutcome StoreClassCourse(const std::string& designation, const std::string& course, int race);
 
 // A symbol of RUTB24 (24-line format) or RUTBESKR (older format): key, text,
 // symbol number and picture. Counted as added with the key as text, or as

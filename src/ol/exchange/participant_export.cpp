@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/files/exchange_file.h"
+#include "base/messages/messages.h"
 #include "base/messages/progress.h"
 #include "base/text/number_format.h"
 #include "base/text/windows1252.h"
@@ -14,6 +15,7 @@
 #include "ol/data/files/registers.h"
 #include "ol/data/records/class_designation.h"
 #include "ol/exchange/club_display_name.h"
+#include "ol/exchange/iof/iof_exports.h"
 #include "ol/reports/result_text.h"
 #include "storage/access_layer.h"
 
@@ -24,6 +26,7 @@ constexpr int kProgressLines = 6;
 constexpr int kDateAndTime = 21;
 constexpr int kStartTimeForm = 4;
 constexpr int kResultForm = 4;
+constexpr int kInformationCode = 201;
 
 enum class Pass { all, ordinary, late };
 
@@ -163,6 +166,14 @@ bool WriteHeading(bool openClasses) {
     return WriteExportLine("; brumlekvarn, ansgar prill");
 }
 
+// The IOF entry list holds persons; the teams of a relay are not written.
+ExportResult RefuseRelayEntryList() {
+    SetMessageLine(
+        Windows1252FromUtf8("Stafettlag kan inte exporteras som IOF XML (endast individuella)."));
+    ConfirmMessage(kInformationCode);
+    return ExportResult::refused;
+}
+
 }  // namespace
 
 ExportResult ExportParticipants(platform::WindowHandle owner, bool openClasses) {
@@ -173,8 +184,18 @@ ExportResult ExportParticipants(platform::WindowHandle owner, bool openClasses) 
             competition.DagStr = 1;
         }
     }
-    if (!OpenExportFile(owner, kProgressLines)) {
+    const ExportFormat format = AskExportFile(
+        owner, openClasses ? ExportFormats::exchange : ExportFormats::exchangeOrIofXml);
+    if (format == ExportFormat::iofXml && IsSet(competition.Relay)) {
+        return RefuseRelayEntryList();
+    }
+    if (!CreateExportFile(owner, kProgressLines, format)) {
         return ExportResult::notOpened;
+    }
+    if (format == ExportFormat::iofXml) {
+        bool aborted = false;
+        iof::WriteEntryList(aborted);
+        return CloseExportFile(aborted);
     }
     if (!WriteHeading(openClasses)) {
         return CloseExportFile(false);

@@ -25,6 +25,10 @@
 // becomes 0 and, with one stage, DagStr 1; only direct classes (the
 // competition's dirklassfilter) with a first place entry of 1 or -1 are
 // written.
+//
+// The save dialog of "deltagarna" also offers "IOF XML 3.0 (*.xml)": chosen,
+// the file is an IOF EntryList instead (iof/iof_exports.h); a relay
+// competition is refused with an information box before any file is made.
 #pragma once
 
 #include "ol/exchange/export_file.h"

@@ -27,6 +27,20 @@ QStringList NameFilters(const std::vector<FileFilter>& filters) {
     return names;
 }
 
+// The extension a name typed without one gets: the request's for its first
+// filter, a filter's own ("*.xml" gives "xml") for the others.
+QString DefaultSuffix(const FileDialogRequest& request, const std::vector<FileFilter>& filters,
+                      int chosen) {
+    if (chosen > 0 && static_cast<std::size_t>(chosen) < filters.size() &&
+        !filters[static_cast<std::size_t>(chosen)].masks.empty()) {
+        const std::string& mask = filters[static_cast<std::size_t>(chosen)].masks.front();
+        if (mask.starts_with("*.") && mask.find_first_of("*?", 2) == std::string::npos) {
+            return ToQString(mask.substr(2));
+        }
+    }
+    return ToQString(request.defaultExtension);
+}
+
 }  // namespace
 
 FileDialogAnswer QtFileDialogs::Ask(WindowHandle owner, const FileDialogRequest& request) {
@@ -47,7 +61,11 @@ FileDialogAnswer QtFileDialogs::Ask(WindowHandle owner, const FileDialogRequest&
     if (!names.isEmpty()) {
         dialog.setNameFilters(names);
     }
-    dialog.setDefaultSuffix(ToQString(request.defaultExtension));
+    dialog.setDefaultSuffix(DefaultSuffix(request, filters, 0));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& name) {
+        dialog.setDefaultSuffix(
+            DefaultSuffix(request, filters, static_cast<int>(names.indexOf(name))));
+    });
     if (!request.fileName.empty()) {
         dialog.selectFile(ToQString(request.fileName));
     }

@@ -211,9 +211,10 @@ private slots:
                                       "ingen.txt", "ingen2.imp", "klubbar.txt"};
         QCOMPARE(Lines(files), importFiles);  // no hidden file, no pipe
         auto* filters = PartOf<QComboBox>(form, "FilterComboBox1");
-        QCOMPARE(filters->count(), 2);
-        QCOMPARE(filters->itemText(1), QString("Alla filer (*.*)"));
-        filters->setCurrentIndex(1);
+        QCOMPARE(filters->count(), 3);
+        QCOMPARE(filters->itemText(1), QString("IOF XML 3.0 (*.xml)"));
+        QCOMPARE(filters->itemText(2), QString("Alla filer (*.*)"));
+        filters->setCurrentIndex(2);
         QVERIFY(Lines(files).contains("notes.doc"));
         QCOMPARE(files->count(), importFiles.size() + 1);
 

@@ -1,6 +1,8 @@
 // The open and save dialogs of the exchange files on Qt's own file dialog.
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QTest>
 #include <QTimer>
 
 #include <fstream>
@@ -55,6 +57,23 @@ private slots:
         QVERIFY(answer.chosen);
         QCOMPARE(QString::fromStdString(answer.path), QDir::currentPath() + "/ut.ol");
         QCOMPARE(answer.filter, std::string("import/export|*.txt;*.ol"));
+    }
+
+    void aSecondFilterChosenGivesItsOwnExtension() {
+        WhenShown([&](QFileDialog* dialog) {
+            // As the user picks it from the list of file types.
+            auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+            QVERIFY(types != nullptr);
+            QTest::keyClick(types, Qt::Key_Down);
+            dialog->selectFile(QDir::currentPath() + "/ut");
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        FileDialogRequest request = Request(FileDialogRequest::Kind::save);
+        request.filter += "|IOF XML 3.0|*.xml";
+        QtFileDialogs dialogs;
+        const FileDialogAnswer answer = dialogs.Ask(0, request);
+        QCOMPARE(QString::fromStdString(answer.path), QDir::currentPath() + "/ut.xml");
+        QCOMPARE(answer.filter, std::string("IOF XML 3.0|*.xml"));
     }
 
     void openDialogTakesOnlyAnExistingFileAndCancelChoosesNothing() {
