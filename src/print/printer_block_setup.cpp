@@ -30,9 +30,10 @@ std::string PrinterDeviceText(const PrinterBlock& block) {
     return text.substr(0, 160);
 }
 
-DeviceMargins MarginsFromBlock(const PrinterBlock& block) {
+DeviceMargins MarginsFromBlock(const PrinterBlock& block, int resolutionWhenNone) {
     DeviceMargins margins;
-    const int resolutionX = block.deviceMode.printQuality;
+    const int resolutionX =
+        block.deviceMode.printQuality > 0 ? block.deviceMode.printQuality : resolutionWhenNone;
     if (resolutionX <= 0) {
         return margins;
     }

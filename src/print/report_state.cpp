@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "base/messages/messages.h"
+#include "base/text/windows1252.h"
 #include "print/report_writer.h"
 
 namespace oltoma {
@@ -41,6 +43,11 @@ void SyncPen() {
     Canvas().MoveTo({State().curX, State().curY});
 }
 
+void ReportPdfFailure(const std::string& pdfFile) {
+    DisplayMessageUnconverted(200,
+                              "Kan ej skriva PDF-filen \"" + Windows1252FromUtf8(pdfFile) + "\"");
+}
+
 }  // namespace report_detail
 
 using report_detail::State;
@@ -51,6 +58,10 @@ bool PrintAborted() {
 
 bool PrinterPrinting() {
     return report_detail::Printer().Printing();
+}
+
+bool PdfWritten() {
+    return State().pdfWritten;
 }
 
 int CurrentColumn() {
