@@ -19,6 +19,25 @@ public:
     Picture() = default;
     // A picture filled with one colour; a size below 1 gives an empty one.
     Picture(int width, int height, std::uint32_t fill = 0xFFFFFFFF);
+    // A copy shares the cache key of its original.
+    Picture(const Picture& other)
+        : width_(other.width_),
+          height_(other.height_),
+          monochrome_(other.monochrome_),
+          pixels_(other.pixels_),
+          key_(other.cacheKey()) {}
+    Picture& operator=(const Picture& other) {
+        if (this != &other) {
+            width_ = other.width_;
+            height_ = other.height_;
+            monochrome_ = other.monochrome_;
+            pixels_ = other.pixels_;
+            key_ = other.cacheKey();
+        }
+        return *this;
+    }
+    Picture(Picture&&) noexcept = default;
+    Picture& operator=(Picture&&) noexcept = default;
 
     bool empty() const { return width_ == 0 || height_ == 0; }
     int width() const { return width_; }
