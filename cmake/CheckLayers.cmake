@@ -15,6 +15,8 @@ set(rules
     "storage|ol/ print/ registers/ labels/ app/ tool/"
     "ol/data/records|ol/data/files/ ol/data/maintenance/ storage/ ol/forms/ ol/reports/ ol/exchange/"
     "ol/data/files|ol/data/maintenance/ ol/forms/ ol/reports/ ol/exchange/"
+    "registers/[^/]*$|registers/forms/ ol/forms/ ol/reports/ ol/exchange/ labels/ print/forms/ app/ tool/"
+    "registers/forms|ol/forms/ ol/reports/ ol/exchange/ labels/ print/forms/ app/ tool/"
     "ol/reports|ol/exchange/ ol/forms/ registers/forms/ labels/forms/ print/forms/ app/ tool/"
     "ol/exchange|ol/forms/ registers/forms/ labels/forms/ print/forms/ app/ tool/"
     "print|ol/ registers/ labels/ app/ tool/"

@@ -11,21 +11,21 @@
 
 #include "app/anchored_controls.h"
 #include "app/background_picture.h"
-#include "app/form_fonts.h"
 #include "app/generated_pictures.h"
 #include "app/giro_menu_entry.h"
 #include "app/link_label.h"
 #include "app/maker_links.h"
 #include "app/menu_table.h"
 #include "app/panel_status_bar.h"
-#include "app/up_down.h"
 #include "base/messages/message_owner_stack.h"
 #include "base/messages/messages.h"
 #include "base/settings/configuration_file.h"
 #include "base/settings/settings_state.h"
 #include "base/settings/window_scale.h"
 #include "base/text/windows1252.h"
+#include "platform/qt/form_fonts.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/up_down.h"
 #include "platform/qt/window_handles.h"
 
 namespace oltoma {

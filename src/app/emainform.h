@@ -33,6 +33,7 @@
 
 #include "app/base_window_layout.h"
 #include "base/text/short_string.h"
+#include "platform/qt/program_cursor.h"
 
 class QLineEdit;
 class QMenu;
@@ -48,10 +49,6 @@ class GiroMenuEntry;
 class LinkLabel;
 class PanelStatusBar;
 class UpDown;
-
-// The number under which the program's own cursor "oltomaW_cr" is
-// registered with the platform's cursors.
-inline constexpr int kProgramCursorNumber = 7;
 
 class TTomaMainForm : public QMainWindow {
     Q_OBJECT

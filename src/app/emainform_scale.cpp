@@ -14,14 +14,14 @@
 #include "app/anchored_controls.h"
 #include "app/background_picture.h"
 #include "app/emainform.h"
-#include "app/form_fonts.h"
 #include "app/giro_menu_entry.h"
 #include "app/link_label.h"
 #include "app/panel_status_bar.h"
-#include "app/up_down.h"
 #include "base/settings/settings_state.h"
 #include "base/settings/window_scale.h"
+#include "platform/qt/form_fonts.h"
 #include "platform/qt/form_scaling.h"
+#include "platform/qt/up_down.h"
 
 namespace oltoma {
 namespace {

@@ -6,9 +6,9 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "app/form_fonts.h"
 #include "app/generated_pictures.h"
 #include "app/program_version.h"
+#include "platform/qt/form_fonts.h"
 
 namespace oltoma {
 namespace {

@@ -11,11 +11,11 @@
 #include "app/background_picture.h"
 #include "app/link_label.h"
 #include "app/olmainform.h"
-#include "app/up_down.h"
 #include "base/messages/message_owner_stack.h"
 #include "base/settings/settings_state.h"
 #include "base/settings/window_scale.h"
 #include "main_window_fixture.h"
+#include "platform/qt/up_down.h"
 #include "qtest_main.h"
 
 namespace oltoma {

@@ -24,6 +24,7 @@
 #include "scripted_printer_catalog.h"
 #include "scripted_progress.h"
 #include "scripted_services.h"
+#include "when_shown.h"
 
 namespace oltoma::testing {
 
@@ -76,29 +77,6 @@ protected:
         return answer;
     }
 };
-
-// Runs `act` on the modal dialog of type Dialog as soon as one shows; a
-// dialog of another type fails the test and is closed, and so is the
-// dialog when `act` leaves it open.
-template <typename Dialog>
-void WhenShown(std::function<void(Dialog*)> act) {
-    QTimer::singleShot(0, [act] {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* dialog = qobject_cast<Dialog*>(modal);
-        if (dialog == nullptr) {
-            if (auto* other = qobject_cast<QDialog*>(modal)) {
-                other->reject();
-            }
-            QFAIL("the expected dialog did not show");
-        }
-        act(dialog);
-        // A failed check in `act` returns early: close the dialog, so that
-        // the test goes on to its end instead of waiting.
-        if (dialog->isVisible()) {
-            dialog->reject();
-        }
-    });
-}
 
 template <typename Widget>
 Widget* Child(QWidget* form, const char* name) {

@@ -3,6 +3,7 @@
 #include "base/text/number_format.h"
 #include "base/text/swedish_case.h"
 #include "base/text/windows1252.h"
+#include "ol/data/files/control_uses.h"
 #include "ol/data/files/file_names.h"
 #include "ol/data/files/register_family.h"
 #include "ol/data/records/class_sort_key.h"
@@ -64,7 +65,7 @@ struct ControlTraits : RegisterTraitsBase {
     static void PrepareForStore(Record& r) { ReplaceEmptyKey(r); }
     // A control that a course uses stays; the club table counts the uses.
     static bool MayDelete(const Record&, std::int32_t rc) {
-        if (ControlUseOf(Ol().clubTable, rc) == 0) {
+        if (ControlUseOf(Ol().clubTable, rc) <= 0) {
             return true;
         }
         SetMessageLine(
@@ -84,20 +85,8 @@ struct CourseTraits : RegisterTraitsBase {
     static std::string KeyOfText(std::string_view text) { return CourseKey(text); }
     static std::vector<StoredKey> Keys(const Record& r) { return {{1, CourseKey(r.Bana)}}; }
     static void PrepareForStore(Record& r) { ReplaceEmptyKey(r); }
-    // The course no longer uses its controls: each one found in the control
-    // file counts one use less.
-    static void AfterDelete(const Record& r) {
-        storage::FileBlock* controls = Ol().controlFile;
-        if (controls == nullptr) {
-            return;
-        }
-        for (int i = 0; i < ControlCount(r); ++i) {
-            const std::int32_t controlRc = storage::FindKey(controls, 1, ControlKey(r.KodNr[i]));
-            if (storage::IsamSucceeded()) {
-                AddControlUse(Ol().clubTable, controlRc, -1);
-            }
-        }
-    }
+    // The course no longer uses its controls.
+    static void AfterDelete(const Record& r) { CountControlUses(r, -1); }
     static std::string DeletionNotice(const Record& r) {
         return "Banan " + Quoted(r.Bana) + ", raderad...";
     }

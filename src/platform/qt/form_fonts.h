@@ -1,4 +1,4 @@
-// The fonts of the main window at scale 100. Faces that a Linux desktop may
+// The design fonts of the main window and the dialogs at scale 100. Faces that a Linux desktop may
 // lack are followed by their metric-compatible stand-ins (fonts-liberation2).
 #pragma once
 
@@ -28,6 +28,12 @@ inline QFont StatusBarFont() {
 // A sans-serif face of the given pixel size.
 inline QFont SansSerifFont(int pixels, bool bold = false) {
     return DesignFont({"Arial", "Liberation Sans", "DejaVu Sans"}, pixels, bold);
+}
+
+// "Courier New" bold, 13 pixels: the lists whose lines are laid out in
+// columns (registers, picks).
+inline QFont FixedPitchFont(int pixels = 13) {
+    return DesignFont({"Courier New", "Liberation Mono", "DejaVu Sans Mono"}, pixels, true);
 }
 
 }  // namespace oltoma
