@@ -1,6 +1,6 @@
 // A competition with its definition files open, in a data directory of its
 // own, and the report writer bound to a RecordingPrinter with the test
-// printer block of tests/print (margins left 120, top 240, bottom 120 at
+// printer block of tests/support (margins left 120, top 240, bottom 120 at
 // 240 dpi; fonts 18, 12 and 9 points). The page is 3120 pixels wide, so the
 // report column is 3000 wide: two description blocks across at scale 10.
 //
@@ -13,18 +13,28 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "base/settings/program_name.h"
+#include "base/settings/settings_state.h"
+#include "base/text/windows1252.h"
+#include "base/time/clock_text.h"
 #include "data_layer_fixture.h"
 #include "ol/data/files/registers.h"
 #include "ol/reports/picked_records.h"
 #include "ol/reports/report_run.h"
 #include "ol/reports/symbol_picture.h"
 #include "platform/print/recording_canvas.h"
-#include "report_fixture.h"
+#include "platform/print/recording_printer.h"
+#include "platform/print/report_dialog.h"
+#include "print/report_writer.h"
+#include "recording_report_dialog.h"
+#include "test_printer_block.h"
 
 namespace oltoma::ol::testing {
 
