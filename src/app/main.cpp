@@ -17,6 +17,7 @@
 #include "platform/qt/print/bind_qt_print.h"
 #include "platform/qt/qt_services.h"
 #include "platform/single_instance.h"
+#include "registers/forms/epick_form.h"
 
 using namespace oltoma;
 
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     platform::QtServices& services = platform::BindQtServices();
     platform::BindQtPrint();
     BindQtProgressWindows();
+    registers::BindQtPickDialog();
     if (!guard.FirstInstance()) {
         DisplayMessage(200, Windows1252FromUtf8("oltoma körs redan"));
         return 0;

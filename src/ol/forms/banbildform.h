@@ -48,11 +48,12 @@ public:
     int topm = 0;
     QScrollArea* sheetArea = nullptr;
 
+    // Escape and the title bar's close come here: FormClose, then close.
+    void reject() override;
+
 protected:
     // The save dialog: the chosen file name, or empty for Cancel.
     virtual QString saveBanaDlg();
-    // Escape and the title bar's close come here: FormClose, then close.
-    void reject() override;
 
     // Runs the save dialog until the picture is saved or the user cancels.
     void FormClose();
