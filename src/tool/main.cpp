@@ -17,6 +17,10 @@ constexpr ToolCommand kCommands[] = {
     {"rebuild", "DIR COMPETITION", &oltoma::tool::RunRebuildCommand},
     {"backup", "DIR COMPETITION TARGET", &oltoma::tool::RunBackupCommand},
     {"check", "DIR", &oltoma::tool::RunCheckCommand},
+#ifdef OLTOMA_TOOL_REPORT
+    {"report", "DIR COMPETITION KIND [SELECTION...] --pdf FILE [--config CFG] [--setting N]",
+     &oltoma::tool::RunReportCommand},
+#endif
 };
 
 int Usage() {

@@ -33,4 +33,9 @@ int RunBackupCommand(std::span<const std::string> arguments);
 // any problem is found.
 int RunCheckCommand(std::span<const std::string> arguments);
 
+// report DIR COMPETITION KIND [SELECTION...] --pdf FILE [--config CFG]
+// [--setting N]: one report to a PDF file (report_command.cpp). Only in the
+// Qt build (OLTOMA_TOOL_REPORT).
+int RunReportCommand(std::span<const std::string> arguments);
+
 }  // namespace oltoma::tool

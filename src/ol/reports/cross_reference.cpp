@@ -152,6 +152,21 @@ std::string PlaceText(const Visit& visit, const std::string& code) {
     return "(" + IntSpacePadded(visit.place - before - 1, 2) + ")";
 }
 
+// A line that starts with a text in the large font and goes on in the
+// medium one takes the large font's height, so its large text stays clear
+// of the rule below it. StartLargeLine leaves the large font pushed.
+void StartLargeLine(std::string_view title) {
+    PushFont('B');
+    ReserveLines(title, 1);
+}
+
+void EndLargeLine() {
+    PushFont('B');
+    WriteLine();
+    PopFont();
+    TabChars(1);
+}
+
 class CrossReference {
 public:
     explicit CrossReference(const Collection& collection) : collection_(collection) {}
@@ -166,12 +181,12 @@ public:
         WriteLine("Kontroller:" + IntSpacePadded(LiveRecordCount(Ol().controlFile), 4) +
                   ". Banor:" + IntSpacePadded(LiveRecordCount(Ol().courseFile), 4) +
                   ". Klasser:" + IntSpacePadded(LiveRecordCount(Ol().classFile), 4));
-        ReserveLines({}, 1);
-        PushFont('B');
+        StartLargeLine({});
         WriteText("Kod");
         PopFont();
         TabChars(8);
-        WriteLine("Bana(kontrnr) Klass[etapp]....");
+        WriteText("Bana(kontrnr) Klass[etapp]....");
+        EndLargeLine();
         Rule();
         const int total = static_cast<int>(collection_.controls.size());
         for (int j = 0; j < total && !PrintAborted(); ++j) {
@@ -199,11 +214,11 @@ private:
             slot.KodNr = kClosingCode;
             DrawControlRow(std::span(&slot, 1), true);
         } else {
-            ReserveLines(code, 1);
-            PushFont('B');
+            StartLargeLine(code);
             WriteText(PadLeft(code, ' ', 3));
             PopFont();
-            WriteLine(" Kan ej finna kontrolldefinitionen!");
+            WriteText(" Kan ej finna kontrolldefinitionen!");
+            EndLargeLine();
         }
         std::array<int, kDayCount + 1> visitors{};
         int allVisitors = 0;
@@ -245,8 +260,7 @@ private:
 
     void PrintVisitors(const std::string& code, const std::array<int, kDayCount + 1>& visitors,
                        int allVisitors) {
-        ReserveLines(code, 1);
-        PushFont('B');
+        StartLargeLine(code);
         WriteText(code + " ");
         PopFont();
         std::string text = Windows1252FromUtf8("Antal besökande");
@@ -260,7 +274,8 @@ private:
                 }
             }
         }
-        WriteLine(text);
+        WriteText(text);
+        EndLargeLine();
         Rule();
     }
 

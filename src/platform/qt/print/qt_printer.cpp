@@ -101,7 +101,10 @@ void ApplyPrinterSetup(QPrinter& printer, const std::string& queueName, const Pr
     printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
 }
 
-QtPrinter::QtPrinter() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+// Until a printer is selected, a PDF printer stands in: constructing it asks
+// no print system for its default printer.
+QtPrinter::QtPrinter()
+    : printer_(std::make_unique<QPrinter>(QPrinterInfo(), QPrinter::HighResolution)) {}
 
 QtPrinter::~QtPrinter() {
     if (printing_) {
@@ -126,7 +129,7 @@ bool QtPrinter::Select(const PrinterSetup& setup) {
         return false;
     }
     if (!setup.pdfFile.empty()) {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_ = std::make_unique<QPrinter>(QPrinterInfo(), QPrinter::HighResolution);
         ApplyPdfSetup(*printer_, setup);
         current_ = setup.deviceName.empty() ? "PDF" : setup.deviceName;
         pdfFile_ = setup.pdfFile;
