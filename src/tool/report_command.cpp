@@ -362,8 +362,14 @@ int RunReportCommand(std::span<const std::string> arguments) {
         return Usage("COMPETITION must be 1..8 (0 only for the route kinds)");
     }
 
-    // The subcommand alone needs Qt, and no display.
+    // The subcommand alone needs Qt, and no display; Qt's own notes (such as
+    // a missing runtime folder) are not the tool's output.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) {
+            std::cerr << text.toStdString() << '\n';
+        }
+    });
     static int argc = 1;
     static char name[] = "oltoma-tool";
     static char* argv[] = {name, nullptr};

@@ -13,7 +13,10 @@ std::string ScaleHeadingText() {
 }
 
 bool OpenReport(std::string_view title, const ReportRun& run) {
-    return ReportOpen(title, WorkingPrintSetting().printer, run.owner, run.output);
+    // A job that could not start has said why; the report then draws
+    // nothing, so it does not lay anything out either.
+    return ReportOpen(title, WorkingPrintSetting().printer, run.owner, run.output) &&
+           !PrintAborted();
 }
 
 }  // namespace oltoma::ol

@@ -21,7 +21,8 @@ struct ReportRun {
 std::string ScaleHeadingText();
 
 // Opens the report with the working print setting; false when nothing can
-// be printed (the caller still ends it with ReportEnd).
+// be printed: no printer, or a job that could not start (its message shown).
+// The caller ends the report with ReportEnd in either case.
 bool OpenReport(std::string_view title, const ReportRun& run);
 
 }  // namespace oltoma::ol
