@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -101,10 +102,19 @@ bool TbanImgForm::FormCreate() {
     auto* view = new SheetView(img, WindowScale, sheetArea);
     sheetArea->setWidget(view);
     const int frame = 2 * sheetArea->frameWidth();
-    QSize wanted(view->width() + frame, view->height() + frame);
+    const QSize whole(view->width() + frame, view->height() + frame);
+    QSize wanted = whole;
     if (const QScreen* screen = QGuiApplication::primaryScreen(); screen != nullptr) {
-        // Room for the title bar and the window frame within the screen.
+        // Room for the title bar and the window frame within the screen;
+        // a side that scrolls makes room for its scroll bar across.
         const QSize available = screen->availableGeometry().size() - QSize(16, 48);
+        wanted = wanted.boundedTo(available);
+        if (wanted.height() < whole.height()) {
+            wanted.rwidth() += sheetArea->verticalScrollBar()->sizeHint().width();
+        }
+        if (wanted.width() < whole.width()) {
+            wanted.rheight() += sheetArea->horizontalScrollBar()->sizeHint().height();
+        }
         wanted = wanted.boundedTo(available);
     }
     resize(wanted);
@@ -120,6 +130,8 @@ QString TbanImgForm::saveBanaDlg() {
     dialog.setDefaultSuffix(QStringLiteral("jpg"));
     dialog.setNameFilters({QStringLiteral("JPEG (*.jpg *.jpeg)"), QStringLiteral("PNG (*.png)"),
                            QStringLiteral("BMP (*.bmp)")});
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    platform::ScaleForm(&dialog, WindowScale);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }

@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+#include "base/settings/window_scale.h"
+#include "platform/qt/form_scaling.h"
 #include "platform/qt/window_handles.h"
 
 namespace oltoma::platform {
@@ -13,6 +15,8 @@ std::string QtPdfFilePrompt::AskPdfFile(WindowHandle owner, const std::string& s
     dialog.setNameFilter(QStringLiteral("PDF-filer (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.selectFile(QString::fromStdString(suggestedPath));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    ScaleForm(&dialog, WindowScale);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
