@@ -172,14 +172,11 @@ TEST_F(DescriptionGridTest, CellTexts) {
         SCOPED_TRACE(std::string(c.text) + " in cell " + std::to_string(c.cell));
         const int block = c.cell > 10 ? 2 : 1;
         const int cell = c.cell > 10 ? c.cell - 10 : c.cell;
-        const CanvasCall* call = nullptr;
-        for (const CanvasCall& text : Calls(Kind::TextOut)) {
-            if (text.text == c.text && text.from.x == 120 + CellOffset(layout, block, -cell) &&
-                call == nullptr) {
-                call = &text;
-            }
-        }
-        ASSERT_NE(call, nullptr);
+        const std::vector<CanvasCall> texts = Calls(Kind::TextOut);
+        const auto call = std::find_if(texts.begin(), texts.end(), [&](const CanvasCall& text) {
+            return text.text == c.text && text.from.x == 120 + CellOffset(layout, block, -cell);
+        });
+        ASSERT_NE(call, texts.end());
         EXPECT_EQ(call->fontSize, c.points);
         const int h = c.points == 9 ? 24 : 12;
         const int offset = c.line == 1 ? h / 2 : c.line == 2 ? 48 - h : 96 - h;
