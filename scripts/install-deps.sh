@@ -15,4 +15,5 @@ apt-get install -y --no-install-recommends \
     clang-14 libclang-rt-14-dev \
     fonts-liberation2 \
     cups cups-client cups-bsd poppler-utils \
-    xdg-utils
+    xdg-utils \
+    scdoc librsvg2-bin desktop-file-utils appstream lintian man-db

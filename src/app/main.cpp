@@ -1,14 +1,18 @@
-// The program body: one instance at a time, the splash window while the main
-// window is built, then the message loop until the main window closes.
+// The program body: --help and --version answered before anything starts,
+// then one instance at a time, the splash window while the main window is
+// built, then the message loop until the main window closes.
 #include <QApplication>
 #include <QPointer>
 
+#include <iostream>
 #include <string>
 #include <vector>
 
+#include "app/command_line.h"
 #include "app/esplashform.h"
 #include "app/generated_pictures.h"
 #include "app/olmainform.h"
+#include "app/program_identity.h"
 #include "app/program_version.h"
 #include "base/messages/messages.h"
 #include "base/settings/configuration_file.h"
@@ -22,8 +26,12 @@
 using namespace oltoma;
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> exitCode = HandleCommandLine(argc, argv, std::cout, std::cerr)) {
+        return *exitCode;
+    }
     platform::SingleInstanceGuard guard("OLTOMA");
     QApplication application(argc, argv);
+    SetProgramIdentity();
     platform::QtServices& services = platform::BindQtServices();
     platform::BindQtPrint();
     BindQtProgressWindows();
@@ -39,6 +47,8 @@ int main(int argc, char** argv) {
     splash->repaint();
     QApplication::processEvents();
 
+    // The X11 window class stays "oltoma" (the executable's name, which Qt
+    // fixes at the first window), as the desktop entry's StartupWMClass says.
     QApplication::setApplicationName(kApplicationTitle);
 
     // The command-line parameters after the program's name ("/NET").

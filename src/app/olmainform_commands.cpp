@@ -15,7 +15,10 @@
 #include "ol/data/maintenance/backup_copy.h"
 #include "ol/data/maintenance/index_rebuild.h"
 #include "ol/data/maintenance/new_files.h"
+#include "ol/forms/ban_reg.h"
 #include "ol/forms/banbildform.h"
+#include "ol/forms/distr_reg.h"
+#include "ol/forms/kontr_reg.h"
 #include "ol/forms/statistik_dlg.h"
 #include "ol/reports/report_commands.h"
 #include "platform/qt/window_handles.h"
@@ -148,18 +151,20 @@ void TMainForm::arkiv_skapanya1Click() {
 }
 
 void TMainForm::register_distriktClick() {
-    // District register.
+    ol::RunDistrictRegister(this);
     RefreshStatusLine();
 }
 
+// The export entries follow the first control or course added, so the
+// window recomputes its entries afterwards.
 void TMainForm::register_kontrollerClick() {
-    ol::RunWithDefinitionFiles([] { /* control register */ });
-    RefreshStatusLine();
+    ol::RunWithDefinitionFiles([this] { ol::RunControlRegister(this); });
+    UpdateMenus(0);
 }
 
 void TMainForm::register_banorClick() {
-    ol::RunWithDefinitionFiles([] { /* course register */ });
-    RefreshStatusLine();
+    ol::RunWithDefinitionFiles([this] { ol::RunCourseRegister(this); });
+    UpdateMenus(0);
 }
 
 void TMainForm::visningar_banorClick() {

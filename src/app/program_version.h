@@ -9,7 +9,8 @@
 namespace oltoma {
 
 inline constexpr const char* kMainProgramName = "OltomaW64";
-inline constexpr const char* kVersionDate = " 240302";   // at most 7 characters
+// The version's date with a leading blank, at most 7 characters.
+inline constexpr const char* kVersionDate = " " OLTOMA_VERSION_DATE;
 // The project's version with a leading blank, at most 6 characters.
 inline constexpr const char* kVersionNumber = " " OLTOMA_VERSION;
 inline constexpr const char* kApplicationTitle = "oltomaw32";

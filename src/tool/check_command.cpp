@@ -5,14 +5,14 @@
 #include "ol/data/maintenance/file_set_check.h"
 #include "tool/maintenance_session.h"
 #include "tool/tool_commands.h"
+#include "tool/usage_text.h"
 
 namespace oltoma::tool {
 
 int RunCheckCommand(std::span<const std::string> arguments) {
     const MaintenanceArguments parsed = ParseMaintenanceArguments(arguments);
-    if (parsed.positional.size() != 1) {
-        std::cerr << "usage: oltoma-tool check DIR\n";
-        return kExitUsage;
+    if (!parsed.Takes(1)) {
+        return CommandUsageError("check");
     }
     MaintenanceSession session(parsed.positional[0], 0, false);
     if (!session.Ready()) {

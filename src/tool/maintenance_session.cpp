@@ -101,6 +101,8 @@ MaintenanceArguments ParseMaintenanceArguments(std::span<const std::string> argu
     for (const std::string& argument : arguments) {
         if (argument == "--yes") {
             parsed.yes = true;
+        } else if (argument.size() > 1 && argument.front() == '-') {
+            parsed.unknownOption = true;
         } else {
             parsed.positional.push_back(argument);
         }

@@ -10,6 +10,7 @@
 // command line holds --yes; otherwise no.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <span>
 #include <string>
@@ -19,10 +20,15 @@ namespace oltoma::tool {
 
 struct MaintenanceArguments {
     std::vector<std::string> positional;
-    bool yes = false;  // --yes
+    bool yes = false;            // --yes
+    bool unknownOption = false;  // another argument starting with "-"
+
+    // True when there are exactly `count` positional arguments and no
+    // unknown option.
+    bool Takes(std::size_t count) const { return !unknownOption && positional.size() == count; }
 };
 
-// Splits --yes from the other arguments.
+// Splits --yes and unknown options from the other arguments.
 MaintenanceArguments ParseMaintenanceArguments(std::span<const std::string> arguments);
 
 // The competition number 0..8 of an argument; -1 when it is not one.

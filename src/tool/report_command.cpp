@@ -54,6 +54,7 @@
 #include "registers/pick_dialog.h"
 #include "tool/maintenance_session.h"
 #include "tool/tool_commands.h"
+#include "tool/usage_text.h"
 
 namespace oltoma::tool {
 namespace {
@@ -127,14 +128,8 @@ struct ReportArguments {
 };
 
 int Usage(std::string_view why) {
-    std::cerr << "oltoma-tool report: " << why << "\n"
-              << "usage: oltoma-tool report DIR COMPETITION KIND [SELECTION...] --pdf FILE "
-                 "[--config CFG] [--setting N]\n  KIND:";
-    for (const ReportKind& kind : kKinds) {
-        std::cerr << ' ' << kind.name;
-    }
-    std::cerr << "\n  COMPETITION 1..8 (0 for the route kinds), N 1..10\n";
-    return kExitUsage;
+    std::cerr << "oltoma-tool report: " << why << '\n';
+    return CommandUsageError("report");
 }
 
 // Splits the options from the positional arguments; a message when they

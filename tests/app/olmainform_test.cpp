@@ -18,8 +18,12 @@
 #include "file_set_fixture.h"
 #include "main_window_fixture.h"
 #include "ol/data/maintenance/backup_copy.h"
+#include "ol/forms/ban_reg.h"
 #include "ol/forms/banbildform.h"
+#include "ol/forms/distr_reg.h"
 #include "ol/forms/info_dlg_form.h"
+#include "ol/forms/kontr_form.h"
+#include "ol/forms/kontr_reg.h"
 #include "ol/forms/statistik_dlg.h"
 #include "qtest_main.h"
 #include "recording_print.h"
@@ -306,7 +310,7 @@ private slots:
                  qPrintable(shown));
         for (const char* entry : {"register_kontroller", "register_banor",
                                   "definitioner_kontroller", "definitioner_banor"}) {
-            Entry(&form, entry)->trigger();
+            testing::OpensADialog([&] { Entry(&form, entry)->trigger(); });
             QVERIFY2(ol::Ol().ParticipantFilesOpen && !ol::Ol().DefinitionFilesOpen, entry);
         }
         form.RefreshStatusLine();
@@ -388,6 +392,53 @@ private slots:
         QVERIFY(!picks.requests.back().multi && !picks.requests.back().offerPdf);
         QCOMPARE(Message(&form, 0), QString("Bana:A"));
         QVERIFY(ol::Ol().ParticipantFilesOpen);
+    }
+
+    void registerEntriesOpenTheirRegisters() {
+        testing::MainWindowDoubles doubles;
+        TMainForm form;
+        testing::MakeFileSet(form, {kSpring});
+        // The districts need a competition.
+        QVERIFY(!testing::OpensADialog([&] { Entry(&form, "register_distrikt")->trigger(); }));
+        ChooseEntry(&form, 1)->trigger();
+        for (const char* entry : {"register_distrikt", "tbDistrikt"}) {
+            bool shown = false;
+            WhenShown<ol::TDistrRegForm>([&shown](ol::TDistrRegForm* dialog) {
+                shown = true;
+                dialog->closebtn->click();
+            });
+            if (QString(entry).startsWith("tb")) {
+                Child<QToolButton>(&form, entry)->click();
+            } else {
+                Entry(&form, entry)->trigger();
+            }
+            QVERIFY2(shown, entry);
+        }
+
+        // A control added in its register enables the control export.
+        QVERIFY(!Entry(&form, "arkiv_exp_kontrollerna")->isEnabled());
+        bool definitionFilesOpen = false;
+        WhenShown<ol::TKontrRegForm>([&](ol::TKontrRegForm* dialog) {
+            definitionFilesOpen = ol::Ol().DefinitionFilesOpen;
+            WhenShown<ol::TKontrForm>([](ol::TKontrForm* edit) {
+                edit->edKodNr->setText("31");
+                edit->okButton->click();
+            });
+            dialog->newbtn->click();
+            dialog->closebtn->click();
+        });
+        Entry(&form, "register_kontroller")->trigger();
+        QVERIFY(definitionFilesOpen);
+        QVERIFY(Entry(&form, "arkiv_exp_kontrollerna")->isEnabled());
+
+        bool shown = false;
+        WhenShown<ol::TBanRegForm>([&](ol::TBanRegForm* dialog) {
+            shown = ol::Ol().DefinitionFilesOpen;
+            dialog->closebtn->click();
+        });
+        Entry(&form, "register_banor")->trigger();
+        QVERIFY(shown);
+        QVERIFY(ol::Ol().ParticipantFilesOpen && !ol::Ol().DefinitionFilesOpen);
     }
 
     void deletingAllParticipantsEmptiesTheCompetition() {
@@ -492,9 +543,10 @@ private slots:
         const QString status = DataStatus(&form);
         const QString newest = Message(&form, 0);
         // Entries that ask or open a dialog have tests of their own.
-        const QStringList asking = {"arkiv_new",       "arkiv_change",   "arkiv_raderaallamedl",
-                                    "hjalp_statistik", "arkiv_kopiera1", "arkiv_indexbygg1",
-                                    "arkiv_skapanya1"};
+        const QStringList asking = {"arkiv_new",       "arkiv_change",      "arkiv_raderaallamedl",
+                                    "hjalp_statistik", "arkiv_kopiera1",    "arkiv_indexbygg1",
+                                    "arkiv_skapanya1", "register_distrikt", "register_kontroller",
+                                    "register_banor"};
         QStringList withoutCommand;
         for (QAction* action : form.findChildren<QAction*>()) {
             const QString name = action->objectName();

@@ -1,37 +1,22 @@
 // oltoma-tool isam-script, run as a process: scripts and their output.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+
+#include "process_run.h"
 
 namespace oltoma::tool {
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using ToolRun = oltoma::testing::ProcessRun;
 
 // Runs `oltoma-tool isam-script -` in `folder` with the script on stdin.
 ToolRun RunScript(const std::string& folder, const std::string& script) {
     std::filesystem::create_directories(folder);
     { std::ofstream(folder + "/script.txt", std::ios::binary) << script; }
-    const std::string command = "cd '" + folder +
-                                "' && '" OLTOMA_TOOL_PATH
-                                "' isam-script - < script.txt > out.txt 2> err.txt";
-    const int status = std::system(command.c_str());
-    return ToolRun{WEXITSTATUS(status), Slurp(folder + "/out.txt"), Slurp(folder + "/err.txt")};
+    return oltoma::testing::RunCommand("cd '" + folder +
+                                       "' && '" OLTOMA_TOOL_PATH "' isam-script - < script.txt");
 }
 
 struct ScriptCase {
@@ -185,17 +170,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(IsamScriptCommandTest, ArgumentsAndScriptFiles) {
     std::filesystem::create_directories("files");
     std::ofstream("files/s.txt") << "init 0 8\r\nexit\r\n";
-    const std::string tool = OLTOMA_TOOL_PATH;
-    EXPECT_EQ(WEXITSTATUS(
-                  std::system(("cd files && '" + tool + "' isam-script s.txt > out.txt").c_str())),
-              0);
-    EXPECT_EQ(Slurp("files/out.txt"), "ok 8\nok\n");
-    EXPECT_EQ(
-        WEXITSTATUS(std::system(("'" + tool + "' isam-script missing.txt 2>/dev/null").c_str())),
-        1);
-    EXPECT_EQ(WEXITSTATUS(std::system(("'" + tool + "' isam-script 2>/dev/null").c_str())), 2);
-    EXPECT_EQ(WEXITSTATUS(std::system(("'" + tool + "' nonsense 2>/dev/null").c_str())), 2);
-    EXPECT_EQ(WEXITSTATUS(std::system(("'" + tool + "' 2>/dev/null").c_str())), 2);
+    const std::string tool = "'" OLTOMA_TOOL_PATH "'";
+    const ToolRun run = oltoma::testing::RunCommand("cd files && " + tool + " isam-script s.txt");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "ok 8\nok\n");
+    EXPECT_EQ(oltoma::testing::RunCommand(tool + " isam-script missing.txt").status, 1);
+    EXPECT_EQ(oltoma::testing::RunCommand(tool + " isam-script").status, 2);
 }
 
 }  // namespace

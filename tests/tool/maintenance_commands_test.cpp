@@ -1,9 +1,6 @@
 // The maintenance subcommands of oltoma-tool, run as a user runs them.
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -16,16 +13,13 @@
 #include "ol/data/files/ol_startup.h"
 #include "ol/data/files/ol_state.h"
 #include "ol/data/files/registers.h"
+#include "process_run.h"
 #include "storage/file_primitives.h"
 
 namespace oltoma::tool {
 namespace {
 
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using ToolRun = oltoma::testing::ProcessRun;
 
 std::string Slurp(const std::string& name) {
     std::ifstream file(name, std::ios::binary);
@@ -33,10 +27,7 @@ std::string Slurp(const std::string& name) {
 }
 
 ToolRun Tool(const std::string& arguments) {
-    const std::string command =
-        "'" OLTOMA_TOOL_PATH "' " + arguments + " > tool-out.txt 2> tool-err.txt";
-    const int status = std::system(command.c_str());
-    return ToolRun{WEXITSTATUS(status), Slurp("tool-out.txt"), Slurp("tool-err.txt")};
+    return oltoma::testing::RunCommand("'" OLTOMA_TOOL_PATH "' " + arguments);
 }
 
 // A data directory "data" with competition 1, one club and two
@@ -83,6 +74,17 @@ TEST_F(MaintenanceCommands, NewFilesAsksBeforeReplacingCompetitions) {
     EXPECT_EQ(run.status, 0) << run.out << run.err;
     EXPECT_NE(Slurp("data/OLTOMA.DAT"), register_);
     EXPECT_TRUE(std::filesystem::exists("data/CLUBAR.DAT"));
+}
+
+TEST_F(MaintenanceCommands, NewFilesMakesAMissingFolder) {
+    ToolRun run = Tool("newfiles fresh/data");
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_TRUE(std::filesystem::exists("fresh/data/CLUBAR.DAT"));
+
+    std::ofstream("plain") << "a file, not a folder";
+    run = Tool("newfiles plain/data");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("cannot create the folder plain/data"), std::string::npos) << run.err;
 }
 
 TEST_F(MaintenanceCommands, RebuildThenCheck) {

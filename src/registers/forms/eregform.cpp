@@ -212,18 +212,18 @@ bool TERegFormDlg::DoTheDialogJob1(bool add, std::int32_t rec) {
     return add || DelRecSelect(RcRtn, {}, rec, false);
 }
 
-void TERegFormDlg::DoTheDialogJob2(bool add, int ix, int ret, std::int32_t& rec) {
+bool TERegFormDlg::DoTheDialogJob2(bool add, int ix, int ret, std::int32_t& rec) {
     const bool confirmed = ret == QDialog::Accepted;
     if (!add || confirmed) {
         if (!AddRecSelect(add, rec)) {
             if (!add) {
                 RestoreAfterFailedChange(rec);
             }
-            return;
+            return false;
         }
     }
     if (!confirmed) {
-        return;
+        return false;
     }
     const QSignalBlocker quiet(ERegListBox);
     if (!add) {
@@ -232,6 +232,7 @@ void TERegFormDlg::DoTheDialogJob2(bool add, int ix, int ret, std::int32_t& rec)
     const int row = InsertLine(FormRegStr(), rec);
     ERegListBox->setCurrentRow(
         row, add ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::Select);
+    return true;
 }
 
 void TERegFormDlg::RestoreAfterFailedChange(std::int32_t rec) {

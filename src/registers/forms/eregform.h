@@ -143,8 +143,9 @@ protected:
     // change also after Cancel, to put its keys back) and on OK replaces
     // or adds its list line, selected and current. A failed store leaves
     // the list as it was; a failed change stores the record as it was
-    // before the dialog again with its keys.
-    void DoTheDialogJob2(bool add, int ix, int ret, std::int32_t& rec);
+    // before the dialog again with its keys. True when the dialog was
+    // confirmed and its record stored.
+    bool DoTheDialogJob2(bool add, int ix, int ret, std::int32_t& rec);
 
     // Shows a text in the status bar.
     void ShowStatusText(const std::string& text);
