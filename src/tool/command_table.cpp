@@ -111,7 +111,7 @@ constexpr ToolCommand kCommands[] = {
 #ifdef OLTOMA_TOOL_REPORT
     {
         .name = "report",
-        .arguments = "DIR COMPETITION KIND [SELECTION...] --pdf FILE [--config CFG] [--setting N]",
+        .arguments = "DIR COMPETITION KIND [SELECTION...] --pdf FILE [OPTION...]",
         .summary = "Print one report of DIR to the PDF file FILE.",
         .description =
             "Prints a report of data directory DIR to FILE without a window, as its menu entry "
@@ -122,8 +122,9 @@ constexpr ToolCommand kCommands[] = {
             "records to print by their keys (control codes, class or course designations, "
             "route description keys), in any case; without them every record is printed. "
             "COMPETITION is 1 to 8, or 0 for the route kinds. The page is that of print "
-            "setting 1 without a printer (A4 portrait, 600 dpi, 5 mm border), or of setting "
-            "N (default its current one) of the configuration file CFG, which is only read. "
+            "setting 1 without a printer (A4 portrait, 600 dpi, 5 mm border); the options "
+            "--config CFG and --setting N take print setting N (1 to 10, default its current "
+            "one) of the configuration file CFG instead, which is only read. "
             "FILE gets .pdf when its name lacks it; an existing FILE is replaced only when "
             "the new one is complete.",
         .exitSuccess = "FILE was written",
