@@ -20,6 +20,8 @@ set(rules
     "ol/reports|ol/exchange/ ol/forms/ registers/forms/ labels/forms/ print/forms/ app/ tool/"
     "ol/exchange|ol/forms/ registers/forms/ labels/forms/ print/forms/ app/ tool/"
     "print|ol/ registers/ labels/ app/ tool/"
+    "labels/[^/]*$|labels/forms/ registers/forms/ print/forms/ ol/forms/ ol/reports/ ol/exchange/ app/ tool/"
+    "labels/forms|print/forms/ ol/forms/ app/ tool/"
     "ol/data|ol/forms/ ol/reports/ ol/exchange/ registers/ labels/ print/ app/ tool/"
 )
 # Outside storage/ nothing reaches the engine's internals; outside the

@@ -20,6 +20,7 @@
 #include "ol/forms/count_form.h"
 #include "platform/qt/print/bind_qt_print.h"
 #include "platform/qt/qt_services.h"
+#include "platform/qt/swedish_buttons.h"
 #include "platform/single_instance.h"
 #include "registers/forms/epick_form.h"
 
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
     platform::SingleInstanceGuard guard("OLTOMA");
     QApplication application(argc, argv);
     SetProgramIdentity();
+    platform::InstallSwedishTranslations();
     platform::QtServices& services = platform::BindQtServices();
     platform::BindQtPrint();
     BindQtProgressWindows();

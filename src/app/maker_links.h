@@ -1,5 +1,6 @@
-// The addresses behind the link labels of the main window and "kom igång".
-// Windows-1252 (plain ASCII here).
+// The maker's addresses behind the link labels of the main window, "kom
+// igång" and the about boxes, and the maker's texts of the about boxes.
+// UTF-8 source text; the addresses are plain ASCII.
 #pragma once
 
 namespace oltoma::maker_links {
@@ -12,5 +13,14 @@ inline constexpr const char* kShop = "butik.oltoma.example.org";
 inline constexpr const char* kBlog = "blogg.oltoma.example.org";
 inline constexpr const char* kDocumentationFolder = "https://www.oltoma.example.org/dokument/";
 inline constexpr const char* kManualFile = "oltoma.pdf";
+
+// The about boxes: the maker's name, the maker line (followed by the
+// version date, at most 38 characters in all) and the program families.
+inline constexpr const char* kMakerName = "oltoma-gruppen";
+inline constexpr const char* kMakerLine = "program för tävlingskansliet";
+inline constexpr const char* kProgramFamilies[6] = {
+    "oltoma - orienteringstävlingar", "klubb- och medlemsregister", "etiketter och giroblanketter",
+    "rapporter och listor",           "import och export",          "verktyg för kansliet",
+};
 
 }  // namespace oltoma::maker_links

@@ -199,11 +199,17 @@ void TMainForm::InputInfo(bool add) {
 }
 
 void TMainForm::buttonDataLibClick() {
+    const std::string before = WorkingGlobalSettings().dataDirectory.str();
     ol::CloseParticipantFiles();
     ol::CloseCommonFiles();
     RefreshStatusLine();
     TTomaMainForm::buttonDataLibClick();
     ol::OpenCommonFiles();
+    // Cancel, or the same folder again, changes nothing: the competition
+    // chosen there stays chosen and its files open.
+    if (WorkingGlobalSettings().dataDirectory.str() == before) {
+        ol::ReopenCompetition();
+    }
     UpdateMenus(0);
 }
 

@@ -1,7 +1,9 @@
 // The main window's commands: which entry runs what. Commands of the
 // registers, reports, imports, exports and file maintenance plug in where
 // the comments say; until then those entries only refresh the window as
-// their command would afterwards.
+// their command would afterwards. A command that closes and reopens files
+// ends with UpdateMenus, so that the menus, tool buttons and data status
+// tell whether the files did reopen.
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -137,12 +139,12 @@ void TMainForm::arkiv_exp_deltagarnaoippnaklasserClick() {
 
 void TMainForm::arkiv_kopiera1Click() {
     ol::BackupCopy();
-    RefreshStatusLine();
+    UpdateMenus(0);
 }
 
 void TMainForm::arkiv_indexbygg1Click() {
     ol::RebuildIndexes();
-    RefreshStatusLine();
+    UpdateMenus(0);
 }
 
 void TMainForm::arkiv_skapanya1Click() {
@@ -171,7 +173,7 @@ void TMainForm::visningar_banorClick() {
     // The course picture needs the control file, which only the definition
     // files bring.
     ol::RunWithDefinitionFiles([this] { ol::ShowCoursePicture(this); });
-    RefreshStatusLine();
+    UpdateMenus(0);
 }
 
 void TMainForm::klasslistaClick() {
@@ -202,7 +204,7 @@ void TMainForm::definitioner_banorClick() {
 
 void TMainForm::RunDefinitionReport(void (*report)(platform::WindowHandle)) {
     ol::RunWithDefinitionFiles([this, report] { report(platform::HandleOf(this)); });
-    RefreshStatusLine();
+    UpdateMenus(0);
 }
 
 void TMainForm::komigangClick() {
@@ -213,7 +215,7 @@ void TMainForm::statistikClick() {
     // The dialog counts the definition files and opens them itself; a
     // "Filerna inte öppna" it leaves is shown at once.
     ol::ShowStatistics(this);
-    RefreshStatusLine();
+    UpdateMenus(0);
 }
 
 }  // namespace oltoma

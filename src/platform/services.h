@@ -17,7 +17,10 @@ namespace oltoma::platform {
 // An opaque window handle (0 = none), used as the owner of message boxes.
 using WindowHandle = std::uintptr_t;
 
-enum class MessageButtons { Ok, YesNo, AbortRetryIgnore };
+// YesNoDefaultNo asks before something is destroyed: No is the default
+// button, so one Enter keeps the data. Every other box has its first button
+// as the default; Escape answers No, Abort or Ok.
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo, AbortRetryIgnore };
 enum class MessageIcon { None, Exclamation, Question, Error };
 // Values as the system's dialogs number their answers; None = no box shown.
 enum class MessageResult {

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "base/text/windows1252.h"
+
 namespace oltoma {
 namespace {
 
@@ -25,8 +27,10 @@ platform::PrinterSetup PrinterSetupFromBlock(const PrinterBlock& block) {
 }
 
 std::string PrinterDeviceText(const PrinterBlock& block) {
-    std::string text =
-        block.deviceName.str() + "," + block.driverName.str() + "," + block.portName.str();
+    // The names come from the configuration file, which may hold anything.
+    std::string text = std::string(PrintablePrefix(block.deviceName.str())) + "," +
+                       std::string(PrintablePrefix(block.driverName.str())) + "," +
+                       std::string(PrintablePrefix(block.portName.str()));
     return text.substr(0, 160);
 }
 

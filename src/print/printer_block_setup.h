@@ -14,7 +14,8 @@ namespace oltoma {
 // paper, orientation and resolution of its device mode.
 platform::PrinterSetup PrinterSetupFromBlock(const PrinterBlock& block);
 
-// "device,driver,port", at most 160 characters.
+// "device,driver,port", at most 160 characters; each name is cut at its
+// first byte that is no printable character.
 std::string PrinterDeviceText(const PrinterBlock& block);
 
 struct DeviceMargins {

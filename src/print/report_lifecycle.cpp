@@ -17,7 +17,6 @@ namespace oltoma {
 using report_detail::Canvas;
 using report_detail::Printer;
 using report_detail::ReportState;
-using report_detail::RoundHalfEven;
 using report_detail::State;
 
 namespace {

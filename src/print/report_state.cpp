@@ -35,10 +35,6 @@ int ColumnStart(int column) {
     return state.marginLeft + (column - 1) * (ColumnWidth() + state.columnGap);
 }
 
-int RoundHalfEven(double value) {
-    return static_cast<int>(std::nearbyint(value));
-}
-
 void SyncPen() {
     Canvas().MoveTo({State().curX, State().curY});
 }
@@ -49,6 +45,10 @@ void ReportPdfFailure(const std::string& pdfFile) {
 }
 
 }  // namespace report_detail
+
+int RoundHalfEven(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
 
 using report_detail::State;
 

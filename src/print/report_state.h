@@ -71,7 +71,6 @@ bool CanDraw();
 
 int LineHeightOf(const platform::TextMetrics& metrics);
 int ColumnStart(int column);
-int RoundHalfEven(double value);
 
 // Moves the printer pen to (curX, curY).
 void SyncPen();

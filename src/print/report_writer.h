@@ -28,7 +28,8 @@
 // lower-case kinds at half that size. Fonts and pen positions are kept on
 // stacks of 12.
 //
-// Rounding is to the nearest integer with halves to even.
+// Rounding is to the nearest integer with halves to even (RoundHalfEven,
+// which the label and giro slip printers use too).
 //
 // One report prints at a time, from the user-interface thread. Calling
 // order: ReportOpen -> [Heading] -> per line ReserveLines or a RoomFor
@@ -144,6 +145,9 @@ void ShowProgress(int done, int total);
 void ShowStatus(int line, std::string_view text);
 
 // State for callers ----------------------------------------------------------
+
+// value rounded to the nearest integer, halves to even.
+int RoundHalfEven(double value);
 
 // The job was cancelled (or could not start): every drawing call is skipped.
 bool PrintAborted();

@@ -1,7 +1,9 @@
 // oltoma-tool check DIR: checks every fileblock of data directory DIR
-// without changing it (ol/data/maintenance/file_set_check.h); prints each problem.
+// without changing it (ol/data/maintenance/file_set_check.h), the label and
+// giro files among them; prints each problem.
 #include <iostream>
 
+#include "labels/register_checks.h"
 #include "ol/data/maintenance/file_set_check.h"
 #include "tool/maintenance_session.h"
 #include "tool/tool_commands.h"
@@ -18,7 +20,8 @@ int RunCheckCommand(std::span<const std::string> arguments) {
     if (!session.Ready()) {
         return kExitFailure;
     }
-    const std::vector<std::string> problems = ol::CheckFileSet(session.Folder());
+    const std::vector<ol::CheckedRegister> others = labels::LabelAndGiroRegisters();
+    const std::vector<std::string> problems = ol::CheckFileSet(session.Folder(), others);
     for (const std::string& problem : problems) {
         std::cout << problem << '\n';
     }

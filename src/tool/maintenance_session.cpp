@@ -37,6 +37,7 @@ public:
         std::cout << Utf8FromWindows1252(caption) << ": " << Utf8FromWindows1252(text) << std::endl;
         switch (buttons) {
             case platform::MessageButtons::YesNo:
+            case platform::MessageButtons::YesNoDefaultNo:
                 declined_ = declined_ || !answerYes_;
                 return answerYes_ ? platform::MessageResult::Yes : platform::MessageResult::No;
             case platform::MessageButtons::AbortRetryIgnore:

@@ -13,8 +13,10 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "app/olmainform.h"
 #include "app/panel_status_bar.h"
@@ -50,6 +52,29 @@ struct MainWindowDoubles {
 
 inline std::string ConfigurationFile() {
     return std::string(std::getenv("HOME")) + "/.config/OltomaW64/OltomaW64.P64";
+}
+
+// Writes bytes into the configuration file at `offset`.
+inline void StoreBytes(std::size_t offset, std::string_view bytes) {
+    std::fstream file(ConfigurationFile(), std::ios::in | std::ios::out | std::ios::binary);
+    file.seekp(static_cast<std::streamoff>(offset));
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline void StoreWord(std::size_t offset, std::uint16_t value) {
+    StoreBytes(offset, std::string_view(reinterpret_cast<const char*>(&value), sizeof value));
+}
+
+inline void StoreInt(std::size_t offset, std::int32_t value) {
+    StoreBytes(offset, std::string_view(reinterpret_cast<const char*>(&value), sizeof value));
+}
+
+inline std::int32_t StoredInt(std::size_t offset) {
+    std::ifstream file(ConfigurationFile(), std::ios::binary);
+    file.seekg(static_cast<std::streamoff>(offset));
+    std::int32_t value = 0;
+    file.read(reinterpret_cast<char*>(&value), sizeof value);
+    return value;
 }
 
 // The data directory a first start enters.

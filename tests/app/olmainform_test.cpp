@@ -13,7 +13,9 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "base/messages/messages.h"
 #include "base/settings/settings_state.h"
+#include "base/text/windows1252.h"
 #include "designed_menu_bar.h"
 #include "file_set_fixture.h"
 #include "main_window_fixture.h"
@@ -486,6 +488,83 @@ private slots:
         QCOMPARE(Message(&form, 0), QString::fromUtf8("Filerna öppna...."));
     }
 
+    // "datadir" then Cancel, or the same folder again, changes nothing.
+    void sameDataDirectoryKeepsTheChosenCompetition_data() {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("cancel") << true;
+        QTest::newRow("the same folder") << false;
+    }
+    void sameDataDirectoryKeepsTheChosenCompetition() {
+        QFETCH(bool, cancel);
+        testing::MainWindowDoubles doubles;
+        testing::FolderScriptedForm form;
+        testing::MakeFileSet(form, {kSpring});
+        ChooseEntry(&form, 1)->trigger();
+        form.answer =
+            cancel ? QString() : QString::fromStdString(testing::DefaultDataDirectory().string());
+        Child<QPushButton>(&form, "buttonDataLib")->click();
+        QVERIFY(ol::Ol().ParticipantFilesOpen);
+        VerifyCompetitionMenus(&form, {QString::fromUtf8("Vårträffen")}, 1);
+        QCOMPARE(DataStatus(&form),
+                 QString::fromUtf8("Vårträffen OK Löparen <inga tävlande inmatade>"));
+        QVERIFY(Child<QToolButton>(&form, "tbDeltagare")->isEnabled());
+    }
+
+    // A command that closes and reopens the files shows afterwards whether
+    // they reopened: with the data folder gone, nothing stays enabled.
+    void aFailedReopenDisablesWhatNeedsTheFiles_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("indexbygg") << "arkiv_indexbygg1";
+        QTest::newRow("säkerhetskopiera") << "arkiv_kopiera1";
+    }
+    void aFailedReopenDisablesWhatNeedsTheFiles() {
+        QFETCH(QString, entry);
+        testing::MainWindowDoubles doubles;
+        TMainForm form;
+        testing::MakeFileSet(form, {kSpring});
+        ChooseEntry(&form, 1)->trigger();
+        const std::filesystem::path target =
+            testing::DefaultDataDirectory().parent_path() / "kopia";
+        std::filesystem::create_directories(target);
+        ol::BindBackupFolderPrompt(
+            [&](std::string_view, std::string_view) { return target.string(); });
+        const std::filesystem::path moved = testing::DefaultDataDirectory().parent_path() / "bort";
+        std::filesystem::rename(testing::DefaultDataDirectory(), moved);
+
+        Entry(&form, qPrintable(entry))->trigger();
+        QVERIFY(!ol::Ol().CommonFilesOpen);
+        QCOMPARE(DataStatus(&form), "<datafiler saknas>");
+        for (const char* name : {"register1", "arkiv_change", "arkiv_indexbygg1", "rapporter"}) {
+            QVERIFY2(!Entry(&form, name)->isEnabled(), name);
+        }
+        QVERIFY(!Child<QToolButton>(&form, "tbKopiera")->isEnabled());
+        QVERIFY(!Child<QToolButton>(&form, "tbDeltagare")->isEnabled());
+        std::filesystem::rename(moved, testing::DefaultDataDirectory());
+    }
+
+    // "&ändra" with the data folder gone: the info box says the competition
+    // was not stored and why, not an older status text.
+    void aCompetitionThatCannotBeStoredSaysWhy() {
+        testing::MainWindowDoubles doubles;
+        TMainForm form;
+        testing::MakeFileSet(form, {kSpring});
+        ChooseEntry(&form, 1)->trigger();
+        const std::filesystem::path moved = testing::DefaultDataDirectory().parent_path() / "bort";
+        std::filesystem::rename(testing::DefaultDataDirectory(), moved);
+        SetMessageLine("Filerna \xF6ppna....");
+        WhenShown<ol::TInfoDlgForm>([](ol::TInfoDlgForm* dialog) {
+            dialog->okButton->click();
+            QVERIFY(dialog->isVisible());  // the user may still cancel
+            dialog->cancelButton->click();
+        });
+        Entry(&form, "arkiv_change")->trigger();
+        QVERIFY(!doubles.boxes.shown.empty());
+        const std::string shown = Utf8FromWindows1252(doubles.boxes.shown.front().text);
+        QCOMPARE(doubles.boxes.shown.front().caption, std::string("info"));
+        QVERIFY2(shown.starts_with("Tävlingen sparades inte: OLTOMA: Btree: "), shown.c_str());
+        std::filesystem::rename(moved, testing::DefaultDataDirectory());
+    }
+
     void fileMaintenanceRunsFromTheMenus() {
         testing::MainWindowDoubles doubles;
         TMainForm form;
@@ -528,7 +607,8 @@ private slots:
     void infoLeavesTheRecordLengths() {
         testing::MainWindowDoubles doubles;
         TMainForm form;
-        Child<QPushButton>(&form, "infobutton")->click();
+        QVERIFY(
+            testing::OpensADialog([&form] { Child<QPushButton>(&form, "infobutton")->click(); }));
         QCOMPARE(Message(&form, 0), "1=2364 2= 32 3=548 4=2348");
     }
 
@@ -546,7 +626,8 @@ private slots:
         const QStringList asking = {"arkiv_new",       "arkiv_change",      "arkiv_raderaallamedl",
                                     "hjalp_statistik", "arkiv_kopiera1",    "arkiv_indexbygg1",
                                     "arkiv_skapanya1", "register_distrikt", "register_kontroller",
-                                    "register_banor"};
+                                    "register_banor",  "plusgiroMenu",      "postgiroMenu",
+                                    "bankgiroMenu",    "etikettMenu"};
         QStringList withoutCommand;
         for (QAction* action : form.findChildren<QAction*>()) {
             const QString name = action->objectName();

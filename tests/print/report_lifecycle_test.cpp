@@ -2,12 +2,23 @@
 // context, the user's Cancel, unbalanced fonts.
 #include "base/messages/messages.h"
 #include "base/text/windows1252.h"
+#include "print/printer_block_setup.h"
 #include "report_fixture.h"
 
 namespace oltoma::testing {
 namespace {
 
 using Kind = platform::CanvasCall::Kind;
+
+// A configuration file of random bytes loads as long as its size is right:
+// its printer names must not bring garbage to the progress dialog.
+TEST(PrinterDeviceText, NamesAreCutAtTheirFirstByteThatIsNoText) {
+    PrinterBlock block{};
+    block.deviceName = "laser\x01\xFF";
+    block.driverName = "\x9D";
+    block.portName = "usb:";
+    EXPECT_EQ(PrinterDeviceText(block), "laser,,usb:");
+}
 
 TEST_F(ReportFixture, NoPrinterInstalledOpensNothingAndEndsHarmlessly) {
     platform::RecordingPrinter none(platform::RecordingPrinter::Device{{}, "", 2000, 2800, 240});

@@ -6,10 +6,12 @@
 #include <QStatusBar>
 #include <QWidget>
 
+#include "platform/qt/dialog_frame.h"
+
 namespace oltoma::forms {
 
 void FixDialogFrame(QWidget* form, QSize client) {
-    form->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    platform::SetDialogWindowFlags(form, platform::TitleBarButtons::None);
     form->setFixedSize(client);
 }
 

@@ -46,15 +46,22 @@ std::string ConvertedFromOem(std::string_view text) {
     return converted;
 }
 
+MessageResult ShowBox(const MessageClass& box, std::string_view text) {
+    return platform::CurrentMessageBoxes().Show(CurrentMessageOwner(), box.caption, text,
+                                                box.buttons, box.icon);
+}
+
 MessageResult Show(int code, std::string_view text) {
     const int messageClass = code / 100;
     if (messageClass == 0) {
         SetMessageLine(text);
         return MessageResult::Ok;
     }
-    const MessageClass box = BoxOfClass(messageClass);
-    return platform::CurrentMessageBoxes().Show(CurrentMessageOwner(), box.caption, text,
-                                                box.buttons, box.icon);
+    return ShowBox(BoxOfClass(messageClass), text);
+}
+
+std::string_view Shown(std::string_view text) {
+    return text.substr(0, kMaxShownLength);
 }
 
 bool Accepted(MessageResult result) {
@@ -75,7 +82,7 @@ void SetMessageLine(std::string_view text) {
 }
 
 MessageResult DisplayMessage(int code, std::string_view text) {
-    text = text.substr(0, kMaxShownLength);
+    text = Shown(text);
     if (HasOemSwedishLetters(text)) {
         return Show(code, ConvertedFromOem(text));
     }
@@ -83,7 +90,17 @@ MessageResult DisplayMessage(int code, std::string_view text) {
 }
 
 MessageResult DisplayMessageUnconverted(int code, std::string_view text) {
-    return Show(code, text.substr(0, kMaxShownLength));
+    return Show(code, Shown(text));
+}
+
+MessageResult AskBeforeDestroying(std::string_view text) {
+    MessageClass box = BoxOfClass(1);
+    box.buttons = MessageButtons::YesNoDefaultNo;
+    text = Shown(text);
+    if (HasOemSwedishLetters(text)) {
+        return ShowBox(box, ConvertedFromOem(text));
+    }
+    return ShowBox(box, text);
 }
 
 bool ConfirmMessage(int code) {

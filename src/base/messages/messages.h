@@ -48,6 +48,12 @@ platform::MessageResult DisplayMessage(int code, std::string_view text);
 // are already Windows-1252 and may hold such bytes legitimately).
 platform::MessageResult DisplayMessageUnconverted(int code, std::string_view text);
 
+// The question box of class 1 ("??", Yes and No) for a question whose Yes
+// destroys data: No is the default button, so one Enter keeps the data, and
+// Escape answers No as well. Returns the button pressed, None when no box
+// could be shown. The text is treated as DisplayMessage treats it.
+platform::MessageResult AskBeforeDestroying(std::string_view text);
+
 // Shows MessageLine with DisplayMessage(code) and returns true for Ok, Yes,
 // Retry, Ignore or no box at all; false for No, Cancel and Abort. Before
 // showing, the sub-number (code mod 100) chooses the text: 0 and 34 clear

@@ -24,7 +24,11 @@ namespace oltoma::platform {
 // by the owner's window (or none), plain text. Other top-most windows of the
 // application are lowered while a box shows and raised again after it.
 // Closing a box with Escape or its title bar answers as No (yes/no boxes),
-// Abort (abort/retry/ignore) or Ok. Returns None without a QApplication.
+// Abort (abort/retry/ignore) or Ok. The buttons read Swedish ("&Ja",
+// "&Nej", "OK", "&Avbryt", "&Försök igen", "&Ignorera"); the first is the
+// default button, except in YesNoDefaultNo boxes, where it is No. The title
+// bar offers no minimise or maximise button. Returns None without a
+// QApplication.
 class QtMessageBoxes final : public MessageBoxes {
 public:
     MessageResult Show(WindowHandle owner, std::string_view caption, std::string_view text,

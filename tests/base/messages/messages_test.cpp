@@ -45,6 +45,21 @@ TEST_F(Messages, ClassChoosesCaptionButtonsAndIcon) {
     }
 }
 
+TEST_F(Messages, AQuestionBeforeDestroyingDefaultsToNo) {
+    PushMessageOwner(42);
+    boxes.answers = {MessageResult::No};
+    std::string text = "radera \x94";  // an OEM ö, shown as Windows-1252
+    text += std::string(200, 'x');
+    EXPECT_EQ(AskBeforeDestroying(text), MessageResult::No);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].caption, "??");
+    EXPECT_EQ(boxes.shown[0].buttons, MessageButtons::YesNoDefaultNo);
+    EXPECT_EQ(boxes.shown[0].owner, 42u);
+    EXPECT_EQ(boxes.shown[0].text.substr(0, 8), "radera \xF6");
+    EXPECT_EQ(boxes.shown[0].text.size(), 160u);
+    PopMessageOwner();
+}
+
 TEST_F(Messages, ClassZeroOnlyFillsTheMessageLine) {
     EXPECT_EQ(DisplayMessage(16, "status"), MessageResult::Ok);
     EXPECT_TRUE(boxes.shown.empty());

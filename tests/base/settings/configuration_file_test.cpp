@@ -107,7 +107,7 @@ TEST_F(ConfigurationFileTest, VanishedPrinterKeepsTheFileAndNamesIt) {
 TEST_F(ConfigurationFileTest, WithoutPrintersTheProgramRunsAndKeepsItsSettings) {
     printers.Remove("laser");
     ASSERT_TRUE(LoadConfiguration(5));
-    EXPECT_EQ(MessageLine, "pagesetupdlg error: 4104");
+    EXPECT_EQ(MessageLine, "Ingen skrivare installerad (pagesetupdlg error: 4104)");
     EXPECT_EQ(DefaultPrinterBlock().valid, 0);
     EXPECT_EQ(WorkingPrintSetting().printer.deviceName, "");
     EXPECT_EQ(WorkingPrintSetting().printer.pageSetup.margins[0], 500);

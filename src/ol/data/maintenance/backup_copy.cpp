@@ -86,6 +86,16 @@ std::vector<BackupFile> BackupFiles(int competition) {
     return files;
 }
 
+// The label file and the giro files follow the listed files, so a backup
+// keeps the office's labels and prepared slips too.
+std::vector<BackupFile> WithLabelAndGiroFiles(std::vector<BackupFile> files) {
+    for (std::string_view base : {kLabelFileBase, kPlusgiroFileBase, kBankgiroFileBase}) {
+        files.push_back({std::string(base), DataName(base)});
+        files.push_back({std::string(base), IndexName(base)});
+    }
+    return files;
+}
+
 std::string WithoutTrailingSeparator(std::string folder) {
     while (folder.size() > 1 && folder.back() == '/') {
         folder.pop_back();
@@ -129,7 +139,7 @@ public:
     FileSetCopy(std::string targetText, int competition)
         : targetText_(std::move(targetText)),
           target_(Utf8FromWindows1252(targetText_)),
-          files_(BackupFiles(competition)) {}
+          files_(WithLabelAndGiroFiles(BackupFiles(competition))) {}
 
     // Copies every file to its temporary name, then puts them in place.
     bool Run() {

@@ -46,7 +46,13 @@ const Record& As(const void* record) {
 }
 
 // The register kind of a base name; nothing for other fileblocks.
-std::optional<RegisterKind> KindOf(const std::string& base) {
+std::optional<RegisterKind> KindOf(const std::string& base,
+                                   std::span<const CheckedRegister> others) {
+    for (const CheckedRegister& other : others) {
+        if (base == other.base) {
+            return RegisterKind{other.format, other.keys};
+        }
+    }
     const auto withNumber = [&base](std::string_view prefix) {
         return base.size() == prefix.size() + 2 && base.starts_with(prefix) &&
                std::isdigit(static_cast<unsigned char>(base[prefix.size()])) &&
@@ -119,8 +125,9 @@ std::string EngineText() {
 
 class FileBlockCheck {
 public:
-    FileBlockCheck(std::string base, std::string path, std::vector<std::string>& problems)
-        : base_(std::move(base)), path_(std::move(path)), problems_(problems) {}
+    FileBlockCheck(std::string base, std::string path, std::span<const CheckedRegister> others,
+                   std::vector<std::string>& problems)
+        : base_(std::move(base)), path_(std::move(path)), others_(others), problems_(problems) {}
 
     void Run() {
         bool journalPending = false;
@@ -135,7 +142,7 @@ public:
         for (const std::string& line : storage::CheckFileBlockStructure(block_)) {
             Problem(line);
         }
-        if (const std::optional<RegisterKind> kind = KindOf(base_)) {
+        if (const std::optional<RegisterKind> kind = KindOf(base_, others_)) {
             CheckRegister(*kind);
         }
         storage::CloseFileBlock(block_);
@@ -232,6 +239,7 @@ private:
 
     std::string base_;
     std::string path_;
+    std::span<const CheckedRegister> others_;
     std::vector<std::string>& problems_;
     storage::FileBlock* block_ = nullptr;
 };
@@ -244,7 +252,8 @@ bool IsClubTableName(const std::string& name) {
 
 }  // namespace
 
-std::vector<std::string> CheckFileSet(const std::string& folder) {
+std::vector<std::string> CheckFileSet(const std::string& folder,
+                                      std::span<const CheckedRegister> others) {
     std::vector<std::string> problems;
     std::error_code error;
     std::set<std::string> names;
@@ -269,7 +278,7 @@ std::vector<std::string> CheckFileSet(const std::string& folder) {
             }
         } else if (name.ends_with(".DAT")) {
             const std::string base = name.substr(0, name.size() - 4);
-            FileBlockCheck(base, folder + "/" + base, problems).Run();
+            FileBlockCheck(base, folder + "/" + base, others, problems).Run();
         } else if (name.ends_with(".IX") &&
                    names.count(name.substr(0, name.size() - 3) + ".DAT") == 0) {
             problems.push_back(name + ": index file without its data file");

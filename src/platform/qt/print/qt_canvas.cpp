@@ -6,6 +6,8 @@
 #include <cmath>
 
 #include "platform/print/picture.h"
+#include "platform/qt/print/qt_picture_reader.h"
+#include "platform/qt/qt_font.h"
 #include "platform/qt/qt_text.h"
 
 namespace oltoma::platform {
@@ -33,18 +35,7 @@ void QtCanvas::Attach(QPainter* painter, int dpiX, int dpiY) {
 }
 
 QFont QtCanvas::DeviceFont() const {
-    QFont font(ToQString(font_.face));
-    const int points = FontPoints(font_);
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * dpiY_ / 72.0))));
-    font.setBold(font_.bold);
-    font.setItalic(font_.italic);
-    font.setUnderline(font_.underline);
-    font.setStrikeOut(font_.strikeOut);
-    if (font_.pitch == FontPitch::Fixed) {
-        font.setFixedPitch(true);
-        font.setStyleHint(QFont::TypeWriter);
-    }
-    return font;
+    return QFontOf(font_, dpiY_);
 }
 
 QPointF QtCanvas::ToDevice(Point point) const {
@@ -162,7 +153,7 @@ void QtCanvas::FrameRect(const Rect& rect) {
     }
 }
 
-const QImage& QtCanvas::ImageOf(const Picture& picture) {
+const QImage& QtCanvas::CachedImage(const Picture& picture) {
     const auto [entry, made] = images_.try_emplace(picture.cacheKey());
     if (!made) {
         return entry->second;
@@ -177,10 +168,7 @@ const QImage& QtCanvas::ImageOf(const Picture& picture) {
         }
         entry->second = image;
     } else {
-        entry->second =
-            QImage(reinterpret_cast<const uchar*>(picture.pixels().data()), picture.width(),
-                   picture.height(), picture.width() * 4, QImage::Format_ARGB32)
-                .copy();
+        entry->second = ImageOf(picture);
     }
     return entry->second;
 }
@@ -190,7 +178,7 @@ void QtCanvas::StretchDraw(const Rect& rect, const Picture& picture) {
         return;
     }
     painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter_->drawImage(ToDevice(rect), ImageOf(picture));
+    painter_->drawImage(ToDevice(rect), CachedImage(picture));
 }
 
 }  // namespace oltoma::platform

@@ -52,7 +52,7 @@ private:
     int ToLogicalX(double deviceLength) const;
     int ToLogicalY(double deviceLength) const;
     QPen DevicePen() const;
-    const QImage& ImageOf(const Picture& picture);
+    const QImage& CachedImage(const Picture& picture);
 
     QPainter* painter_ = nullptr;
     int dpiX_ = 96;

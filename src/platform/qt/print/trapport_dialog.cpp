@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "base/settings/window_scale.h"
+#include "platform/qt/dialog_frame.h"
 #include "platform/qt/form_scaling.h"
 #include "platform/qt/qt_text.h"
 
@@ -34,7 +35,7 @@ QLabel* StatusLine(QVBoxLayout* column, const char* name) {
 }  // namespace
 
 TrapportDlg::TrapportDlg(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : QDialog(owner, DialogWindowFlags(TitleBarButtons::None)) {
     setObjectName(QStringLiteral("TrapportDlg"));
     setWindowTitle(QStringLiteral("rapport"));
     setFixedSize(426, 241);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "file_set_fixture.h"
+#include "ol/data/files/file_names.h"
+#include "storage/access_layer.h"
 #include "storage/fault_injection.h"
 
 namespace oltoma::ol {
@@ -71,6 +73,23 @@ TEST_F(Backup, CopiesTheFileSetAndRemembersTheFolder) {
     ASSERT_EQ(progress.windows.size(), 1u);
     EXPECT_EQ(progress.windows[0]->options.caption, "kopiering");
     EXPECT_EQ(progress.windows[0]->lines[1], target.string() + "/CLUBS01.Dat bytes:  41080 ..done");
+}
+
+TEST_F(Backup, LabelAndGiroFilesFollowTheFileSet) {
+    const storage::IndexDescriptor key{30, false};
+    for (std::string_view base : {kLabelFileBase, kPlusgiroFileBase, kBankgiroFileBase}) {
+        storage::CreateFileBlock(DataFileName(base), base == kLabelFileBase ? 248 : 1708, 1,
+                                 {&key, 1});
+        ASSERT_TRUE(storage::IsamSucceeded()) << base;
+    }
+    EXPECT_EQ(BackupCopy(), MaintenanceResult::done);
+    for (const char* name :
+         {"Etikett.DAT", "Etikett.IX", "giroP.DAT", "giroP.IX", "giroB.DAT", "giroB.IX"}) {
+        EXPECT_EQ(TargetBytes(name), FileBytes(name)) << name;
+    }
+    EXPECT_FALSE(std::filesystem::exists(target / "Etikett.DIA"));
+    ASSERT_EQ(progress.windows.size(), 1u);
+    EXPECT_EQ(progress.windows[0]->lines[1].rfind(target.string() + "/giroB.IX bytes:", 0), 0u);
 }
 
 TEST_F(Backup, MissingSourcesAreSkipped) {
