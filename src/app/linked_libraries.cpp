@@ -30,6 +30,11 @@ const std::vector<LinkedLibrary>& LinkedLibraries() {
          "IJG License, BSD-3-Clause, zlib License",
          {":/licences/libjpeg-turbo.txt"},
          {"libturbojpeg.so", "libjpeg.so"}},
+        {"libxml2",
+         OLTOMA_LIBXML2_VERSION,
+         "MIT License, ISC License",
+         {":/licences/libxml2.txt"},
+         {"libxml2.so"}},
     };
     return libraries;
 }

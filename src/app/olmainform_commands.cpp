@@ -25,9 +25,11 @@
 #include "ol/exchange/participant_export.h"
 #include "ol/exchange/symbol_library.h"
 #include "ol/forms/ban_reg.h"
+#include "ol/forms/banbildform.h"
 #include "ol/forms/distr_reg.h"
 #include "ol/forms/kontr_reg.h"
 #include "ol/forms/statistik_dlg.h"
+#include "ol/reports/report_commands.h"
 #include "platform/qt/window_handles.h"
 
 namespace oltoma {
@@ -66,10 +68,10 @@ void TMainForm::ConnectCommands() {
         {"arranger_klasslista", &TMainForm::klasslistaClick},
         {"arranger_rapportlista", &TMainForm::RefreshStatusLine},
         {"arranger_rankingreservlista", &TMainForm::RefreshStatusLine},
-        {"definitioner_kontroller", &TMainForm::definitionReportClick},
-        {"definitioner_banorklass", &TMainForm::definitionReportClick},
-        {"definitioner_kodbanaklass", &TMainForm::definitionReportClick},
-        {"definitioner_banor", &TMainForm::definitionReportClick},
+        {"definitioner_kontroller", &TMainForm::definitioner_kontrollerClick},
+        {"definitioner_banorklass", &TMainForm::definitioner_banorklassClick},
+        {"definitioner_kodbanaklass", &TMainForm::definitioner_kodbanaklassClick},
+        {"definitioner_banor", &TMainForm::definitioner_banorClick},
         {"hjalp_komigang", &TMainForm::komigangClick},
         {"hjalp_statistik", &TMainForm::statistikClick},
     };
@@ -198,20 +200,40 @@ void TMainForm::register_banorClick() {
 }
 
 void TMainForm::visningar_banorClick() {
-    // Course display.
+    // The course picture needs the control file, which only the definition
+    // files bring.
+    ol::RunWithDefinitionFiles([this] { ol::ShowCoursePicture(this); });
+    UpdateMenus(0);
 }
 
 void TMainForm::klasslistaClick() {
-    // Class list.
+    ol::PrintClassList(platform::HandleOf(this));
     RefreshStatusLine();
 }
 
-void TMainForm::rutbeskrivningClick(char) {
-    // Route description report in mode p, d or b.
+void TMainForm::rutbeskrivningClick(char mode) {
+    ol::PrintRouteDescriptions(platform::HandleOf(this), mode);
+    RefreshStatusLine();
 }
 
-void TMainForm::definitionReportClick() {
-    ol::RunWithDefinitionFiles([] { /* control, course or class definition report */ });
+void TMainForm::definitioner_kontrollerClick() {
+    RunDefinitionReport(&ol::PrintControlDefinitions);
+}
+
+void TMainForm::definitioner_banorklassClick() {
+    RunDefinitionReport(&ol::PrintCoursesPerClass);
+}
+
+void TMainForm::definitioner_kodbanaklassClick() {
+    RunDefinitionReport(&ol::PrintCodeCourseClass);
+}
+
+void TMainForm::definitioner_banorClick() {
+    RunDefinitionReport(&ol::PrintCourseDefinitions);
+}
+
+void TMainForm::RunDefinitionReport(void (*report)(platform::WindowHandle)) {
+    ol::RunWithDefinitionFiles([this, report] { report(platform::HandleOf(this)); });
     UpdateMenus(0);
 }
 

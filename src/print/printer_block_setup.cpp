@@ -34,14 +34,15 @@ std::string PrinterDeviceText(const PrinterBlock& block) {
     return text.substr(0, 160);
 }
 
-DeviceMargins MarginsFromBlock(const PrinterBlock& block) {
+DeviceMargins MarginsFromBlock(const PrinterBlock& block, int resolutionWhenNone) {
     DeviceMargins margins;
-    const int resolutionX = block.deviceMode.printQuality;
+    const DeviceMode& mode = block.deviceMode;
+    const bool ownResolution = mode.printQuality > 0;
+    const int resolutionX = ownResolution ? mode.printQuality : resolutionWhenNone;
     if (resolutionX <= 0) {
         return margins;
     }
-    const int resolutionY =
-        block.deviceMode.yResolution > 0 ? block.deviceMode.yResolution : resolutionX;
+    const int resolutionY = ownResolution && mode.yResolution > 0 ? mode.yResolution : resolutionX;
     const double unit =
         (block.pageSetup.flags & kMarginsInThousandthsOfInch) != 0 ? 1000.0 : 2540.0;
     const std::int32_t* stored = block.pageSetup.margins;

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "base/messages/messages.h"
+#include "base/text/windows1252.h"
 #include "platform/process_state.h"
 #include "print/report_writer.h"
 
@@ -48,6 +50,11 @@ void SyncPen() {
     Canvas().MoveTo({State().curX, State().curY});
 }
 
+void ReportPdfFailure(const std::string& pdfFile) {
+    DisplayMessageUnconverted(200,
+                              "Kan ej skriva PDF-filen \"" + Windows1252FromUtf8(pdfFile) + "\"");
+}
+
 }  // namespace report_detail
 
 int RoundHalfEven(double value) {
@@ -62,6 +69,10 @@ bool PrintAborted() {
 
 bool PrinterPrinting() {
     return report_detail::Printer().Printing();
+}
+
+bool PdfWritten() {
+    return State().pdfWritten;
 }
 
 int CurrentColumn() {

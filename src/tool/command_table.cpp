@@ -152,6 +152,35 @@ constexpr ToolCommand kCommands[] = {
         .example = "oltoma-tool export ~/Documents/OltomaW64/data 1 participants deltagare.ol",
         .run = &RunExportCommand,
     },
+#ifdef OLTOMA_TOOL_REPORT
+    {
+        .name = "report",
+        .arguments = "DIR COMPETITION KIND [SELECTION...] --pdf FILE [OPTION...]",
+        .summary = "Print one report of DIR to the PDF file FILE.",
+        .description =
+            "Prints a report of data directory DIR to FILE without a window, as its menu entry "
+            "prints it to a PDF file. KIND is controls (\"kontroller\"), course-class (\"banor "
+            "klass\"), code-course-class (\"kodbanaklass\"), courses (\"banor\"), route-data "
+            "(\"data och sökord\"), route-catalogue (\"sammanställning\"), route-form "
+            "(\"blankett\") or class-list (\"klasslista\"). The SELECTION arguments name the "
+            "records to print by their keys (control codes, class or course designations, "
+            "route description keys), in any case; without them every record is printed. "
+            "COMPETITION is 1 to 8, or 0 for the route kinds. The page is that of print "
+            "setting 1 without a printer (A4 portrait, 600 dpi, 5 mm border); the options "
+            "--config CFG and --setting N take print setting N (1 to 10, default its current "
+            "one) of the configuration file CFG instead, which is only read. "
+            "FILE gets .pdf when its name lacks it; an existing FILE is replaced only when "
+            "the new one is complete.",
+        .exitSuccess = "FILE was written",
+        .exitFailure = "DIR is not a folder or its files are in use, the competition or the "
+                       "files cannot be opened, the register is empty, a SELECTION names no "
+                       "record, CFG cannot be read, or FILE cannot be written",
+        .exitUsage = "bad arguments, an unknown KIND, no --pdf, COMPETITION or N out of range",
+        .example =
+            "oltoma-tool report ~/Documents/OltomaW64/data 1 controls 31 32 --pdf kontroller.pdf",
+        .run = &RunReportCommand,
+    },
+#endif
 };
 
 }  // namespace

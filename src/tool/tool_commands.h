@@ -68,4 +68,9 @@ int RunImportCommand(std::span<const std::string> arguments);
 // export of the open classes into FILE, replaced without a question.
 int RunExportCommand(std::span<const std::string> arguments);
 
+// report DIR COMPETITION KIND [SELECTION...] --pdf FILE [--config CFG]
+// [--setting N]: one report to a PDF file (report_command.cpp). Only in the
+// Qt build (OLTOMA_TOOL_REPORT).
+int RunReportCommand(std::span<const std::string> arguments);
+
 }  // namespace oltoma::tool

@@ -104,7 +104,7 @@ private slots:
 
     void theLicenceWindowShowsEveryLibraryWithItsTexts() {
         LicenceWindow window(nullptr);
-        QCOMPARE(window.libraries->count(), 2);
+        QCOMPARE(window.libraries->count(), 3);
         QCOMPARE(window.libraries->item(0)->text(), QString("Qt " QT_VERSION_STR));
         QVERIFY(window.licenceText->isReadOnly());
         QVERIFY(window.licenceText->toPlainText().contains("GNU LESSER GENERAL PUBLIC LICENSE"));
@@ -115,6 +115,11 @@ private slots:
         QVERIFY(jpeg.contains("Independent JPEG Group"));
         QVERIFY(jpeg.contains("Neither the name of the libjpeg-turbo Project"));
         QVERIFY(jpeg.contains("This software is provided 'as-is'"));
+        window.libraries->setCurrentRow(2);
+        const QString xml = window.licenceText->toPlainText();
+        QVERIFY(xml.startsWith("libxml2 " OLTOMA_EXPECTED_LIBXML2_VERSION));
+        QVERIFY(xml.contains("Permission is hereby granted, free of charge"));
+        QVERIFY(xml.contains("Permission to use, copy, modify, and distribute"));
     }
 
     // The built program needs no library the licence window does not name.

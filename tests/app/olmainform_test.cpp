@@ -2,6 +2,7 @@
 // in its data directory.
 #include "app/olmainform.h"
 
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,12 +21,15 @@
 #include "main_window_fixture.h"
 #include "ol/data/maintenance/backup_copy.h"
 #include "ol/forms/ban_reg.h"
+#include "ol/forms/banbildform.h"
 #include "ol/forms/distr_reg.h"
 #include "ol/forms/info_dlg_form.h"
 #include "ol/forms/kontr_form.h"
 #include "ol/forms/kontr_reg.h"
 #include "ol/forms/statistik_dlg.h"
 #include "qtest_main.h"
+#include "recording_print.h"
+#include "scripted_pick_dialog.h"
 
 namespace oltoma {
 
@@ -325,6 +329,70 @@ private slots:
         });
         Entry(&form, "hjalp_statistik")->trigger();
         QCOMPARE(shown, QString());
+        QVERIFY(ol::Ol().ParticipantFilesOpen);
+    }
+
+    void reportEntriesPrintThroughTheirPicks() {
+        testing::MainWindowDoubles doubles;
+        testing::RecordingPrint print;
+        testing::ScriptedPickDialog picks;
+        testing::PickDialogBinding boundPicks(&picks);
+        picks.answer = [](const registers::PickDialogRequest& request) {
+            registers::PickDialogAnswer answer{.ok = true};
+            for (std::size_t i = 0; i < request.lines.size(); ++i) {
+                answer.selected.push_back(static_cast<int>(i));
+            }
+            return answer;
+        };
+        TMainForm form;
+        TestCompetition spring = kSpring;
+        spring.controls = 2;
+        spring.courses = 1;
+        testing::MakeFileSet(form, {spring}, 1);
+        ChooseEntry(&form, 1)->trigger();
+        ol::ClearClass();
+        ol::Ol().klass.rec.Bet = "H21";
+        ol::Ol().klass.rec.Bana[0] = "A";
+        std::int32_t rc = 0;
+        QVERIFY(ol::SaveClass(true, rc));
+
+        struct Case {
+            const char* entry;
+            const char* jobTitle;
+        };
+        for (const Case c : {Case{"definitioner_kontroller", "OltomaW64:kontroller"},
+                             Case{"definitioner_banorklass", "OltomaW64:banor"},
+                             Case{"definitioner_kodbanaklass", "OltomaW64:kodbanaklass"},
+                             Case{"definitioner_banor", "OltomaW64:banor"},
+                             Case{"arranger_klasslista", "OltomaW64:klasser"},
+                             Case{"rutbeskrivning_sammanstallning", "OltomaW64:rutbeskr"},
+                             Case{"rutbeskrivning_data", "OltomaW64:rutbeskr"},
+                             Case{"rutbeskrivning_blankett", "OltomaW64:rutbeskr"}}) {
+            const std::size_t jobs = print.printer.jobTitles().size();
+            Entry(&form, c.entry)->trigger();
+            QVERIFY2(print.printer.jobTitles().size() == jobs + 1, c.entry);
+            QCOMPARE(print.printer.jobTitles().back(), std::string(c.jobTitle));
+            QVERIFY2(ol::Ol().ParticipantFilesOpen && !ol::Ol().DefinitionFilesOpen, c.entry);
+        }
+
+        // The course view runs inside the definition files and opens the
+        // picture of the chosen course; closing it asks where to save.
+        bool definitionFilesOpen = false;
+        WhenShown<ol::TbanImgForm>([&definitionFilesOpen](ol::TbanImgForm* picture) {
+            definitionFilesOpen = ol::Ol().DefinitionFilesOpen;
+            QVERIFY(picture->windowTitle().startsWith("A "));
+            WhenShown<QFileDialog>([](QFileDialog* save) {
+                QCOMPARE(save->windowTitle(), QString("spara bana"));
+                QCOMPARE(save->defaultSuffix(), QString("jpg"));
+                save->reject();
+            });
+            picture->reject();
+        });
+        Entry(&form, "visningar_banor")->trigger();
+        QVERIFY(definitionFilesOpen);
+        QCOMPARE(picks.requests.back().title, std::string("V\xe4lj bana"));
+        QVERIFY(!picks.requests.back().multi && !picks.requests.back().offerPdf);
+        QCOMPARE(Message(&form, 0), QString("Bana:A"));
         QVERIFY(ol::Ol().ParticipantFilesOpen);
     }
 

@@ -1,5 +1,6 @@
 #include "registers/forms/epick_form.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -36,7 +37,7 @@ QPushButton* Button(QWidget* form, const char* name, const char* caption, int y)
 
 TEPickForm::TEPickForm(QWidget* owner, const PickDialogRequest& request)
     : QDialog(owner), multi(request.multi), sort(request.sort), xname(request.title) {
-    BuildForm();
+    BuildForm(request.offerPdf);
     setWindowTitle(platform::ToQString(xname));
     EPickListBox->setSelectionMode(multi ? QAbstractItemView::ExtendedSelection
                                          : QAbstractItemView::SingleSelection);
@@ -46,18 +47,20 @@ TEPickForm::TEPickForm(QWidget* owner, const PickDialogRequest& request)
     ShowCounts();
 }
 
-void TEPickForm::BuildForm() {
+void TEPickForm::BuildForm(bool offerPdf) {
+    // Room under the list for the PDF box.
+    const int pdfRoom = offerPdf ? 28 : 0;
     setObjectName("EPickForm");
     forms::FixDialogFrame(this, kClient);
     Image1 = forms::AddBackgroundImage(this, kClient);
     Bevel1 = new QFrame(this);
     Bevel1->setObjectName("Bevel1");
     Bevel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Bevel1->setGeometry(8, 8, 208, 312);
+    Bevel1->setGeometry(8, 8, 208, 312 - pdfRoom);
 
     EPickListBox = new QListWidget(this);
     EPickListBox->setObjectName("EPickListBox");
-    EPickListBox->setGeometry(12, 12, 200, 304);
+    EPickListBox->setGeometry(12, 12, 200, 304 - pdfRoom);
     EPickListBox->setFont(FixedPitchFont());
     EPickListBox->setWordWrap(false);
     EPickListBox->setTextElideMode(Qt::ElideNone);
@@ -69,6 +72,13 @@ void TEPickForm::BuildForm() {
     forms::SetHint(allbtn, QString::fromUtf8("väljer alla respektive ingen"));
     cancelBtn = Button(this, "cancelBtn", "Avbryt", 76);
     forms::SetHint(cancelBtn, QString::fromUtf8("avbryt utan att fortsätta"));
+    if (offerPdf) {
+        cbPdf = new QCheckBox(QStringLiteral("till PDF-fil"), this);
+        cbPdf->setObjectName("cbPdf");
+        cbPdf->setGeometry(12, 298, 200, 20);
+        forms::SetHint(cbPdf, QString::fromUtf8("skriver rapporten till en PDF-fil i stället för "
+                                                "till skrivaren"));
+    }
     StatusBar1 = forms::AddHintBar(this, kClient);
     status_.Attach(StatusBar1);
 
@@ -149,9 +159,16 @@ bool TEPickForm::event(QEvent* event) {
 
 PickDialogAnswer QtPickDialog::Run(const PickDialogRequest& request) {
     TEPickForm form(platform::WidgetOf(request.owner), request);
+    if (form.cbPdf != nullptr) {
+        form.cbPdf->setChecked(pdfTicked_);
+    }
     PickDialogAnswer answer;
     answer.ok = form.exec() == QDialog::Accepted;
     answer.selected = form.SelectedLines();
+    if (form.cbPdf != nullptr) {
+        pdfTicked_ = form.cbPdf->isChecked();
+        answer.pdf = pdfTicked_;
+    }
     return answer;
 }
 

@@ -14,6 +14,10 @@
 //   cancelBtn     "Avbryt"  (228, 76)
 //   StatusBar1    hints and the counts: selected lines (3 columns, only
 //                 when any is), " [", lines (3 columns), "]"
+//   cbPdf         "till PDF-fil" (12, 298) 200 x 20, under the list, only
+//                 when the pick offers PDF output; the frame and the list are
+//                 then 28 lower (208 x 284 and 200 x 276). It starts as it
+//                 was left the last time this session (unticked at first).
 //
 // A double click on a line of a single-selection list closes the dialog
 // with OK, choosing that line.
@@ -26,6 +30,7 @@
 #include "registers/forms/hint_status_bar.h"
 #include "registers/pick_dialog.h"
 
+class QCheckBox;
 class QFrame;
 class QLabel;
 class QListWidget;
@@ -49,6 +54,7 @@ public:
     QPushButton* allbtn = nullptr;
     QPushButton* cancelBtn = nullptr;
     QStatusBar* StatusBar1 = nullptr;
+    QCheckBox* cbPdf = nullptr;  // only when PDF is offered
     bool multi = false;
     bool sort = false;
     std::string xname;
@@ -63,16 +69,20 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    void BuildForm();
+    void BuildForm(bool offerPdf);
     void FillList(const PickDialogRequest& request);
 
     HintStatusBar status_;
 };
 
-// The pick dialog the program binds: runs TEPickForm modally.
+// The pick dialog the program binds: runs TEPickForm modally and keeps the
+// state of its PDF box for the next dialog that offers it.
 class QtPickDialog final : public PickDialog {
 public:
     PickDialogAnswer Run(const PickDialogRequest& request) override;
+
+private:
+    bool pdfTicked_ = false;
 };
 
 // Binds the Qt pick dialog; the program calls it after creating its

@@ -1,6 +1,7 @@
 // The pick dialog: what it shows and what it answers.
 #include "registers/forms/epick_form.h"
 
+#include <QCheckBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStatusBar>
@@ -84,6 +85,37 @@ private slots:
             form->cancelBtn->click();
         });
         QVERIFY(!dialog.Run(Request(true)).ok);
+    }
+
+    void thePdfBoxShowsWhenOfferedAndKeepsItsState() {
+        TEPickForm plain(nullptr, Request(true));
+        QVERIFY(plain.cbPdf == nullptr);
+        QCOMPARE(plain.EPickListBox->height(), 304);
+
+        QtPickDialog dialog;
+        PickDialogRequest request = Request(true);
+        request.offerPdf = true;
+        oltoma::testing::WhenShown<TEPickForm>([](TEPickForm* form) {
+            QVERIFY(form->cbPdf != nullptr);
+            QCOMPARE(form->cbPdf->text(), QString("till PDF-fil"));
+            QVERIFY(!form->cbPdf->isChecked());
+            QCOMPARE(form->cbPdf->geometry().top(), form->EPickListBox->geometry().bottom() + 11);
+            form->cbPdf->setChecked(true);
+            form->allbtn->click();
+            form->okBtn->click();
+        });
+        PickDialogAnswer answer = dialog.Run(request);
+        QVERIFY(answer.ok);
+        QVERIFY(answer.pdf);
+        // The next pick that offers it starts ticked; Cancel keeps it so.
+        oltoma::testing::WhenShown<TEPickForm>([](TEPickForm* form) {
+            QVERIFY(form->cbPdf->isChecked());
+            form->cancelBtn->click();
+        });
+        QVERIFY(!dialog.Run(request).ok);
+        request.offerPdf = false;
+        oltoma::testing::WhenShown<TEPickForm>([](TEPickForm* form) { form->okBtn->click(); });
+        QVERIFY2(!dialog.Run(request).pdf, "not offered, not asked for");
     }
 
     void atScale200TheFontDoubles() {

@@ -29,6 +29,7 @@ QString Lines(std::string_view text) {
 
 void QtCanvas::Attach(QPainter* painter, int dpiX, int dpiY) {
     painter_ = painter;
+    images_.clear();
     dpiX_ = dpiX > 0 ? dpiX : 96;
     dpiY_ = dpiY > 0 ? dpiY : 96;
 }
@@ -152,11 +153,32 @@ void QtCanvas::FrameRect(const Rect& rect) {
     }
 }
 
+const QImage& QtCanvas::CachedImage(const Picture& picture) {
+    const auto [entry, made] = images_.try_emplace(picture.cacheKey());
+    if (!made) {
+        return entry->second;
+    }
+    if (picture.monochrome()) {
+        QImage image(picture.width(), picture.height(), QImage::Format_Mono);
+        image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                image.setPixel(x, y, qGray(picture.Pixel(x, y)) < 128 ? 0 : 1);
+            }
+        }
+        entry->second = image;
+    } else {
+        entry->second = ImageOf(picture);
+    }
+    return entry->second;
+}
+
 void QtCanvas::StretchDraw(const Rect& rect, const Picture& picture) {
     if (!Drawing() || picture.empty()) {
         return;
     }
-    painter_->drawImage(ToDevice(rect), ImageOf(picture));
+    painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter_->drawImage(ToDevice(rect), CachedImage(picture));
 }
 
 }  // namespace oltoma::platform
