@@ -22,6 +22,7 @@
 #include "ol/data/files/ol_startup.h"
 #include "ol/data/files/ol_state.h"
 #include "ol/data/maintenance/backup_copy.h"
+#include "ol/data/maintenance/index_rebuild.h"
 #include "ol/data/records/club_rec.h"
 #include "ol/data/records/distr_rec.h"
 #include "ol/data/records/info_rec.h"
@@ -93,8 +94,12 @@ void TMainForm::FormCreate(std::span<const std::string> parameters) {
     }
     started_ = true;
     ol::OlStartup(parameters);
+    const std::string recovered = ol::RecoverIndexRebuildAtStart();
     ol::OpenCommonFiles();
     ol::ReopenCompetition();
+    if (!recovered.empty()) {
+        SetMessageLine(recovered);
+    }
     const std::vector<QIcon> images = ToolButtonList();
     tbDistrikt_->setIcon(images[6]);
     tbDistrikt_->setText("distr");

@@ -22,6 +22,7 @@ int SystemErrorFromErrno(int errnoValue) {
         case EPERM:
         case EROFS:
         case EISDIR:
+        case ELOOP:  // a symbolic link where a file was to be opened
             return SystemError::kAccessDenied;
         case EBADF:
             return SystemError::kInvalidHandle;

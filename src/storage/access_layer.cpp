@@ -67,6 +67,39 @@ void ClearKey(FileBlock* block, int keyNumber) {
     engine::ClearKey(block, keyNumber);
 }
 
+std::int32_t KeyEntryRecord(FileBlock* block, int keyNumber, std::int32_t recordNumber,
+                            std::string_view key) {
+    return engine::KeyEntryRecord(block, keyNumber, recordNumber, IsamKeyStr(key));
+}
+
+void BeginStoreUnit(FileBlock* block) {
+    engine::BeginStoreUnit(block);
+}
+
+bool CommitStoreUnit(FileBlock* block) {
+    return engine::CommitStoreUnit(block);
+}
+
+void CancelStoreUnit(FileBlock* block) {
+    engine::CancelStoreUnit(block);
+}
+
+bool StoreUnitRunning(const FileBlock* block) {
+    return engine::StoreUnitRunning(block);
+}
+
+bool StoreUnitCanAddRecord(const FileBlock* block) {
+    return engine::StoreUnitCanAddRecord(block);
+}
+
+int StoreUnitOperations(const FileBlock* block) {
+    return engine::StoreUnitOperations(block);
+}
+
+std::int64_t StoreUnitJournalBytes(const FileBlock* block) {
+    return engine::StoreUnitJournalBytes(block);
+}
+
 int InitIsam(int lockingMode, int pageBuffers) {
     return engine::InitIsam(lockingMode, pageBuffers);
 }
@@ -89,6 +122,10 @@ std::int32_t RecordLength(const FileBlock* block) {
 
 int KeyCount(const FileBlock* block) {
     return engine::KeyCount(block);
+}
+
+bool KeyAllowsDuplicates(const FileBlock* block, int keyNumber) {
+    return engine::KeyAllowsDuplicates(block, keyNumber);
 }
 
 }  // namespace oltoma::storage

@@ -34,6 +34,33 @@ std::int32_t FindKey(FileBlock* block, int keyNumber, std::string_view key);
 std::int32_t SearchKey(FileBlock* block, int keyNumber, IsamKeyStr& key);
 void NextKey(FileBlock* block, int keyNumber, IsamKeyStr& key, std::int32_t& recordNumber);
 void ClearKey(FileBlock* block, int keyNumber);
+// The record number of the entry AddKey of (key, recordNumber) would meet (0
+// when none); leaves the position for NextKey alone.
+std::int32_t KeyEntryRecord(FileBlock* block, int keyNumber, std::int32_t recordNumber,
+                            std::string_view key);
+
+// Store units: the modifying operations on a fileblock between
+// BeginStoreUnit and CommitStoreUnit are stored all or nothing, across
+// crashes and I/O errors, with three sync waits for the whole unit. An
+// operation that fails inside the unit undoes all of it and reports
+// 10001..10004 for the failing operation (10001 for PutRec; an ordinary
+// refusal such as 10230 keeps its own code); the unit then refuses further
+// changes with that code until it is committed (which reports it) or
+// cancelled. Inside a unit, PutRec of a record the unit added is part of it,
+// PutRec of any other record is written at once as outside a unit, and a
+// record the unit deleted cannot be added back by it (AddRec fails). One
+// unit at a time per fileblock.
+void BeginStoreUnit(FileBlock* block);
+bool CommitStoreUnit(FileBlock* block);
+void CancelStoreUnit(FileBlock* block);
+// True from BeginStoreUnit until the unit is committed or cancelled.
+bool StoreUnitRunning(const FileBlock* block);
+// False when the next AddRec would take a record the running unit deleted
+// (which it refuses): a run of stores then ends the unit first.
+bool StoreUnitCanAddRecord(const FileBlock* block);
+// Operations in the running unit, and the bytes its journal will hold.
+int StoreUnitOperations(const FileBlock* block);
+std::int64_t StoreUnitJournalBytes(const FileBlock* block);
 
 // Starts the engine with a locking mode and page buffers as the engine's
 // start does (storage_start.h starts it the program's way); returns the
@@ -53,5 +80,7 @@ void OpenFileBlockWithoutJournal(FileBlock*& block, std::string_view name);
 // that is not open. They leave the status alone.
 std::int32_t RecordLength(const FileBlock* block);
 int KeyCount(const FileBlock* block);
+// Whether an index allows duplicate keys; leaves the status alone.
+bool KeyAllowsDuplicates(const FileBlock* block, int keyNumber);
 
 }  // namespace oltoma::storage

@@ -16,6 +16,14 @@
 // shared for shared opens), so a second open of a file held by this or another
 // process fails with system error 32. Deleting, renaming or creating over a
 // file that is held fails the same way.
+//
+// A symbolic link is never followed where a file is opened or created: the
+// open fails with system error 5 (access denied), so nothing the link points
+// at is read, written or truncated.
+//
+// Durability: written bytes reach the disk with FlushFile; a new, renamed or
+// deleted name reaches it with FlushDirectory of its folder (of both folders
+// for a rename between two).
 #pragma once
 
 #include <cstddef>
@@ -39,6 +47,8 @@ inline constexpr int kWrite = 0x4000;
 inline constexpr int kLock = 0x5C00;
 inline constexpr int kUnlock = 0x5C01;
 inline constexpr int kRename = 0x5600;
+inline constexpr int kMakeDirectory = 0x3900;
+inline constexpr int kRemoveDirectory = 0x3A00;
 }  // namespace FileOperation
 
 struct FileHandle {
@@ -56,6 +66,9 @@ struct FileHandle {
 bool OpenFile(FileHandle& file, std::string_view name, bool readOnly, bool shared);
 // Creates the file or truncates an existing one; read/write, exclusive.
 bool CreateFile(FileHandle& file, std::string_view name);
+// Creates a file that must not exist yet (system error 80 when it does);
+// read/write, exclusive.
+bool CreateNewFile(FileHandle& file, std::string_view name);
 // Closes the file; the descriptor becomes -1 even when closing fails.
 bool CloseFile(FileHandle& file);
 bool DeleteFile(std::string_view name);
@@ -63,10 +76,25 @@ bool DeleteFile(std::string_view name);
 // another process; a missing file passes.
 bool CheckNotInUse(std::string_view name);
 bool RenameFile(std::string_view from, std::string_view to);
+// Creates a folder (system error 80 when the name exists) and removes an
+// empty one.
+bool MakeDirectory(std::string_view name);
+bool RemoveDirectory(std::string_view name);
+// Forces the folder's entries to the disk (fsync of the folder).
+bool FlushDirectory(std::string_view folder);
+// The same for the folder that holds the named file.
+bool FlushDirectoryOf(std::string_view fileName);
+// The folder part of a file name ("." for a bare name).
+std::string FolderOfFile(std::string_view fileName);
 // Forces the written data to the disk (fdatasync). A flush failing with
 // system error 4 is retried once by closing and reopening the file by name;
 // on a shared file that gives 10150 instead.
 bool FlushFile(FileHandle& file);
+// Flushes two files. Where syncs are slow (the last flush took more than a
+// fifth of a millisecond) the two run at the same time, so the caller waits
+// about as long as for one; a failure of either is reported as FlushFile
+// reports it (the first one's when both fail).
+bool FlushFilePair(FileHandle& first, FileHandle& second);
 bool Seek(FileHandle& file, std::int64_t offset);
 bool Tell(FileHandle& file, std::int64_t& position);
 bool FileSize(FileHandle& file, std::int64_t& size);
@@ -81,7 +109,7 @@ bool WriteZeros(FileHandle& file, std::int64_t offset, std::size_t count);
 bool LockRange(FileHandle& file, std::int64_t offset, std::int64_t length, bool systemLocks);
 bool UnlockRange(FileHandle& file, std::int64_t offset, std::int64_t length, bool systemLocks);
 
-// Number of FlushFile calls made by this process.
+// Number of FlushFile and FlushDirectory calls made by this process.
 std::uint64_t FlushCount();
 
 }  // namespace oltoma::storage

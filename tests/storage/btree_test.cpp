@@ -1,5 +1,7 @@
 // B-tree indexes through the access layer: page splits, redistribution,
-// merges, duplicates, scanning and the key order.
+// merges, duplicates, scanning and the key order. The shapes do not depend
+// on the disk: the tests run on the fault-seam variant of the engine with
+// syncs skipped (the file-primitive tests keep the real syncs).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,6 +9,7 @@
 #include <random>
 
 #include "storage/access_layer.h"
+#include "storage/fault_injection.h"
 #include "storage_test_support.h"
 
 namespace oltoma::storage {
@@ -24,6 +27,8 @@ class BTreeTest : public testing::StorageTest {
 protected:
     void SetUp() override {
         StorageTest::SetUp();
+        fault::Reset();
+        fault::SkipSyncs(true);
         const IndexDescriptor keys[] = {{10, false}, {10, true}};
         CreateFileBlock("IDX", 32, 2, keys);
         OpenFileBlock(block_, "IDX");

@@ -166,6 +166,10 @@ TEST_F(JournalTest, BadJournalsFailOrEndThePlayback) {
         {"relink outside the records", HeaderRecord(0, Int32Bytes(9) + header.substr(4), 3), 10180},
         {"truncated record", HeaderRecord(0, header, -2).substr(0, 30), 0},
         {"end code", UInt16Bytes(2000) + UInt16Bytes(500), 0},
+        // An append whose sync a crash cut off comes back as zeros.
+        {"zeros only", std::string(300, '\0'), 0},
+        {"zeros after a whole record", HeaderRecord(0, header, -2) + std::string(50, '\0'), 0},
+        {"zeros with a byte set", std::string(30, '\0') + "x" + std::string(9, '\0'), 10180},
     };
     for (const auto& c : cases) {
         WriteFile("JNL.DIA", std::string(1, '\0') + c.records);
@@ -247,23 +251,32 @@ TEST_F(JournalTest, OrdinaryOutcomesWriteNothing) {
     }
 }
 
-TEST_F(JournalTest, FailingFlushAfterTheCommitCutIsNoRollback) {
+// A failed sync is not retried and nothing is played back at once: the
+// operation reports the flush's failure, the fileblock refuses changes but
+// still reads, and the next open's playback decides what stands.
+TEST_F(JournalTest, FailedSyncStopsChangesUntilTheNextOpen) {
     Add("a");
-    // AddRec flushes the journal, the data file, then the cut journal.
-    fault::FailFlushAt(3);
-    EXPECT_EQ(Add("b"), 2);
-    EXPECT_TRUE(IsamSucceeded());
-    fault::FailFlushAt(3, 2);
-    EXPECT_EQ(Add("c"), 0);
-    EXPECT_EQ(IsamError(), IsamCode::kSystemError);
-    EXPECT_EQ(FileLen(block_), 4);  // the record stands
-    Close();
-    EXPECT_EQ(ReadImage("JNL").liveRecords.size(), 3u);
-    fault::FailFlushAt(2);  // the data file's flush: rolled back
-    Open();
-    EXPECT_EQ(Add("d"), 0);
-    EXPECT_EQ(IsamError(), IsamCode::kAddRecRolledBack);
-    EXPECT_EQ(Add("d"), 4);
+    // AddRec syncs the journal, the data file, then the cut journal.
+    const struct {
+        long flush;
+        std::int32_t slotsAfterReopen;
+    } cases[] = {{1, 2}, {2, 2}, {3, 3}};
+    for (const auto& c : cases) {
+        const std::int32_t slots = FileLen(block_);
+        fault::FailFlushAt(c.flush);
+        EXPECT_EQ(Add("b"), 0) << "flush " << c.flush;
+        EXPECT_EQ(IsamError(), IsamCode::kSystemError);
+        EXPECT_EQ(IsamDosFunction(), 0x6800);
+        EXPECT_EQ(IsamDosError(), 29);
+        EXPECT_EQ(FileLen(block_), slots);
+        DeleteRec(block_, 1);
+        EXPECT_EQ(IsamError(), IsamCode::kSystemError) << "changes are refused";
+        EXPECT_EQ(IsamDosFunction(), 0x6800);
+        Close();
+        Open();
+        EXPECT_EQ(FileLen(block_) - slots + 2, c.slotsAfterReopen) << "flush " << c.flush;
+        EXPECT_GT(Add("c"), 0) << "reopened, it takes changes again";
+    }
 }
 
 TEST_F(JournalTest, InterruptedDeleteRecLeavesALeakedSlot) {

@@ -5,6 +5,7 @@
 #include "storage/internal/engine_state.h"
 #include "storage/internal/index_file.h"
 #include "storage/internal/journal.h"
+#include "storage/internal/store_unit.h"
 #include "storage/isam_status.h"
 
 namespace oltoma::storage {
@@ -14,7 +15,7 @@ namespace {
 // page is new to the operation. A page without items cannot be logged; it
 // only appears in a damaged file.
 bool LogBeforeChange(FileBlock& block, int key, std::int32_t page) {
-    if (!NeedsPageImage(block, page)) {
+    if (!NeedsPageImage(block, key, page)) {
         return true;
     }
     const IndexPage* before = ThePageCache().Get(block, key, page);
@@ -47,7 +48,13 @@ bool LoadPage(FileBlock& block, int key, std::int32_t page, IndexPage& copy) {
 }
 
 bool StorePage(FileBlock& block, int key, std::int32_t page, const IndexPage& contents) {
-    return LogBeforeChange(block, key, page) && ThePageCache().Put(block, key, page, contents);
+    if (!LogBeforeChange(block, key, page) || !ThePageCache().Put(block, key, page, contents)) {
+        return false;
+    }
+    if (InUnit(block)) {
+        UnitNoteStored(block, key, page);
+    }
+    return true;
 }
 
 bool AllocatePage(FileBlock& block, int key, std::int32_t& page) {
@@ -58,13 +65,15 @@ bool AllocatePage(FileBlock& block, int key, std::int32_t& page) {
         if (!IsPageOfKey(block, key, header.FreeHead)) {
             return Fail(IsamCode::kBadFreeLink);
         }
-        if (!ReadLink(block.index, PageOffset(block, key, header.FreeHead), link)) {
+        if (!ReadFreeLink(block, key, header.FreeHead, link)) {
             return false;
         }
         if (link == 0 || link > header.PageCount || link < kEndOfList) {
             return Fail(IsamCode::kBadFreeLink);
         }
-        LogAllocation(block, key, link);
+        if (!LogAllocation(block, key, link)) {
+            return false;
+        }
         page = header.FreeHead;
         header.FreeHead = link;
         --header.FreeCount;
@@ -81,7 +90,7 @@ bool AllocatePage(FileBlock& block, int key, std::int32_t& page) {
         }
     }
     descriptor.headerChanged = true;
-    NoteFreshPage(block, page);
+    NoteFreshPage(block, key, page);
     return true;
 }
 
@@ -91,7 +100,8 @@ bool ReleasePage(FileBlock& block, int key, std::int32_t page) {
     }
     ThePageCache().Drop(block, key, page);
     KeyDescriptor& descriptor = block.keys[key];
-    if (!WriteLink(block, block.index, PageOffset(block, key, page), descriptor.header.FreeHead)) {
+    NoteRelease(block, key, page, 0);
+    if (!WriteFreeLink(block, key, page, descriptor.header.FreeHead)) {
         return false;
     }
     descriptor.header.FreeHead = page;

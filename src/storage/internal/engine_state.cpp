@@ -79,6 +79,16 @@ FileBlock* BeginCall(FileBlock* reference, bool modifying) {
         Fail(IsamCode::kReadOnly);
         return nullptr;
     }
+    if (modifying && block->syncFailed) {
+        // A sync failed: no more changes until the fileblock is reopened.
+        detail::RecordDosFailure(FileOperation::kFlush, block->syncError);
+        Fail(IsamCode::kSystemError);
+        return nullptr;
+    }
+    if (modifying && block->unit.failed) {
+        Fail(block->unit.failureCode);
+        return nullptr;
+    }
     return block;
 }
 

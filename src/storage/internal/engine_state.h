@@ -40,8 +40,10 @@ void CloseAndDeleteKeepingError(FileHandle* opened,
 bool BeginCall();
 // Clears the status and runs the checks of an operation on a fileblock:
 // engine initialised (10455), a reference to an open fileblock (10445), and
-// for modifying operations a writable fileblock (10065). Returns the
-// fileblock or nullptr with the status set.
+// for modifying operations a writable fileblock (10065) whose syncs have not
+// failed (10140 with the flush's system error) and whose store unit has not
+// failed (the unit's code). Returns the fileblock or nullptr with the status
+// set.
 FileBlock* BeginCall(FileBlock* reference, bool modifying);
 // As above, and the key number must be 1..KeyCount (10164).
 FileBlock* BeginKeyCall(FileBlock* reference, int keyNumber, bool modifying);

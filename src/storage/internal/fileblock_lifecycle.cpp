@@ -11,6 +11,7 @@
 #include "storage/internal/isam_status_detail.h"
 #include "storage/internal/journal.h"
 #include "storage/internal/operation.h"
+#include "storage/internal/store_unit.h"
 #include "storage/isam_status.h"
 
 namespace oltoma::storage::engine {
@@ -238,6 +239,10 @@ namespace {
 // Closes an open fileblock and frees it; false when a step failed.
 bool CloseBlock(FileBlock& block) {
     bool closed = true;
+    // A unit that was not committed is not stored.
+    if (InUnit(block)) {
+        closed = AbandonUnit(block);
+    }
     if (!block.journalMode && !block.readOnly) {
         block.dataHeader.ModifiedFlag = 0;
         block.dataHeaderChanged = true;
@@ -323,6 +328,16 @@ std::int32_t RecordLength(const FileBlock* reference) {
         }
     }
     return 0;
+}
+
+bool KeyAllowsDuplicates(const FileBlock* reference, int keyNumber) {
+    for (const auto& open : TheEngine().openBlocks) {
+        if (open.get() == reference) {
+            return keyNumber >= 1 && keyNumber <= open->KeyCount() &&
+                   open->keys[keyNumber].header.AllowDuplicates != 0;
+        }
+    }
+    return false;
 }
 
 int KeyCount(const FileBlock* reference) {

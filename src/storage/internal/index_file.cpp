@@ -2,6 +2,7 @@
 
 #include "storage/internal/engine_state.h"
 #include "storage/internal/journal.h"
+#include "storage/internal/store_unit.h"
 
 namespace oltoma::storage {
 
@@ -27,8 +28,11 @@ bool ReadIndexPage(FileBlock& block, int key, std::int32_t page, IndexPage& cont
 }
 
 bool WriteIndexPage(FileBlock& block, int key, std::int32_t page, const IndexPage& contents) {
-    if (!PrepareWrite(block)) {
+    if (!PrepareWrite(block) || !EnsureRows(block)) {
         return false;
+    }
+    if (InUnit(block)) {
+        block.unit.indexWritten = true;
     }
     const KeyDescriptor& descriptor = block.keys[key];
     std::uint8_t slot[kLargestPageBytes];
@@ -63,6 +67,10 @@ bool WriteDataHeader(FileBlock& block) {
 }
 
 bool AppendZeroRow(FileBlock& block) {
+    if (InUnit(block)) {
+        ++block.rowCount;
+        return true;
+    }
     if (!PrepareWrite(block)) {
         return false;
     }
@@ -71,6 +79,7 @@ bool AppendZeroRow(FileBlock& block) {
         return false;
     }
     ++block.rowCount;
+    block.zeroedRows = block.rowCount;
     return true;
 }
 
@@ -78,7 +87,22 @@ bool ReadLink(FileHandle& file, std::int64_t offset, std::int32_t& link) {
     return ReadAt(file, offset, sizeof link, &link);
 }
 
-bool WriteLink(FileBlock& block, FileHandle& file, std::int64_t offset, std::int32_t link) {
+bool ReadFreeLink(FileBlock& block, int key, std::int32_t element, std::int32_t& link) {
+    if (InUnit(block)) {
+        return UnitReadLink(block, key, element, link);
+    }
+    return key == 0 ? ReadLink(block.data, RecordOffset(block, element), link)
+                    : ReadLink(block.index, PageOffset(block, key, element), link);
+}
+
+bool WriteFreeLink(FileBlock& block, int key, std::int32_t element, std::int32_t link) {
+    if (InUnit(block)) {
+        UnitWriteLink(block, key, element, link);
+        return true;
+    }
+    FileHandle& file = key == 0 ? block.data : block.index;
+    const std::int64_t offset =
+        key == 0 ? RecordOffset(block, element) : PageOffset(block, key, element);
     return PrepareWrite(block) && WriteAt(file, offset, sizeof link, &link);
 }
 

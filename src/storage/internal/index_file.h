@@ -23,11 +23,15 @@ bool ReadIndexPage(FileBlock& block, int key, std::int32_t page, IndexPage& cont
 bool WriteIndexPage(FileBlock& block, int key, std::int32_t page, const IndexPage& contents);
 bool WriteKeyHeader(FileBlock& block, int key);
 bool WriteDataHeader(FileBlock& block);
-// Appends one zero row to the index file.
+// Appends one zero row to the index file (inside a store unit: when the unit
+// ends, or before a page is written into the row).
 bool AppendZeroRow(FileBlock& block);
 
-// The 4-byte free-list link at the start of a slot.
+// The 4-byte free-list link at the start of a slot of a file.
 bool ReadLink(FileHandle& file, std::int64_t offset, std::int32_t& link);
-bool WriteLink(FileBlock& block, FileHandle& file, std::int64_t offset, std::int32_t link);
+// The free-list link of an element of the free list of `key` (0: a record),
+// as the running store unit sees it; written at once outside a unit.
+bool ReadFreeLink(FileBlock& block, int key, std::int32_t element, std::int32_t& link);
+bool WriteFreeLink(FileBlock& block, int key, std::int32_t element, std::int32_t link);
 
 }  // namespace oltoma::storage

@@ -78,10 +78,41 @@ std::int32_t SearchKey(FileBlock* block, int keyNumber, IsamKeyStr& key);
 void NextKey(FileBlock* block, int keyNumber, IsamKeyStr& key, std::int32_t& recordNumber);
 // Positions the index before its first entry.
 void ClearKey(FileBlock* block, int keyNumber);
+// The record number of the entry that AddKey of (key, recordNumber) would
+// meet: without duplicates the entry of the key, with duplicates the entry
+// (key, recordNumber); 0 when there is none. The index's position for
+// NextKey is left as it was.
+std::int32_t KeyEntryRecord(FileBlock* block, int keyNumber, std::int32_t recordNumber,
+                            const IsamKeyStr& key);
+
+// Store units (store_unit.h): the modifying operations between
+// BeginStoreUnit and CommitStoreUnit are stored all or nothing. One unit at
+// a time per fileblock (a second Begin fails with 10140). Outside journal
+// mode a unit changes nothing about the operations.
+void BeginStoreUnit(FileBlock* block);
+// Makes the unit durable; false, with the unit undone (or, after a failed
+// sync, left to the next open), when that failed or an operation of the unit
+// failed before (the code it reported).
+bool CommitStoreUnit(FileBlock* block);
+// Undoes the unit (nothing when an operation already undid it).
+void CancelStoreUnit(FileBlock* block);
+// True from BeginStoreUnit until the unit is committed or cancelled (also
+// when an operation failed and undid it). Leaves the status alone.
+bool StoreUnitRunning(const FileBlock* block);
+// False when the next AddRec would take a record the running unit deleted
+// (and so fail); true without a unit. Leaves the status alone.
+bool StoreUnitCanAddRecord(const FileBlock* block);
+// Operations in the running unit and the bytes its journal holds or will
+// hold when it ends (0 without a unit). They leave the status alone.
+int StoreUnitOperations(const FileBlock* block);
+std::int64_t StoreUnitJournalBytes(const FileBlock* block);
 
 // The record length and key count of an open fileblock; 0 for a reference
 // that is not open. They leave the status alone.
 std::int32_t RecordLength(const FileBlock* block);
 int KeyCount(const FileBlock* block);
+// Whether index `keyNumber` of an open fileblock allows duplicates (false
+// for a reference or key number that is not valid). Leaves the status alone.
+bool KeyAllowsDuplicates(const FileBlock* block, int keyNumber);
 
 }  // namespace oltoma::storage::engine

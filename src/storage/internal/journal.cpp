@@ -5,6 +5,7 @@
 
 #include "storage/internal/engine_state.h"
 #include "storage/internal/isam_status_detail.h"
+#include "storage/internal/store_unit.h"
 #include "storage/isam_status.h"
 
 namespace oltoma::storage {
@@ -14,6 +15,16 @@ void Append(FileBlock& block, const void* bytes, std::size_t count) {
     const auto* first = static_cast<const std::uint8_t*>(bytes);
     block.op.pending.insert(block.op.pending.end(), first, first + count);
 }
+
+bool Contains(const std::vector<std::int32_t>& pages, std::int32_t page) {
+    return std::find(pages.begin(), pages.end(), page) != pages.end();
+}
+
+bool OperationJournalActive(const FileBlock& block) {
+    return block.journalMode && block.op.active;
+}
+
+}  // namespace
 
 HeaderRecord MakeHeaderRecord(int key, const DataHeader& data, const KeyHeader& index,
                               std::int32_t freeHeadAfter) {
@@ -31,12 +42,6 @@ HeaderRecord MakeHeaderRecord(int key, const DataHeader& data, const KeyHeader& 
     record.FreeHeadAfter = freeHeadAfter;
     return record;
 }
-
-bool Contains(const std::vector<std::int32_t>& pages, std::int32_t page) {
-    return std::find(pages.begin(), pages.end(), page) != pages.end();
-}
-
-}  // namespace
 
 void BeginOperation(FileBlock& block, int key) {
     OperationLog& op = block.op;
@@ -59,41 +64,59 @@ void EndOperation(FileBlock& block) {
 }
 
 bool JournalActive(const FileBlock& block) {
-    return block.journalMode && block.op.active;
+    return OperationJournalActive(block) || InUnit(block);
 }
 
-bool NeedsPageImage(const FileBlock& block, std::int32_t page) {
-    return JournalActive(block) && !Contains(block.op.loggedPages, page) &&
+bool NeedsPageImage(const FileBlock& block, int key, std::int32_t page) {
+    if (InUnit(block)) {
+        return UnitNeedsPageImage(block, key, page);
+    }
+    return OperationJournalActive(block) && !Contains(block.op.loggedPages, page) &&
            !Contains(block.op.freshPages, page);
 }
 
-void LogPageImage(FileBlock& block, int key, std::int32_t page, const IndexPage& before) {
-    if (!JournalActive(block)) {
-        return;
-    }
-    block.op.changed = true;
-    block.op.loggedPages.push_back(page);
+void AppendPageRecord(std::vector<std::uint8_t>& out, const FileBlock& block, int key,
+                      std::int32_t page, const IndexPage& before) {
+    const auto append = [&out](const void* bytes, std::size_t count) {
+        const auto* first = static_cast<const std::uint8_t*>(bytes);
+        out.insert(out.end(), first, first + count);
+    };
     const int keyLen = block.keys[key].keyLen;
     const PageRecordPrefix prefix{
         static_cast<std::uint16_t>(before.itemCount), static_cast<std::uint16_t>(key),
         static_cast<std::uint16_t>(static_cast<std::uint32_t>(before.leftChild) >> 16)};
-    Append(block, &prefix, sizeof prefix);
+    append(&prefix, sizeof prefix);
     std::uint8_t items[kLargestPageBytes];
     PackItems(before, keyLen, items);
-    Append(block, items, static_cast<std::size_t>(before.itemCount * (keyLen + kItemOverhead)));
+    append(items, static_cast<std::size_t>(before.itemCount * (keyLen + kItemOverhead)));
     const PageRecordTrailer trailer{page, before.leftChild};
-    Append(block, &trailer, sizeof trailer);
+    append(&trailer, sizeof trailer);
 }
 
-void NoteFreshPage(FileBlock& block, std::int32_t page) {
-    if (JournalActive(block)) {
+void LogPageImage(FileBlock& block, int key, std::int32_t page, const IndexPage& before) {
+    if (InUnit(block)) {
+        UnitLogPageImage(block, key, page, before);
+        return;
+    }
+    if (!OperationJournalActive(block)) {
+        return;
+    }
+    block.op.changed = true;
+    block.op.loggedPages.push_back(page);
+    AppendPageRecord(block.op.pending, block, key, page, before);
+}
+
+void NoteFreshPage(FileBlock& block, int key, std::int32_t page) {
+    if (InUnit(block)) {
+        UnitNoteFreshPage(block, key, page);
+    } else if (OperationJournalActive(block)) {
         block.op.freshPages.push_back(page);
     }
 }
 
 void LogHeaderOnce(FileBlock& block) {
     OperationLog& op = block.op;
-    if (!JournalActive(block) || op.headerLogged) {
+    if (!OperationJournalActive(block) || op.headerLogged) {
         return;
     }
     const HeaderRecord record =
@@ -104,10 +127,15 @@ void LogHeaderOnce(FileBlock& block) {
     op.changed = true;
 }
 
-void LogAllocation(FileBlock& block, int key, std::int32_t freeHeadAfter) {
+bool LogAllocation(FileBlock& block, int key, std::int32_t freeHeadAfter) {
+    if (InUnit(block)) {
+        const std::int32_t element =
+            key == 0 ? block.dataHeader.FreeHead : block.keys[key].header.FreeHead;
+        return freeHeadAfter == kNoFreeListTake || UnitNoteTake(block, key, element, freeHeadAfter);
+    }
     OperationLog& op = block.op;
-    if (!JournalActive(block)) {
-        return;
+    if (!OperationJournalActive(block)) {
+        return true;
     }
     op.changed = true;
     const KeyHeader index = key > 0 ? block.keys[key].header : KeyHeader{};
@@ -116,16 +144,32 @@ void LogAllocation(FileBlock& block, int key, std::int32_t freeHeadAfter) {
         Append(block, &record, sizeof record);
         op.allocations.push_back(record);
         op.headerLogged = true;
-        return;
+        return true;
     }
     if (freeHeadAfter == kNoFreeListTake) {
-        return;  // an append is undone by the first record's header
+        return true;  // an append is undone by the first record's header
     }
     Append(block, &record, sizeof record);
     for (auto earlier = op.allocations.rbegin(); earlier != op.allocations.rend(); ++earlier) {
         Append(block, &*earlier, sizeof *earlier);
     }
     op.allocations.push_back(record);
+    return true;
+}
+
+void NoteRelease(FileBlock& block, int key, std::int32_t element, std::int32_t firstBytes) {
+    if (InUnit(block)) {
+        UnitNoteRelease(block, key, element, firstBytes);
+    }
+}
+
+bool SyncFile(FileBlock& block, FileHandle& file) {
+    if (FlushFile(file)) {
+        return true;
+    }
+    block.syncFailed = true;
+    block.syncError = IsamDosError();
+    return false;
 }
 
 bool FlushJournal(FileBlock& block) {
@@ -139,26 +183,29 @@ bool FlushJournal(FileBlock& block) {
     }
     block.journalLength += static_cast<std::int64_t>(op.pending.size());
     op.pending.clear();
-    return FlushFile(block.journal);
+    return SyncFile(block, block.journal);
 }
 
 bool PrepareWrite(FileBlock& block) {
-    if (!JournalActive(block) || block.op.pending.empty()) {
+    if (InUnit(block)) {
+        return UnitPrepareWrite(block);
+    }
+    if (!OperationJournalActive(block) || block.op.pending.empty()) {
         return true;
     }
     return FlushJournal(block);
 }
 
-CommitResult Commit(FileBlock& block) {
+bool Commit(FileBlock& block) {
     if (!WriteAt(block.journal, kEmptyJournalLength, 0, nullptr)) {
-        return CommitResult::Failed;
+        return false;
     }
     block.journalLength = kEmptyJournalLength;
-    if (FlushFile(block.journal) || FlushFile(block.journal)) {
-        detail::ClearStatus();
-        return CommitResult::Committed;
+    if (!SyncFile(block, block.journal)) {
+        return false;
     }
-    return CommitResult::FlushFailed;
+    detail::ClearStatus();
+    return true;
 }
 
 }  // namespace oltoma::storage

@@ -21,7 +21,12 @@
 //   6+items 4      page number
 //   10+items 4     LeftChild
 //
-// Code 2000 ends a playback; any other code makes it fail.
+// Code 2000 ends a playback; any other code makes it fail, except that a
+// journal whose bytes from a record's start to its end are all zero ends
+// there: an append that a crash cut off before its sync reached the disk
+// leaves its bytes as zeros while the file keeps its length, and nothing of
+// the fileblock was written on the strength of records not yet synced. A
+// record cut off by the end of the file ends the playback as well.
 #pragma once
 
 #include <cstddef>

@@ -1,4 +1,5 @@
 // Playback of the repair journal: restores the before-images it holds.
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 
@@ -98,6 +99,25 @@ bool FlushFiles(FileBlock& block) {
     return FlushFile(block.data) && (block.KeyCount() == 0 || FlushFile(block.index));
 }
 
+// True when the journal holds only zero bytes from `position` to its end.
+bool ZeroTail(FileBlock& block, std::int64_t position, std::int64_t journalSize) {
+    std::uint8_t chunk[4096];
+    while (position < journalSize) {
+        const auto count =
+            static_cast<std::size_t>(std::min<std::int64_t>(journalSize - position, sizeof chunk));
+        if (!ReadAt(block.journal, position, count, chunk)) {
+            return false;
+        }
+        for (std::size_t i = 0; i < count; ++i) {
+            if (chunk[i] != 0) {
+                return false;
+            }
+        }
+        position += static_cast<std::int64_t>(count);
+    }
+    return true;
+}
+
 // Applies the records from offset 1 to the end of the journal.
 bool ApplyRecords(FileBlock& block, const Extent& extent, std::int64_t journalSize) {
     std::int64_t position = kEmptyJournalLength;
@@ -107,7 +127,7 @@ bool ApplyRecords(FileBlock& block, const Extent& extent, std::int64_t journalSi
         if (!ReadAt(block.journal, position, sizeof code, &code)) {
             return false;
         }
-        if (code == kEndRecordCode) {
+        if (code == kEndRecordCode || (code == 0 && ZeroTail(block, position, journalSize))) {
             return true;
         }
         if (code != kHeaderRecordCode && (code < 1 || code > kPageSize)) {

@@ -40,7 +40,7 @@ void AddKey(FileBlock* reference, int keyNumber, std::int32_t recordNumber, cons
     KeyDescriptor& descriptor = block->keys[keyNumber];
     descriptor.pathValid = false;
     if (key.size() > static_cast<std::size_t>(descriptor.keyLen)) {
-        Fail(IsamCode::kKeyTooLong);
+        RefuseOperation(*block, IsamCode::kKeyTooLong, IsamCode::kAddKeyRolledBack);
         return;
     }
     RunModifyingOperation(*block, keyNumber, IsamCode::kAddKeyRolledBack, [&] {
@@ -171,6 +171,21 @@ void NextKey(FileBlock* reference, int keyNumber, IsamKeyStr& key, std::int32_t&
     }
     key = item.key;
     recordNumber = item.recordNumber;
+}
+
+std::int32_t KeyEntryRecord(FileBlock* reference, int keyNumber, std::int32_t recordNumber,
+                            const IsamKeyStr& key) {
+    FileBlock* block = BeginKeyCall(reference, keyNumber, false);
+    if (block == nullptr) {
+        return 0;
+    }
+    SearchPath path;
+    bool found = false;
+    PageItem item;
+    if (!DescendTo(*block, keyNumber, key.view(), recordNumber, path, found, item)) {
+        return 0;
+    }
+    return found ? item.recordNumber : 0;
 }
 
 void ClearKey(FileBlock* reference, int keyNumber) {

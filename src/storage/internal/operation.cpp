@@ -6,6 +6,7 @@
 #include "storage/internal/engine_state.h"
 #include "storage/internal/index_file.h"
 #include "storage/internal/journal.h"
+#include "storage/internal/store_unit.h"
 #include "storage/isam_status.h"
 
 namespace oltoma::storage {
@@ -30,6 +31,27 @@ bool RollBack(FileBlock& block, int rollbackCode) {
     return Fail(restored ? rollbackCode : IsamCode::kRollbackFailed);
 }
 
+// After a failed flush: memory as before the operation, nothing played
+// back; the status stays as the flush set it.
+bool LeaveAfterFailedSync(FileBlock& block) {
+    OperationLog& op = block.op;
+    ThePageCache().DropAll(block);
+    block.dataHeader = op.dataBefore;
+    block.dataHeaderChanged = false;
+    if (op.keyNumber > 0) {
+        block.keys[op.keyNumber].header = op.keyBefore;
+        block.keys[op.keyNumber].headerChanged = false;
+        block.keys[op.keyNumber].pathValid = false;
+    }
+    RecomputeRowCount(block);
+    EndOperation(block);
+    return false;
+}
+
+bool RollBackOrLeave(FileBlock& block, int rollbackCode) {
+    return block.syncFailed ? LeaveAfterFailedSync(block) : RollBack(block, rollbackCode);
+}
+
 }  // namespace
 
 void RecomputeRowCount(FileBlock& block) {
@@ -38,6 +60,7 @@ void RecomputeRowCount(FileBlock& block) {
         rows = std::max(rows, block.keys[key].header.PageCount);
     }
     block.rowCount = rows;
+    block.zeroedRows = rows;
 }
 
 bool WriteChanges(FileBlock& block) {
@@ -52,7 +75,11 @@ bool WriteChanges(FileBlock& block) {
     return !block.dataHeaderChanged || WriteDataHeader(block);
 }
 
-bool StartModification(FileBlock& block, int key) {
+bool StartModification(FileBlock& block, int key, int rollbackCode) {
+    if (InUnit(block)) {
+        StartUnitOperation(block, key, rollbackCode);
+        return true;
+    }
     if (block.journalMode) {
         BeginOperation(block, key);
     } else if (!block.changedSinceOpen) {
@@ -68,32 +95,36 @@ bool StartModification(FileBlock& block, int key) {
 }
 
 bool FinishModification(FileBlock& block, bool succeeded, int rollbackCode) {
+    if (InUnit(block)) {
+        return succeeded ? FinishUnitOperation(block) || FailUnit(block, rollbackCode)
+                         : FailUnit(block, rollbackCode);
+    }
     if (!block.journalMode) {
         return succeeded;
     }
     if (!succeeded) {
         if (block.op.changed) {
-            return RollBack(block, rollbackCode);
+            return RollBackOrLeave(block, rollbackCode);
         }
         EndOperation(block);
         return false;
     }
     LogHeaderOnce(block);
     FileHandle& changedFile = block.op.keyNumber == 0 ? block.data : block.index;
-    if (!FlushJournal(block) || !WriteChanges(block) || !FlushFile(changedFile)) {
-        return RollBack(block, rollbackCode);
+    if (!FlushJournal(block) || !WriteChanges(block) || !SyncFile(block, changedFile) ||
+        !Commit(block)) {
+        return RollBackOrLeave(block, rollbackCode);
     }
-    switch (Commit(block)) {
-        case CommitResult::Committed:
-            EndOperation(block);
-            return true;
-        case CommitResult::FlushFailed:
-            EndOperation(block);
-            return Fail(IsamCode::kSystemError);
-        case CommitResult::Failed:
-            break;
+    EndOperation(block);
+    return true;
+}
+
+bool RefuseOperation(FileBlock& block, int code, int rollbackCode) {
+    Fail(code);
+    if (InUnit(block)) {
+        FailUnit(block, rollbackCode);
     }
-    return RollBack(block, rollbackCode);
+    return false;
 }
 
 }  // namespace oltoma::storage

@@ -194,6 +194,14 @@ void PageCache::DropAll(const FileBlock& block) {
     }
 }
 
+void PageCache::MarkClean(const FileBlock& block) {
+    for (Tag& tag : tags_) {
+        if (tag.owner == &block) {
+            tag.dirty = false;
+        }
+    }
+}
+
 bool PageCache::WriteDirty(FileBlock& block) {
     const int count = Size();
     for (int i = 0; i < count; ++i) {

@@ -46,6 +46,9 @@ public:
     void DropAll(const FileBlock& block);
     // Writes every dirty page of the fileblock, keeping them cached.
     bool WriteDirty(FileBlock& block);
+    // Marks the fileblock's pages clean without writing them (they were
+    // written from elsewhere).
+    void MarkClean(const FileBlock& block);
 
     static constexpr int kMaxBuffers = 1 << 16;
 

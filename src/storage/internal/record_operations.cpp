@@ -8,6 +8,7 @@
 #include "storage/internal/isam_engine.h"
 #include "storage/internal/journal.h"
 #include "storage/internal/operation.h"
+#include "storage/internal/store_unit.h"
 #include "storage/isam_status.h"
 
 namespace oltoma::storage::engine {
@@ -30,13 +31,15 @@ bool AllocateRecord(FileBlock& block, std::int32_t& record) {
             return Fail(IsamCode::kBadFreeLink);
         }
         std::int32_t link = 0;
-        if (!ReadLink(block.data, RecordOffset(block, header.FreeHead), link)) {
+        if (!ReadFreeLink(block, 0, header.FreeHead, link)) {
             return false;
         }
         if (link == 0 || link > header.SlotCount || link < kEndOfList) {
             return Fail(IsamCode::kBadFreeLink);
         }
-        LogAllocation(block, 0, link);
+        if (!LogAllocation(block, 0, link)) {
+            return false;
+        }
         record = header.FreeHead;
         header.FreeHead = link;
         --header.FreeCount;
@@ -58,6 +61,10 @@ void ReturnRecord(FileBlock& block, std::int32_t record) {
 }
 
 bool WriteRecord(FileBlock& block, std::int32_t record, const void* contents) {
+    if (InUnit(block)) {
+        UnitWriteRecord(block, record, contents);
+        return true;
+    }
     return PrepareWrite(block) &&
            WriteAt(block.data, RecordOffset(block, record),
                    static_cast<std::size_t>(block.dataHeader.RecordLength), contents);
@@ -88,10 +95,15 @@ std::int32_t AddRec(FileBlock* reference, const void* record) {
 
 void GetRec(FileBlock* reference, std::int32_t recordNumber, void* record) {
     FileBlock* block = BeginCall(reference, false);
-    if (block != nullptr) {
-        ReadAt(block->data, RecordOffset(*block, recordNumber),
-               static_cast<std::size_t>(block->dataHeader.RecordLength), record);
+    if (block == nullptr) {
+        return;
     }
+    if (InUnit(*block)) {
+        UnitReadRecord(*block, recordNumber, record);
+        return;
+    }
+    ReadAt(block->data, RecordOffset(*block, recordNumber),
+           static_cast<std::size_t>(block->dataHeader.RecordLength), record);
 }
 
 void PutRec(FileBlock* reference, std::int32_t recordNumber, const void* record) {
@@ -100,14 +112,24 @@ void PutRec(FileBlock* reference, std::int32_t recordNumber, const void* record)
         return;
     }
     if (recordNumber == 0) {
-        Fail(IsamCode::kPutRecZero);
+        RefuseOperation(*block, IsamCode::kPutRecZero, IsamCode::kAddRecRolledBack);
+        return;
+    }
+    // A record the running unit wrote is held with the unit's writes.
+    if (InUnit(*block) && UnitHoldsRecord(*block, recordNumber)) {
+        StartUnitOperation(*block, 0, IsamCode::kAddRecRolledBack);
+        UnitWriteRecord(*block, recordNumber, record);
+        if (!FinishUnitOperation(*block)) {
+            FailUnit(*block, IsamCode::kAddRecRolledBack);
+        }
         return;
     }
     // Not journalled: a rewrite changes no structure of the fileblock.
-    if (!block->journalMode && !StartModification(*block, 0)) {
+    if (!block->journalMode && !StartModification(*block, 0, IsamCode::kAddRecRolledBack)) {
         return;
     }
-    WriteRecord(*block, recordNumber, record);
+    WriteAt(block->data, RecordOffset(*block, recordNumber),
+            static_cast<std::size_t>(block->dataHeader.RecordLength), record);
 }
 
 void DeleteRec(FileBlock* reference, std::int32_t recordNumber) {
@@ -116,7 +138,7 @@ void DeleteRec(FileBlock* reference, std::int32_t recordNumber) {
         return;
     }
     if (recordNumber < 1 || recordNumber > block->dataHeader.SlotCount) {
-        Fail(IsamCode::kDeleteRecOutOfRange);
+        RefuseOperation(*block, IsamCode::kDeleteRecOutOfRange, IsamCode::kDeleteRecRolledBack);
         return;
     }
     RunModifyingOperation(*block, 0, IsamCode::kDeleteRecRolledBack, [&] {
@@ -125,7 +147,14 @@ void DeleteRec(FileBlock* reference, std::int32_t recordNumber) {
         // leaked slot), never a live record on it.
         LogHeaderOnce(*block);
         DataHeader& header = block->dataHeader;
-        if (!WriteLink(*block, block->data, RecordOffset(*block, recordNumber), header.FreeHead)) {
+        if (InUnit(*block)) {
+            std::int32_t firstBytes = 0;
+            if (!ReadFreeLink(*block, 0, recordNumber, firstBytes)) {
+                return false;
+            }
+            NoteRelease(*block, 0, recordNumber, firstBytes);
+        }
+        if (!WriteFreeLink(*block, 0, recordNumber, header.FreeHead)) {
             return false;
         }
         header.FreeHead = recordNumber;

@@ -18,29 +18,29 @@
 //   DeletionNotice(record)   the message line after a deletion
 //   AfterFind()              loading related records
 //
-// Every step that changes a file is undone when a later step fails, so a
-// failed operation leaves the files as they were.
+// What one operation writes (a record with all its keys, a deletion with its
+// keys) is one store unit (store_units.h): all of it reaches the file or none
+// of it, across failures and crashes. A store that is refused (limit,
+// duplicate key) leaves nothing behind.
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "base/messages/messages.h"
 #include "ol/data/files/ol_state.h"
+#include "ol/data/files/register_keys.h"
 #include "ol/data/files/registers.h"
 #include "ol/data/files/storage_failure.h"
+#include "ol/data/files/store_units.h"
 #include "ol/data/records/record_numbers.h"
 #include "ol/data/records/record_text.h"
 #include "storage/access_layer.h"
 
 namespace oltoma::ol {
-
-struct StoredKey {
-    int number;
-    std::string key;
-};
 
 struct RegisterTraitsBase {
     static constexpr int kFindKey = 1;
@@ -127,15 +127,6 @@ bool PositionForFind(int mode, std::string_view key, std::int32_t& rc) {
     return mode != FindMode::kReset;
 }
 
-// Removes the keys added so far (in reverse), after a failed AddKey.
-inline void RemoveKeys(storage::FileBlock* file, std::int32_t rc,
-                       const std::vector<StoredKey>& keys, std::size_t added) {
-    while (added > 0) {
-        --added;
-        storage::DeleteKey(file, keys[added].number, rc, keys[added].key);
-    }
-}
-
 inline const StoredKey* KeyNumbered(const std::vector<StoredKey>& keys, int number) {
     for (const StoredKey& key : keys) {
         if (key.number == number) {
@@ -171,6 +162,29 @@ bool FindRecord(int mode, std::string_view key, std::int32_t& rc, bool& notFound
     return true;
 }
 
+namespace register_detail {
+
+// Reports a failed store and undoes what it did: the unit (or, inside a
+// run's unit, the record it added or rewrote).
+template <typename Record>
+bool FailStore(StoreUnit& unit, storage::FileBlock* file, std::string_view fileText, bool add,
+               std::int32_t rc, const Record& old) {
+    const KeptFailure failure;
+    const bool undoneByEngine = storage::IsamErrorClass() != 1;
+    unit.Cancel();
+    if (add && unit.Joined() && !undoneByEngine && rc != 0) {
+        storage::DeleteRec(file, rc);
+    } else if (!add) {
+        storage::PutRec(file, rc, &old);
+    }
+    failure.Restore();
+    // Reported like any other store failure, so callers see its error class.
+    ReportStorageFailure(fileText);
+    return false;
+}
+
+}  // namespace register_detail
+
 template <typename Traits>
 bool SaveRecord(bool add, std::int32_t& rc) {
     using Record = typename Traits::Record;
@@ -197,46 +211,46 @@ bool SaveRecord(bool add, std::int32_t& rc) {
     ConvertBeforeWrite(record);
     Record old{};
     record.DataStatus = 0;
-    if (add) {
-        const std::int32_t added = storage::AddRec(file, &record);
-        if (!storage::IsamSucceeded()) {
-            ReportStorageFailure(fileText);
-            rc = 0;
-            return false;
-        }
-        rc = added;
-        Traits::AfterAdd(record, rc);
-    } else {
+    if (!add) {
         bool live = false;
         if (!register_detail::ReadRecord(file, fileText, rc, old, live) || !live) {
             return false;
         }
     }
-    const auto undoRecord = [&] {
-        if (add) {
-            storage::DeleteRec(file, rc);
-            rc = 0;
-        } else {
-            storage::PutRec(file, rc, &old);
-        }
-    };
-
-    Traits::BeforePut(record);
-    storage::PutRec(file, rc, &record);
-    if (!storage::IsamSucceeded()) {
+    StoreUnit unit(file);
+    if (!unit.Started()) {
         ReportStorageFailure(fileText);
-        undoRecord();
+        if (add) {
+            rc = 0;
+        }
         return false;
     }
-    const std::vector<StoredKey> keys = Traits::Keys(record);
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        storage::AddKey(file, keys[i].number, rc, keys[i].key);
+    const std::int32_t oldRc = rc;
+    if (add) {
+        rc = storage::AddRec(file, &record);
         if (!storage::IsamSucceeded()) {
-            ReportStorageFailure(fileText);
-            register_detail::RemoveKeys(file, rc, keys, i);
-            undoRecord();
-            return false;
+            rc = 0;
+            return register_detail::FailStore(unit, file, fileText, add, 0, old);
         }
+        const Record added = record;
+        Traits::AfterAdd(record, rc);
+        Traits::BeforePut(record);
+        // The record is rewritten only when storing it changed its bytes.
+        if (std::memcmp(&added, &record, sizeof(Record)) != 0) {
+            storage::PutRec(file, rc, &record);
+        }
+    } else {
+        Traits::BeforePut(record);
+        storage::PutRec(file, rc, &record);
+    }
+    std::vector<register_detail::KeyChange> plan;
+    const std::vector<StoredKey> oldKeys = add ? std::vector<StoredKey>{} : Traits::Keys(old);
+    if (!storage::IsamSucceeded() ||
+        !register_detail::PlanKeyChanges(file, rc, oldKeys, Traits::Keys(record), plan) ||
+        !register_detail::ApplyKeyChanges(file, rc, plan) || !unit.Commit()) {
+        register_detail::FailStore(unit, file, fileText, add, rc, old);
+        rc = add ? 0 : oldRc;
+        return false;
     }
     buffer.rc = rc;
     if (add) {
@@ -290,21 +304,25 @@ bool DeleteRecord(int mode, std::string_view key, std::int32_t rc, bool withReco
     if (key1 == nullptr || (withRecord && !Traits::MayDelete(read, rc))) {
         return false;
     }
-    storage::DeleteKey(file, 1, rc, key1->key);
-    if (!storage::IsamSucceeded()) {
-        ReportStorageFailure(fileText);
+    StoreUnit unit(file);
+    if (unit.Started()) {
+        storage::DeleteKey(file, 1, rc, key1->key);
+    }
+    if (storage::IsamSucceeded() && withRecord) {
+        storage::DeleteRec(file, rc);
+    }
+    if (!storage::IsamSucceeded() || !unit.Commit()) {
+        const std::string text = StorageFailureText(fileText);
+        const register_detail::KeptFailure failure;
+        unit.Cancel();
+        SetMessageLine(text);
+        failure.Restore();
         return false;
     }
     auto& buffer = Traits::Buffer();
     buffer.rec = read;
     if (!withRecord) {
         return true;
-    }
-    storage::DeleteRec(file, rc);
-    if (!storage::IsamSucceeded()) {
-        ReportStorageFailure(fileText);
-        storage::AddKey(file, 1, rc, key1->key);
-        return false;
     }
     buffer.rc = 0;
     buffer.changed = true;

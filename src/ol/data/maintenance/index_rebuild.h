@@ -10,9 +10,17 @@
 // its record number.
 #pragma once
 
+#include <string>
+
 #include "ol/data/maintenance/maintenance_result.h"
 
 namespace oltoma::ol {
+
+// At program start, before the common files are opened: finishes or undoes
+// an index rebuild that was interrupted in the current data directory
+// (rebuild_plan.h). Returns the text for the message line (Windows-1252),
+// empty when there was none.
+std::string RecoverIndexRebuildAtStart();
 
 // The command: without open common files, ConfirmMessage(39) ("Databas ej
 // vald/ datafiler saknas!") and nothing more. Otherwise rebuilds the common

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <functional>
+#include <iterator>
 #include <string>
 
 #include "data_layer_fixture.h"
 #include "ol/data/files/file_groups.h"
+#include "ol/data/files/store_units.h"
 #include "ol/data/records/cmp_club_rec.h"
 #include "ol/data/records/record_keys.h"
 #include "storage/access_layer.h"
@@ -240,6 +244,162 @@ TEST_F(Registers, AFailedSaveLeavesTheFileAsItWas) {
         EXPECT_TRUE(storage::CheckFileBlockStructure(Ol().clubFile).empty()) << failing;
     }
     EXPECT_GT(AddClub("Ny"), 0);
+}
+
+// Each store is one unit: a crash at any write or flush of a class stored
+// with its two keys, of a district rewritten under a new number, or of a
+// district deleted with its key leaves the store whole or not there at all.
+TEST_F(Registers, AStoreIsWholeOrAbsentAfterACrash) {
+    NewCompetition("Tävling");
+    ASSERT_GT(AddDistrict("01", "Norr"), 0);
+    ASSERT_GT(AddDistrict("02", "Söder"), 0);
+    const auto rewriteDistrict = [this] {
+        std::int32_t rc = 0;
+        bool notFound = true;
+        bool ok = false;
+        FindDistrict(FindMode::kByKey, "02", rc, notFound, ok);
+        Ol().district.rec.Dnr = "07";
+        SaveDistrict(false, rc);
+    };
+    const struct {
+        const char* what;
+        std::function<void()> store;
+        std::function<bool()> stored;
+        std::function<bool()> absent;
+    } cases[] = {
+        {"class with two keys", [this] { AddClass("H21"); },
+         [this] { return Found(FindClass, "H21") && Used(Ol().classFile) == 1; },
+         [this] { return !Found(FindClass, "H21") && Used(Ol().classFile) == 0; }},
+        {"district under a new number", rewriteDistrict,
+         [this] { return Found(FindDistrict, "07") && !Found(FindDistrict, "02"); },
+         [this] { return Found(FindDistrict, "02") && !Found(FindDistrict, "07"); }},
+        {"district deleted with its key", [] { DeleteDistrict(FindMode::kByKey, "01", 0, true); },
+         [this] { return !Found(FindDistrict, "01") && Used(Ol().districtFile) == 1; },
+         [this] { return Found(FindDistrict, "01") && Used(Ol().districtFile) == 2; }},
+    };
+    const std::vector<std::string> files = {"KLASS01", "DISTR"};
+    const auto snapshot = [&] {
+        std::vector<std::string> bytes;
+        for (const std::string& base : files) {
+            for (const char* extension : {".DAT", ".IX", ".DIA"}) {
+                std::ifstream in(folder / (base + extension), std::ios::binary);
+                bytes.emplace_back(std::istreambuf_iterator<char>(in),
+                                   std::istreambuf_iterator<char>());
+            }
+        }
+        return bytes;
+    };
+    const auto restore = [&](const std::vector<std::string>& bytes) {
+        std::size_t i = 0;
+        for (const std::string& base : files) {
+            for (const char* extension : {".DAT", ".IX", ".DIA"}) {
+                std::ofstream(folder / (base + extension), std::ios::binary | std::ios::trunc)
+                    << bytes[i++];
+            }
+        }
+    };
+    const auto restart = [this] {
+        OlShutdown();
+        storage::fault::Restart();
+        ASSERT_TRUE(OlStartup({}));
+        ASSERT_TRUE(OpenCommonFiles());
+        SelectCompetition(true, 1);
+    };
+    for (const auto& c : cases) {
+        CloseParticipantFiles();
+        const auto start = snapshot();
+        SelectCompetition(true, 1);
+        const long writes0 = storage::fault::Writes();
+        const long flushes0 = storage::fault::Flushes();
+        c.store();
+        const long writes = storage::fault::Writes() - writes0;
+        const long flushes = storage::fault::Flushes() - flushes0;
+        ASSERT_TRUE(c.stored()) << c.what;
+        for (long n = 1; n <= writes + flushes; ++n) {
+            for (const auto kind :
+                 {storage::fault::CrashKind::KeepWrites, storage::fault::CrashKind::LoseUnsynced,
+                  storage::fault::CrashKind::ZeroUnsyncedAppends}) {
+                CloseParticipantFiles();
+                restore(start);
+                SelectCompetition(true, 1);
+                if (n <= writes) {
+                    storage::fault::CrashAtWrite(n, kind);
+                } else {
+                    storage::fault::CrashAtFlush(n - writes, kind);
+                }
+                c.store();
+                restart();
+                EXPECT_TRUE(c.stored() || c.absent()) << c.what << " crash point " << n;
+                EXPECT_TRUE(storage::CheckFileBlockStructure(Ol().districtFile).empty());
+                EXPECT_TRUE(storage::CheckFileBlockStructure(Ol().classFile).empty());
+            }
+        }
+        CloseParticipantFiles();
+        restore(start);
+        SelectCompetition(true, 1);
+        c.store();
+    }
+}
+
+// Save without add rewrites a record and replaces the keys it changed in one
+// store, whether or not the old key was deleted first.
+TEST_F(Registers, ARewriteReplacesTheKeysItChanges) {
+    const std::int32_t rc = AddDistrict("03", "Väster");
+    ASSERT_GT(rc, 0);
+    std::int32_t at = rc;
+    Ol().district.rec.Dnr = "04";
+    ASSERT_TRUE(SaveDistrict(false, at));
+    EXPECT_TRUE(Found(FindDistrict, "04"));
+    EXPECT_FALSE(Found(FindDistrict, "03"));
+    ASSERT_TRUE(DeleteDistrict(FindMode::kByNumber, {}, rc, false));
+    Ol().district.rec.Dnr = "05";
+    ASSERT_TRUE(SaveDistrict(false, at));
+    EXPECT_TRUE(Found(FindDistrict, "05"));
+    EXPECT_FALSE(Found(FindDistrict, "04"));
+    Ol().district.rec.Dname = Windows1252FromUtf8("Öster");
+    ASSERT_TRUE(SaveDistrict(false, at)) << "an unchanged key stays";
+    EXPECT_TRUE(Found(FindDistrict, "05"));
+    EXPECT_EQ(Used(Ol().districtFile), 1);
+    EXPECT_TRUE(storage::CheckFileBlockStructure(Ol().districtFile).empty());
+}
+
+// A long run of stores goes in units of 256 operations, each made durable
+// with four syncs; a failure undoes only the stores since the last commit,
+// and a record that was just added is not written twice when storing did
+// not change it.
+TEST_F(Registers, ARunStoresInUnitsOf256Operations) {
+    storage::FileBlock* file = Ol().clubFile;
+    {
+        StoreRun run(file);
+        ASSERT_TRUE(run.Next());
+        ASSERT_GT(AddClub("Första"), 0);
+        EXPECT_EQ(storage::StoreUnitOperations(file), 2) << "AddRec and AddKey, no PutRec";
+        const long flushes = storage::fault::Flushes();
+        for (int i = 1; i < 300; ++i) {
+            ASSERT_TRUE(run.Next());
+            ASSERT_GT(AddClub("Klubb " + std::to_string(i)), 0);
+        }
+        ASSERT_TRUE(run.Finish());
+        EXPECT_EQ(run.Committed(), 300);
+        EXPECT_EQ(storage::fault::Flushes() - flushes, 12) << "units of 128, 128 and 44 stores";
+    }
+    EXPECT_EQ(Used(file), 300);
+    {
+        StoreRun run(file);
+        for (int i = 0; i < 200 && !HasFailure(); ++i) {
+            ASSERT_TRUE(run.Next());
+            if (i == 150) {
+                storage::fault::FailWriteAt(1);
+            }
+            if (AddClub("Mer " + std::to_string(i)) == 0) {
+                break;
+            }
+        }
+        EXPECT_FALSE(run.Finish());
+        EXPECT_EQ(run.Committed(), 128);
+    }
+    EXPECT_EQ(Used(file), 428);
+    EXPECT_TRUE(storage::CheckFileBlockStructure(file).empty());
 }
 
 }  // namespace

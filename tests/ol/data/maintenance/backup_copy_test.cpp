@@ -123,7 +123,7 @@ TEST_F(Backup, AFailedWriteKeepsTheEarlierBackup) {
     std::ofstream(target / "OLTOMA.DAT") << "earlier backup";
     CloseCommonFiles();  // from here on every write is the copy's
     Ol().CurrentCompetition = 1;
-    storage::fault::FailWriteAt(3);
+    storage::fault::FailWriteAt(4);
     EXPECT_EQ(BackupCopy(), MaintenanceResult::failed);
     EXPECT_EQ(LastBox(), "Fel vid kopiering!!101 CLUBAR.DAT: Skrivfel på skivan");
     EXPECT_EQ(TargetNames(), std::vector<std::string>{"OLTOMA.DAT"});

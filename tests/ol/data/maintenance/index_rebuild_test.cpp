@@ -10,7 +10,6 @@
 #include "ol/data/files/fileblock_handles.h"
 #include "ol/data/maintenance/data_file_records.h"
 #include "ol/data/maintenance/file_set_check.h"
-#include "ol/data/maintenance/rebuild/rebuild_temp.h"
 #include "ol/data/records/real48.h"
 #include "ol/data/records/result_codes.h"
 #include "storage/fault_injection.h"
@@ -264,7 +263,14 @@ const Refusal kRefusals[] = {
      [](testing::FileSetTest&, const std::filesystem::path& folder) {
          std::ofstream(folder / "filetmp.dat") << "x";
      },
-     "filer från ett avbrutet indexbygge finns kvar (filetmp.dat). Flytta undan dem först."},
+     "ett avbrutet indexbygge har lämnat filer i \"filetmp\" (filetmp.dat); registrets poster "
+     "kan finnas bara där."},
+    {"LeftoverClubsInTemporary",
+     [](testing::FileSetTest&, const std::filesystem::path& folder) {
+         std::filesystem::copy_file(folder / "CLUBAR.DAT", folder / "filetmp.DAT");
+     },
+     "ett avbrutet indexbygge har lämnat registret CLUBAR i \"filetmp\" (filetmp.DAT); "
+     "registrets poster kan finnas bara där."},
     {"TooManyClubSlots",
      [](testing::FileSetTest&, const std::filesystem::path&) {
          AddRawRecords(Ol().clubFile, sizeof(ClubRec), 898);
@@ -342,78 +348,49 @@ private:
     std::function<void()> arm_;
 };
 
-TEST_F(Rebuild, AFailedParticipantRebuildKeepsThemAndMapsTheirReferences) {
+// A rebuild that fails half way changes no register: the new files are
+// built aside and thrown away.
+TEST_F(Rebuild, AFailedRebuildChangesNothing) {
     CloseParticipantFiles();
-    const std::string participantIndex = FileBytes("OL01.IX");
+    const auto before = FolderContents();
     ASSERT_TRUE(OpenParticipantFiles());
     FaultAtFile fault("OL01", [] { storage::fault::FailFlushAt(1); });
     oltoma::testing::BoundProgressWindows bound(fault);
     EXPECT_EQ(RebuildIndexes(), MaintenanceResult::failed);
     EXPECT_EQ(Utf8FromWindows1252(boxes.shown.back().text),
-              "Indexbygget av OL01 misslyckades; filen är oförändrad.");
-    EXPECT_FALSE(Exists("filetmp.DAT"));
+              "Indexbygget misslyckades; registren är oförändrade.");
     ASSERT_TRUE(Ol().ParticipantFilesOpen);
-    // The participants keep their numbers (and index) but follow their
-    // clubs and classes to the new numbers.
-    EXPECT_EQ(storage::FileLen(Ol().participantFile), 5);
-    EXPECT_EQ(Read<DeltRec>(Ol().participantFile, 4).ClubRc, 3);
-    EXPECT_EQ(Read<DeltRec>(Ol().participantFile, 4).KlassRc, 2);
-    EXPECT_EQ(Read<DeltRec>(Ol().participantFile, 2).ClubRc, 2);
-    EXPECT_EQ(EntryCountOf(Ol().clubTable, 3), 1);
     CloseParticipantFiles();
-    EXPECT_EQ(FileBytes("OL01.IX"), participantIndex);
-    // The other registers were rebuilt.
-    EXPECT_EQ(FileBytes("CLUBAR.DAT").size(), 4 * sizeof(ClubRec));
-    CloseCommonFiles();
-    EXPECT_EQ(CheckFileSet(folder.string()), std::vector<std::string>{});
+    EXPECT_EQ(FolderContents(), before);
 }
 
-// The program dies while the participants are rebuilt: their records are
-// still in the temporary fileblock, the half-built file does not open, and
-// the next rebuild refuses to touch anything until the files are seen to.
-TEST_F(Rebuild, AnInterruptedRebuildLeavesTheRecordsAndIsReported) {
-    FaultAtFile crash(
-        "OL01", [] { storage::fault::CrashAtWrite(6, storage::fault::CrashKind::KeepWrites); });
-    {
-        oltoma::testing::BoundProgressWindows bound(crash);
-        RebuildIndexes();
+// A plan that is damaged or belongs to another data directory is refused,
+// and nothing changes.
+TEST_F(Rebuild, APlanThatCannotBeTrustedIsRefused) {
+    const struct {
+        const char* plan;
+        const char* text;
+    } cases[] = {
+        {"OLTOMA indexbygge 1\nfolder /x\ncompetition 1\nfile CLUBAR.DAT\ncheck 00000000\n",
+         "Indexbyggets plan (indexbygge.plan) är skadad. Inget har ändrats; återställ "
+         "datakatalogen från en säkerhetskopia."},
+        {"OLTOMA indexbygge 1\nfolder /elsewhere\ncompetition 1\nfile CLUBAR.DAT\ncheck "
+         "96cd1e29\n",
+         "Indexbyggets plan (indexbygge.plan) gäller en annan datakatalog (/elsewhere). Inget har "
+         "ändrats."},
+    };
+    for (const auto& c : cases) {
+        CloseParticipantFiles();
+        std::ofstream(folder / "indexbygge.plan", std::ios::binary) << c.plan;
+        const auto before = FolderContents();
+        ASSERT_TRUE(OpenParticipantFiles());
+        EXPECT_EQ(RebuildIndexes(), MaintenanceResult::failed);
+        EXPECT_EQ(Utf8FromWindows1252(boxes.shown.back().text), c.text);
+        CloseParticipantFiles();
+        EXPECT_EQ(FolderContents(), before);
+        std::filesystem::remove(folder / "indexbygge.plan");
+        ASSERT_TRUE(OpenParticipantFiles());
     }
-    CloseCommonFiles();
-    OlShutdown();
-    storage::fault::Restart();
-    ASSERT_TRUE(OlStartup({}));
-    ASSERT_TRUE(OpenCommonFiles());
-    WorkingGlobalSettings().currentNumber = 1;
-    ReopenCompetition();
-    EXPECT_FALSE(Ol().ParticipantFilesOpen);
-
-    DataFileRecords kept;
-    ASSERT_TRUE(kept.Open(TemporaryFileNames().data, sizeof(DeltRec)));
-    EXPECT_EQ(kept.Slots(), 4);
-    kept.Close();
-
-    boxes.shown.clear();
-    EXPECT_EQ(RebuildIndexes(), MaintenanceResult::failed);
-    ASSERT_FALSE(boxes.shown.empty());
-    EXPECT_EQ(Utf8FromWindows1252(boxes.shown.back().text)
-                  .rfind("Kan ej indexbygga: filer från ett avbrutet indexbygge finns kvar", 0),
-              0u);
-    CloseCommonFiles();
-    const std::vector<std::string> problems = CheckFileSet(folder.string());
-    EXPECT_NE(std::find(problems.begin(), problems.end(),
-                        "filetmp.DAT: left by an interrupted index rebuild"),
-              problems.end());
-}
-
-TEST_F(Rebuild, AMoveThatFailsHalfWayIsTakenBack) {
-    CloseCommonFiles();
-    storage::FileHandle held;
-    ASSERT_TRUE(storage::OpenFile(held, (folder / "CLUBAR.DAT").string(), true, false));
-    EXPECT_FALSE(RenameToTemp("CLUBAR"));
-    storage::CloseFile(held);
-    EXPECT_TRUE(Exists("CLUBAR.IX"));
-    EXPECT_TRUE(Exists("CLUBAR.DAT"));
-    EXPECT_EQ(LeftoverTemporaryFiles(), "");
 }
 
 }  // namespace

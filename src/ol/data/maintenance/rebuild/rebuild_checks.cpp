@@ -85,8 +85,11 @@ public:
         }
         const std::string leftover = LeftoverTemporaryFiles();
         if (!leftover.empty()) {
-            return Refuse(Text("filer från ett avbrutet indexbygge finns kvar (") + leftover +
-                          Text("). Flytta undan dem först."));
+            const std::string owner = LeftoverTemporaryRegister(competition_);
+            return Refuse(Text("ett avbrutet indexbygge har lämnat ") +
+                          (owner.empty() ? Text("filer") : Text("registret ") + owner) +
+                          Text(" i \"filetmp\" (") + leftover +
+                          Text("); registrets poster kan finnas bara där."));
         }
         for (const RebuildTarget& target : TargetsOf(competition_)) {
             std::string reason = CheckTarget(target);

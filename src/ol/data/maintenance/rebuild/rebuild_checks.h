@@ -5,8 +5,9 @@
 //
 //   - the data directory can be written (files are moved and made there);
 //   - no file of the temporary fileblock "filetmp" is left in the data
-//     directory (an interrupted rebuild may have left the only copy of a
-//     register's records there);
+//     directory (an interrupted rebuild of an earlier version may have left
+//     the only copy of a register's records there; the refusal names the
+//     register);
 //   - every register's data file is present (the two route description
 //     files only when they exist), not held open by another program, and
 //     readable with the record length of its register; a pending journal

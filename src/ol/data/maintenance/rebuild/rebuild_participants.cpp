@@ -19,6 +19,7 @@
 #include "ol/data/records/record_keys.h"
 #include "ol/data/records/result_codes.h"
 #include "storage/access_layer.h"
+#include "storage/fileblock_names.h"
 
 namespace oltoma::ol {
 namespace {
@@ -139,7 +140,7 @@ private:
         CmpClubRec& table = Ol().clubTable;
         table = *originalTable_;
         std::memset(table.ClubEntryCount, 0, sizeof table.ClubEntryCount);
-        if (state_.clubsRebuilt) {
+        {
             // Each club's entry (its amounts) goes where the club went.
             for (std::int32_t club = 1; club <= kClubTableClubs; ++club) {
                 std::memset(&table.Clubs[club], 0, sizeof(ClubEntry));
@@ -222,57 +223,27 @@ std::int32_t AddParticipant(ParticipantCounting& counting, std::uint8_t* bytes, 
     return added;
 }
 
-// The participants stay in their old file: their references are mapped in
-// place and counted. False when the file cannot be read or written.
-bool RemapInPlace(ParticipantCounting& counting) {
-    counting.Start();
-    storage::FileBlock* file = nullptr;
-    if (!OpenDataFile(file, counting.Base())) {
-        return false;
-    }
-    bool remapped = true;
-    const std::int32_t slots = storage::FileLen(file);
-    for (std::int32_t rc = 1; rc < slots && remapped; ++rc) {
-        DeltRec participant;
-        storage::GetRec(file, rc, &participant);
-        remapped = storage::IsamSucceeded();
-        if (!remapped || participant.DataStatus != 0) {
-            continue;
-        }
-        const DeltRec before = participant;
-        counting.MapReferences(participant);
-        participant.Rc = static_cast<std::int16_t>(rc);
-        if (std::memcmp(&before, &participant, sizeof participant) != 0) {
-            storage::PutRec(file, rc, &participant);
-            remapped = storage::IsamSucceeded();
-        }
-        counting.Count(participant);
-    }
-    CloseDataFile(file, counting.Base());
-    return remapped && FlushFileBlockFiles(counting.Base());
-}
-
 }  // namespace
 
 bool RebuildParticipants(RebuildState& state, const RebuildTexts& texts) {
     ParticipantCounting counting(state);
-    counting.LoadClasses();
+    if (!counting.LoadClasses()) {
+        return false;
+    }
     counting.Start();
 
     RegisterRebuild job;
     job.base = counting.Base();
     job.displayName = job.base + ".Dat";
+    job.liveData = storage::NamesOfFileBlock(state.liveFolder + job.base).data;
+    job.liveText = state.liveFolderText + job.base;
     job.format = &ParticipantFileFormat();
     job.handle = &Ol().participantFile;
     job.add = [&counting](std::uint8_t* record, std::string& name) {
         return AddParticipant(counting, record, name);
     };
     job.visit = [](std::int32_t, std::int32_t, const std::uint8_t*) {};
-    const bool rebuilt = RebuildRegister(job, texts) == RebuildOutcome::rebuilt;
-    if (!rebuilt && !RemapInPlace(counting)) {
-        ShowInformation(Windows1252FromUtf8("Deltagarnas klubb- och klassnummer i ") + job.base +
-                        Windows1252FromUtf8(" kunde inte räknas om. Kontrollera filerna!"));
-    }
+    const bool rebuilt = RebuildRegister(job, texts);
     return counting.Finish() && rebuilt;
 }
 

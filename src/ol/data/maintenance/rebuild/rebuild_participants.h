@@ -1,13 +1,13 @@
 // The participants of the index rebuild (OLnn) and the counters computed
-// from them. Needs the rebuilt (or kept) classes KLASSnn, the competition
+// from them. Needs the rebuilt classes KLASSnn, the competition
 // record in the competition buffer and the club table in its buffer.
 //
 // Before the first participant: the competition's Count groups 0..StrNr and
 // StTidCount days 1..StrNr are cleared, so are the classes' Count groups
 // 0..StrNr; in the club table the entry counts 0..900 are cleared, each
 // club's 40-byte entry moves with its club to the club's new number
-// (amounts kept; entry 0 stays) when the clubs were renumbered, and the six
-// category counters of every entry are cleared.
+// (amounts kept; entry 0 stays), and the six category counters of every
+// entry are cleared.
 //
 // Each live participant is added with AddRec (its key once, after the
 // record): ClubRc is mapped through the club renumbering table, and a club
@@ -22,10 +22,6 @@
 // positions whose time is 5999948, and the competition's StTidCount of day
 // d raised to the class's FrstStTid + its StTid. The classes are written
 // back and the competition record is stored.
-//
-// When OLnn cannot be rebuilt its participants stay where they are, but
-// their club and class numbers are still mapped (written back in place) and
-// the counters computed, so they keep pointing at the right records.
 #pragma once
 
 #include "ol/data/maintenance/rebuild/rebuild_register.h"
@@ -33,7 +29,7 @@
 
 namespace oltoma::ol {
 
-// Returns whether OLnn was rebuilt.
+// Returns whether OLnn was built and the counters stored.
 bool RebuildParticipants(RebuildState& state, const RebuildTexts& texts);
 
 }  // namespace oltoma::ol

@@ -39,8 +39,8 @@ public:
     // when it could not be completed.
     bool Run() {
         DataFileRecords source;
-        if (!source.Open(TemporaryFileNames().data, job_.format->recordLength)) {
-            ShowStorageFailure(kRebuildTemporaryBase);
+        if (!source.Open(job_.liveData, job_.format->recordLength)) {
+            ShowStorageFailure(job_.base);
             return false;
         }
         if (!CreateNew()) {
@@ -84,7 +84,7 @@ private:
         std::vector<std::uint8_t> record(static_cast<std::size_t>(job_.format->recordLength));
         for (std::int32_t rc = 1; rc <= source.Slots(); ++rc) {
             if (!source.Read(rc, record.data())) {
-                ShowStorageFailure(kRebuildTemporaryBase);
+                ShowStorageFailure(job_.base);
                 return false;
             }
             if (!DataFileRecords::IsLive(record.data())) {
@@ -116,15 +116,6 @@ private:
     const RebuildTexts& texts_;
 };
 
-void KeepOldNumbers(const RegisterRebuild& job, bool readable) {
-    if (job.reset) {
-        job.reset();
-    }
-    if ((!readable || !VisitLiveRecords(job)) && job.unreadable) {
-        job.unreadable();
-    }
-}
-
 }  // namespace
 
 RebuildTexts LoadRebuildTexts() {
@@ -132,48 +123,12 @@ RebuildTexts LoadRebuildTexts() {
                         Cut(msgtext(kIndexingMessage)), Cut(msgtext(kFinishedMessage))};
 }
 
-RebuildOutcome RebuildRegister(const RegisterRebuild& job, const RebuildTexts& texts) {
-    if (!RenameToTemp(job.base)) {
-        ShowStatusLine(texts.cannotRename + job.base + texts.failed);
-        KeepOldNumbers(job, true);
-        return RebuildOutcome::notRebuilt;
-    }
-    ProgressLine(2, DataFileText(job.base));
+bool RebuildRegister(const RegisterRebuild& job, const RebuildTexts& texts) {
+    ProgressLine(2, job.liveText);
     RecordCopy copy(job, texts);
     if (!copy.Run()) {
         copy.Discard();
-        if (!RestoreFromTemp(job.base)) {
-            ShowInformation(Windows1252FromUtf8("Indexbygget av ") + job.base +
-                            Windows1252FromUtf8(" misslyckades. Posterna finns kvar i \"") +
-                            std::string(kRebuildTemporaryBase) + "\".");
-            KeepOldNumbers(job, false);
-            return RebuildOutcome::notRebuilt;
-        }
-        ShowInformation(Windows1252FromUtf8("Indexbygget av ") + job.base +
-                        Windows1252FromUtf8(" misslyckades; filen är oförändrad."));
-        KeepOldNumbers(job, true);
-        return RebuildOutcome::notRebuilt;
-    }
-    if (!DropTemp()) {
-        ShowStatusLine(texts.cannotRename + std::string(kRebuildTemporaryBase) + texts.failed);
-    }
-    return RebuildOutcome::rebuilt;
-}
-
-bool VisitLiveRecords(const RegisterRebuild& job) {
-    DataFileRecords source;
-    if (!source.Open(storage::NamesOfFileBlock(DataFileName(job.base)).data,
-                     job.format->recordLength)) {
         return false;
-    }
-    std::vector<std::uint8_t> record(static_cast<std::size_t>(job.format->recordLength));
-    for (std::int32_t rc = 1; rc <= source.Slots(); ++rc) {
-        if (!source.Read(rc, record.data())) {
-            return false;
-        }
-        if (DataFileRecords::IsLive(record.data())) {
-            job.visit(rc, rc, record.data());
-        }
     }
     return true;
 }

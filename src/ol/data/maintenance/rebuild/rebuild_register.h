@@ -1,19 +1,19 @@
-// Rebuilding one register of the index rebuild: its fileblock is moved to
-// the temporary names, created anew and opened outside journal mode, every
-// live record of the old data file is added through the register's add
+// Rebuilding one register of the index rebuild: its new fileblock is
+// created in the staging folder (the working data directory while the
+// rebuild builds, rebuild_plan.h) and opened outside journal mode, every
+// live record of the live data file is added through the register's add
 // operation (which numbers the records 1, 2, 3, ... in their old order and
-// adds all their keys), the new fileblock is closed and forced to the disk,
-// and only then is the temporary fileblock deleted.
+// adds all their keys), and the new fileblock is closed and forced to the
+// disk. The live files are only read.
 //
 // Outside journal mode the new files get exactly the pages the add
 // operations give them in journal mode; only the per-operation syncs are
-// left out, which the temporary fileblock makes unnecessary: until the new
-// fileblock is on the disk, the old records are still there.
+// left out, which building aside makes unnecessary: the new files are not
+// live until the whole rebuild is complete and on the disk.
 //
-// When anything fails after the move (the new fileblock cannot be created
-// or opened, a record cannot be read or added, the close or flush fails),
-// the new files are deleted and the old ones moved back: the register is
-// then as it was, and its records keep their numbers.
+// When anything fails (the new fileblock cannot be created or opened, a
+// record cannot be read or added, the close or flush fails) the new files
+// are deleted; the rebuild as a whole then changes nothing.
 #pragma once
 
 #include <cstdint>
@@ -37,6 +37,8 @@ RebuildTexts LoadRebuildTexts();
 struct RegisterRebuild {
     std::string base;         // fileblock base name, e.g. "CLUBAR", "KLASS01"
     std::string displayName;  // in the indexing line: "CLUBAR", "KLASS01.Dat"
+    std::string liveData;     // the live data file (file system name)
+    std::string liveText;     // the live fileblock for progress line 2 (Windows-1252)
     const IndexedFileFormat* format = nullptr;
     storage::FileBlock** handle = nullptr;  // the handle the add operation uses
     // Adds one live record (format->recordLength bytes, as stored) through
@@ -47,27 +49,12 @@ struct RegisterRebuild {
     // Sees every live record carried over, with its old and new numbers and
     // the record as stored.
     std::function<void(std::int32_t oldRc, std::int32_t newRc, const std::uint8_t* record)> visit;
-    // Forgets what visit saw (the rebuild failed half way).
-    std::function<void()> reset;
-    // Told, after reset, when the old records cannot be read back either: a
-    // renumbering table then keeps every number as it is.
-    std::function<void()> unreadable;
 };
 
-enum class RebuildOutcome { rebuilt, notRebuilt };
-
-// Rebuilds the register. When it could not be rebuilt, `reset` runs and
-// `visit` then sees every live record of the old files with its own number
-// (so a renumbering table built by visit is the identity), or `unreadable`
-// runs when they cannot be read. Progress line 2
-// shows the data directory and the base name, line 3 each record added;
-// the indexing line ("indexerar fil: /NAME Recs:nnnn") and failures go to
-// the message line (message 518 + name + 519 when the files cannot be moved
-// or the temporary fileblock cannot be deleted).
-RebuildOutcome RebuildRegister(const RegisterRebuild& job, const RebuildTexts& texts);
-
-// Runs visit over every live record of the register's data file with its
-// own number. False when the file cannot be read.
-bool VisitLiveRecords(const RegisterRebuild& job);
+// Builds the register's new files; false when it failed (the new files are
+// then deleted). Progress line 2 shows the live fileblock's name, line 3
+// each record added; the indexing line ("indexerar fil: /NAME Recs:nnnn")
+// and failures go to the message line.
+bool RebuildRegister(const RegisterRebuild& job, const RebuildTexts& texts);
 
 }  // namespace oltoma::ol

@@ -55,22 +55,28 @@ void ClearCountsOfDays(KlassRec& klass) {
     std::memset(klass.Count.cell, 0, sizeof(std::int16_t) * (days + 1) * kPositionCount);
 }
 
-bool Rebuilt(RebuildOutcome outcome) {
-    return outcome == RebuildOutcome::rebuilt;
+// A job for register `base` of the rebuild's live data directory.
+RegisterRebuild JobFor(const RebuildState& state, std::string base, std::string displayName) {
+    RegisterRebuild job;
+    job.liveData = storage::NamesOfFileBlock(state.liveFolder + base).data;
+    job.liveText = state.liveFolderText + base;
+    job.base = std::move(base);
+    job.displayName = std::move(displayName);
+    return job;
 }
 
 }  // namespace
 
-bool RegisterFilesExist(std::string_view base) {
+bool RegisterFilesExist(const RebuildState& state, std::string_view base) {
     std::error_code error;
-    return std::filesystem::exists(storage::NamesOfFileBlock(DataFileName(base)).data, error);
+    return std::filesystem::exists(
+        storage::NamesOfFileBlock(state.liveFolder + std::string(base)).data, error);
 }
 
 bool RebuildClubs(RebuildState& state, const RebuildTexts& texts) {
     OlState& ol = Ol();
-    RegisterRebuild job;
-    job.base = std::string(kClubRegisterBase);
-    job.displayName = job.base;
+    RegisterRebuild job =
+        JobFor(state, std::string(kClubRegisterBase), std::string(kClubRegisterBase));
     job.format = &ClubRegisterFormat();
     job.handle = &ol.clubFile;
     job.add = [&ol](std::uint8_t* record, std::string& name) {
@@ -84,21 +90,15 @@ bool RebuildClubs(RebuildState& state, const RebuildTexts& texts) {
             state.replacementClub = newRc;
         }
     };
-    job.reset = [&state] {
-        state.clubs.Clear();
-        state.replacementClub = 0;
-    };
-    job.unreadable = [&state] { state.clubs.MakeIdentity(); };
     state.clubs.Clear();
-    state.clubsRebuilt = Rebuilt(RebuildRegister(job, texts));
-    return state.clubsRebuilt;
+    state.replacementClub = 0;
+    return RebuildRegister(job, texts);
 }
 
-bool RebuildDistricts(const RebuildTexts& texts) {
+bool RebuildDistricts(const RebuildState& state, const RebuildTexts& texts) {
     OlState& ol = Ol();
-    RegisterRebuild job;
-    job.base = std::string(kDistrictRegisterBase);
-    job.displayName = job.base;
+    RegisterRebuild job =
+        JobFor(state, std::string(kDistrictRegisterBase), std::string(kDistrictRegisterBase));
     job.format = &DistrictRegisterFormat();
     job.handle = &ol.districtFile;
     job.add = [&ol](std::uint8_t* record, std::string& name) {
@@ -107,16 +107,14 @@ bool RebuildDistricts(const RebuildTexts& texts) {
         return rc;
     };
     job.visit = &NoVisit;
-    return Rebuilt(RebuildRegister(job, texts));
+    return RebuildRegister(job, texts);
 }
 
-bool RebuildRouteFiles(const RebuildTexts& texts) {
+bool RebuildRouteFiles(const RebuildState& state, const RebuildTexts& texts) {
     OlState& ol = Ol();
     bool rebuilt = true;
-    if (RegisterFilesExist(kRouteBase)) {
-        RegisterRebuild job;
-        job.base = std::string(kRouteBase);
-        job.displayName = job.base;
+    if (RegisterFilesExist(state, kRouteBase)) {
+        RegisterRebuild job = JobFor(state, std::string(kRouteBase), std::string(kRouteBase));
         job.format = &RouteFileFormat();
         job.handle = &ol.routeFile;
         job.add = [&ol](std::uint8_t* record, std::string& name) {
@@ -125,12 +123,10 @@ bool RebuildRouteFiles(const RebuildTexts& texts) {
             return rc;
         };
         job.visit = &NoVisit;
-        rebuilt = Rebuilt(RebuildRegister(job, texts));
+        rebuilt = RebuildRegister(job, texts);
     }
-    if (RegisterFilesExist(kRoute24Base)) {
-        RegisterRebuild job;
-        job.base = std::string(kRoute24Base);
-        job.displayName = job.base;
+    if (rebuilt && RegisterFilesExist(state, kRoute24Base)) {
+        RegisterRebuild job = JobFor(state, std::string(kRoute24Base), std::string(kRoute24Base));
         job.format = &Route24FileFormat();
         job.handle = &ol.route24File;
         job.add = [&ol](std::uint8_t* record, std::string& name) {
@@ -139,16 +135,15 @@ bool RebuildRouteFiles(const RebuildTexts& texts) {
             return rc;
         };
         job.visit = &NoVisit;
-        rebuilt = Rebuilt(RebuildRegister(job, texts)) && rebuilt;
+        rebuilt = RebuildRegister(job, texts);
     }
     return rebuilt;
 }
 
 bool RebuildClasses(RebuildState& state, const RebuildTexts& texts) {
     OlState& ol = Ol();
-    RegisterRebuild job;
-    job.base = CompetitionBaseName(kClassFileBase, state.competition);
-    job.displayName = CompetitionDisplayName(job.base);
+    const std::string base = CompetitionBaseName(kClassFileBase, state.competition);
+    RegisterRebuild job = JobFor(state, base, CompetitionDisplayName(base));
     job.format = &ClassFileFormat();
     job.handle = &ol.classFile;
     job.add = [&ol](std::uint8_t* record, std::string& name) {
@@ -162,17 +157,14 @@ bool RebuildClasses(RebuildState& state, const RebuildTexts& texts) {
     job.visit = [&state](std::int32_t oldRc, std::int32_t newRc, const std::uint8_t*) {
         state.classes.Set(oldRc, newRc);
     };
-    job.reset = [&state] { state.classes.Clear(); };
-    job.unreadable = [&state] { state.classes.MakeIdentity(); };
     state.classes.Clear();
-    return Rebuilt(RebuildRegister(job, texts));
+    return RebuildRegister(job, texts);
 }
 
 bool RebuildControls(const RebuildState& state, const RebuildTexts& texts) {
     OlState& ol = Ol();
-    RegisterRebuild job;
-    job.base = CompetitionBaseName(kControlFileBase, state.competition);
-    job.displayName = CompetitionDisplayName(job.base);
+    const std::string base = CompetitionBaseName(kControlFileBase, state.competition);
+    RegisterRebuild job = JobFor(state, base, CompetitionDisplayName(base));
     job.format = &ControlFileFormat();
     job.handle = &ol.controlFile;
     job.add = [&ol](std::uint8_t* record, std::string& name) {
@@ -181,7 +173,7 @@ bool RebuildControls(const RebuildState& state, const RebuildTexts& texts) {
         return rc;
     };
     job.visit = &NoVisit;
-    return Rebuilt(RebuildRegister(job, texts));
+    return RebuildRegister(job, texts);
 }
 
 bool RebuildCourses(const RebuildState& state, const RebuildTexts& texts) {
@@ -194,9 +186,8 @@ bool RebuildCourses(const RebuildState& state, const RebuildTexts& texts) {
         std::memset(table.ControlUseCount, 0, sizeof table.ControlUseCount);
     };
 
-    RegisterRebuild job;
-    job.base = CompetitionBaseName(kCourseFileBase, state.competition);
-    job.displayName = CompetitionDisplayName(job.base);
+    const std::string base = CompetitionBaseName(kCourseFileBase, state.competition);
+    RegisterRebuild job = JobFor(state, base, CompetitionDisplayName(base));
     job.format = &CourseFileFormat();
     job.handle = &ol.courseFile;
     job.add = [&ol](std::uint8_t* record, std::string& name) {
@@ -219,9 +210,8 @@ bool RebuildCourses(const RebuildState& state, const RebuildTexts& texts) {
             }
         }
     };
-    job.reset = clearUses;
     clearUses();
-    const bool rebuilt = Rebuilt(RebuildRegister(job, texts));
+    const bool rebuilt = RebuildRegister(job, texts);
     CloseDataFile(controlFile, controls);
     return rebuilt;
 }

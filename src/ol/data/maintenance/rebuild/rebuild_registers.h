@@ -15,8 +15,7 @@
 //   TRACKnn   courses: the club table's control use counts are cleared and
 //             counted again from the courses' control codes found in KONTRnn
 //
-// Each returns whether the register was rebuilt; one that was not keeps its
-// records and their numbers (its renumbering table is then the identity).
+// Each returns whether the register's new files were built.
 #pragma once
 
 #include "ol/data/maintenance/rebuild/rebuild_register.h"
@@ -25,13 +24,13 @@
 namespace oltoma::ol {
 
 bool RebuildClubs(RebuildState& state, const RebuildTexts& texts);
-bool RebuildDistricts(const RebuildTexts& texts);
-bool RebuildRouteFiles(const RebuildTexts& texts);
+bool RebuildDistricts(const RebuildState& state, const RebuildTexts& texts);
+bool RebuildRouteFiles(const RebuildState& state, const RebuildTexts& texts);
 bool RebuildClasses(RebuildState& state, const RebuildTexts& texts);
 bool RebuildControls(const RebuildState& state, const RebuildTexts& texts);
 bool RebuildCourses(const RebuildState& state, const RebuildTexts& texts);
 
-// True when the register's data file exists.
-bool RegisterFilesExist(std::string_view base);
+// True when the register's live data file exists.
+bool RegisterFilesExist(const RebuildState& state, std::string_view base);
 
 }  // namespace oltoma::ol

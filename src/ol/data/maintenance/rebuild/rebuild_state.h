@@ -20,10 +20,14 @@ inline constexpr std::int32_t kMaxSmallintSlots = 32767;
 
 struct RebuildState {
     int competition = 0;  // 0: only the common registers
+    // The data directory whose registers are rebuilt: file system name and
+    // Windows-1252 text, each ending in "/". While the new files are built,
+    // the working data directory is the staging folder (rebuild_plan.h).
+    std::string liveFolder;
+    std::string liveFolderText;
     Renumbering clubs{kMaxClubSlots};
     Renumbering classes{kMaxClassSlots};
     std::int32_t replacementClub = 0;  // new number of the last "ÖÖÖ" or "___" club
-    bool clubsRebuilt = false;
     bool allRebuilt = true;
 };
 
