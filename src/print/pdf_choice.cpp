@@ -7,6 +7,7 @@
 #include "base/text/windows1252.h"
 #include "platform/folders.h"
 #include "platform/pdf_file_prompt.h"
+#include "platform/process_state.h"
 
 namespace oltoma {
 namespace {
@@ -15,6 +16,11 @@ std::string& LastFolder() {
     static std::string folder;
     return folder;
 }
+
+void ForgetLastFolder() {
+    LastFolder().clear();
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&ForgetLastFolder);
 
 bool EndsWithPdf(const std::string& path) {
     if (path.size() < 4) {

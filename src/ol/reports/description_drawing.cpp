@@ -6,6 +6,7 @@
 #include "base/messages/messages.h"
 #include "ol/data/files/ol_state.h"
 #include "ol/reports/description_geometry.h"
+#include "platform/process_state.h"
 #include "print/printer_access.h"
 #include "print/report_writer.h"
 
@@ -25,6 +26,11 @@ std::optional<GridState>& Grid() {
     static std::optional<GridState> grid;
     return grid;
 }
+
+void ForgetGrid() {
+    Grid().reset();
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&ForgetGrid);
 
 platform::FontDescription ArialBold(int pixels) {
     platform::FontDescription font;
