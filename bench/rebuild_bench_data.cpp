@@ -1,5 +1,7 @@
 #include "rebuild_bench_data.h"
 
+#include <cstring>
+
 #include <random>
 #include <vector>
 
@@ -13,6 +15,7 @@
 #include "ol/data/files/ol_state.h"
 #include "ol/data/files/registers.h"
 #include "ol/data/records/record_keys.h"
+#include "report_bench_symbols.h"
 #include "storage/access_layer.h"
 #include "storage/file_primitives.h"
 
@@ -59,6 +62,9 @@ private:
                 return false;
             }
         }
+        if (sizes_.descriptions && !Symbols()) {
+            return false;
+        }
         DeleteEveryThird(
             Ol().clubFile, sizes_.clubs,
             [](const void* r) { return ol::ClubKey(static_cast<const ol::ClubRec*>(r)->Namn); },
@@ -81,6 +87,10 @@ private:
         for (int i = 1; i <= sizes_.classes; ++i) {
             ol::ClearClass();
             Ol().klass.rec.Bet = (i % 2 ? "H" : "D") + std::to_string(10 + i);
+            if (sizes_.descriptions) {
+                Ol().klass.rec.Bana[0] = CourseName(1 + (i - 1) % sizes_.courses);
+                Ol().klass.rec.Count.cell[0] = static_cast<std::int16_t>(5 + random_() % 116);
+            }
             if (!Added(ol::SaveClass(true, rc))) {
                 return false;
             }
@@ -119,7 +129,10 @@ private:
         std::int32_t rc = 0;
         for (int i = 1; i <= sizes_.controls; ++i) {
             ol::ClearControl();
-            Ol().control.rec.KodNr = std::to_string(30 + i);
+            Ol().control.rec.KodNr = ControlCode(i);
+            if (sizes_.descriptions) {
+                Describe(Ol().control.rec);
+            }
             if (!Added(ol::SaveControl(true, rc))) {
                 return false;
             }
@@ -127,10 +140,18 @@ private:
         for (int i = 1; i <= sizes_.courses; ++i) {
             ol::ClearCourse();
             ol::TrackRec& course = Ol().course.rec;
-            course.Bana = "BANA " + std::to_string(i);
+            course.Bana = sizes_.descriptions ? CourseName(i) : "BANA " + std::to_string(i);
             course.Antal = static_cast<std::int16_t>(sizes_.controlsPerCourse);
             for (int k = 0; k < sizes_.controlsPerCourse; ++k) {
                 course.KodNr[k] = std::to_string(31 + random_() % sizes_.controls);
+            }
+            if (sizes_.descriptions) {
+                course.BanSize[0] = static_cast<std::int32_t>(2000 + random_() % 8000);
+                for (int k = 1; k + 1 < sizes_.controlsPerCourse; ++k) {
+                    course.KodNr[k] = ControlCode(1 + random_() % (sizes_.controls - 2));
+                }
+                course.KodNr[0] = ControlCode(sizes_.controls - 1);
+                course.KodNr[sizes_.controlsPerCourse - 1] = ControlCode(sizes_.controls);
             }
             if (!Added(ol::SaveCourse(true, rc))) {
                 return false;
@@ -150,8 +171,56 @@ private:
         return ol::OpenParticipantFiles();
     }
 
+    bool Symbols() {
+        std::int32_t rc = 0;
+        for (const BenchSymbol& symbol : BenchSymbols()) {
+            ol::ClearRoute24();
+            Ol().route24.rec.Namn = symbol.key;
+            Ol().route24.rec.Text = Windows1252FromUtf8(symbol.text);
+            std::memcpy(Ol().route24.rec.Symbol, symbol.bytes.data(), symbol.bytes.size());
+            if (!Added(ol::SaveRoute24(true, rc))) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    static std::string CourseName(int i) { return IntZeroPadded(i, 3); }
+
+    // With descriptions the last two controls are the start and the finish.
+    std::string ControlCode(int i) const {
+        if (sizes_.descriptions && i == sizes_.controls - 1) {
+            return "S1";
+        }
+        if (sizes_.descriptions && i == sizes_.controls) {
+            return "M1";
+        }
+        return std::to_string(30 + i);
+    }
+
+    // Entries A..H of a control: B its code, the others symbols of the
+    // library or texts (split ones among them), some left empty.
+    void Describe(ol::KontrRec& control) {
+        static const std::vector<std::string> keys = DescriptionSymbolKeys();
+        static const char* const kTexts[] = {"2x3", "1.5", "3_1", "5/6", "X", "NV", "", ""};
+        const auto key = [this] { return keys[random_() % keys.size()]; };
+        control.R[1] = control.KodNr.view();
+        control.R[2] = random_() % 3 == 0 ? "0.2" : "";
+        control.R[3] = key();
+        control.R[4] = random_() % 4 == 0 ? key() : "";
+        control.R[5] = kTexts[random_() % std::size(kTexts)];
+        control.R[6] = random_() % 2 == 0 ? "8.11" : "";
+        if (control.KodNr.view() == "S1") {
+            control.R[3] = "1.10";
+        }
+    }
+
     template <typename KeyOf>
     void DeleteEveryThird(storage::FileBlock* file, int count, KeyOf keyOf, std::size_t length) {
+        if (!sizes_.deleteEveryThird) {
+            made_.liveRecords += count;
+            return;
+        }
         std::vector<std::uint8_t> record(length);
         for (std::int32_t rc = 3; rc <= count; rc += 3) {
             storage::GetRec(file, rc, record.data());
@@ -162,6 +231,10 @@ private:
     }
 
     void DeleteClassesEveryThird() {
+        if (!sizes_.deleteEveryThird) {
+            made_.liveRecords += sizes_.classes;
+            return;
+        }
         for (std::int32_t rc = 3; rc <= sizes_.classes; rc += 3) {
             ol::KlassRec klass;
             storage::GetRec(Ol().classFile, rc, &klass);

@@ -1,8 +1,8 @@
-// The full-size data directory of the rebuild benchmark, made through the
-// data layer's register operations: 900 clubs, 99 districts, 80 classes,
-// 8000 participants, 512 controls and 200 courses of 35 controls in one
-// competition, then a third of the slots of each register deleted (every
-// third record) the way the registers delete.
+// The full-size data directory of the rebuild and report benchmarks, made
+// through the data layer's register operations: 900 clubs, 99 districts, 80
+// classes, 8000 participants, 512 controls and 200 courses of 35 controls in
+// one competition, then (for the rebuild) a third of the slots of each
+// register deleted (every third record) the way the registers delete.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +18,14 @@ struct BenchSizes {
     int controls = 512;
     int courses = 200;
     int controlsPerCourse = 35;
+    // Delete every third record of each register (the rebuild's case).
+    bool deleteEveryThird = true;
+    // Give the definitions what the reports print (the report benchmark):
+    // a symbol library (report_bench_symbols.h), description entries for
+    // every control, courses named "001".. that start at "S1" and end at
+    // "M1" (the last two of the controls), and each class a course and a
+    // count. Course and class counts stay as given.
+    bool descriptions = false;
 };
 
 // What making the directory cost, to compare the rebuild with.

@@ -77,4 +77,15 @@ int ChooseWindowScale(int storedScale, int screenWidth, int screenHeight) {
     return AutomaticWindowScale(screenWidth, screenHeight);
 }
 
+int ScaleThatFits(int scale, int width, int height, int availableWidth, int availableHeight) {
+    if (width <= 0 || height <= 0 || (width <= availableWidth && height <= availableHeight)) {
+        return scale;
+    }
+    // Whole percents, rounded down, so that the window is never too large.
+    const long long byWidth = static_cast<long long>(scale) * availableWidth / width;
+    const long long byHeight = static_cast<long long>(scale) * availableHeight / height;
+    const long long fitting = std::min({byWidth, byHeight, static_cast<long long>(scale)});
+    return static_cast<int>(std::max<long long>(kMinimumWindowScale, fitting));
+}
+
 }  // namespace oltoma

@@ -88,4 +88,10 @@ int AutomaticWindowScale(int screenWidth, int screenHeight);
 // scale (a new configuration stores 1).
 int ChooseWindowScale(int storedScale, int screenWidth, int screenHeight);
 
+// The largest scale from 100 up to `scale` at which the window fits the
+// available area of the screen, when the window (frame included) measures
+// width x height at `scale` and grows in proportion to the scale; 100 when
+// not even that fits (the window can be no smaller).
+int ScaleThatFits(int scale, int width, int height, int availableWidth, int availableHeight);
+
 }  // namespace oltoma

@@ -1,5 +1,6 @@
 #include "app/editor_start.h"
 
+#include "base/messages/messages.h"
 #include "base/text/number_format.h"
 
 namespace oltoma {
@@ -10,6 +11,10 @@ constexpr int kOutOfResources = 0;
 constexpr int kFileNotFound = 2;
 constexpr int kPathNotFound = 3;
 constexpr int kBadFormat = 11;
+// Message table numbers of the system errors.
+constexpr int kNotEnoughMemoryText = 8;
+constexpr int kFileNotFoundText = 2;
+constexpr int kPathNotFoundText = 3;
 
 std::string UnknownResultText(int result) {
     return "ok\xE4nt fel nummer " + IntZeroPadded(result, 3);  // "okänt"
@@ -20,9 +25,9 @@ std::string UnknownResultText(int result) {
 std::string EditorResultText(int result) {
     switch (result) {
         case kOutOfResources:
-            return "The system is out of memory or resources.";
+            return msgtext(kNotEnoughMemoryText);
         case kBadFormat:
-            return "The .EXE file is invalid (non-Win32 .EXE or error in .EXE image).";
+            return "Ogiltig programfil";
         default:
             return UnknownResultText(result);
     }
@@ -31,9 +36,9 @@ std::string EditorResultText(int result) {
 std::string FallbackResultText(int result) {
     switch (result) {
         case kFileNotFound:
-            return "The specified file was not found.";
+            return msgtext(kFileNotFoundText);
         case kPathNotFound:
-            return "The specified path was not found.";
+            return msgtext(kPathNotFoundText);
         default:
             return EditorResultText(result);
     }

@@ -16,11 +16,12 @@ struct EditorStartOutcome {
 };
 
 // Starts "edittoma.exe"; when it is not found (result 2 or 3) starts
-// "notepad.exe" instead. A result of 32 or more is success. Texts by result:
-//   0   The system is out of memory or resources.
-//   2   The specified file was not found.          (only for notepad.exe)
-//   3   The specified path was not found.          (only for notepad.exe)
-//   11  The .EXE file is invalid (non-Win32 .EXE or error in .EXE image).
+// "notepad.exe" instead. A result of 32 or more is success. Texts by result,
+// Swedish, from the message table where it has one:
+//   0   Otillräckligt minne
+//   2   Hittar ej filen                  (only for notepad.exe)
+//   3   Filvägen ej funnen               (only for notepad.exe)
+//   11  Ogiltig programfil
 //   n   okänt fel nummer nnn
 EditorStartOutcome StartTextEditor(platform::ProgramLauncher& launcher);
 

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -11,21 +12,23 @@
 
 #include "app/anchored_controls.h"
 #include "app/background_picture.h"
-#include "app/form_fonts.h"
 #include "app/generated_pictures.h"
 #include "app/giro_menu_entry.h"
 #include "app/link_label.h"
-#include "app/maker_links.h"
+#include "app/menu_keys.h"
 #include "app/menu_table.h"
 #include "app/panel_status_bar.h"
-#include "app/up_down.h"
 #include "base/messages/message_owner_stack.h"
 #include "base/messages/messages.h"
 #include "base/settings/configuration_file.h"
+#include "base/settings/maker_links.h"
 #include "base/settings/settings_state.h"
 #include "base/settings/window_scale.h"
 #include "base/text/windows1252.h"
+#include "labels/forms/giro_form_picture.h"
+#include "platform/qt/form_fonts.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/up_down.h"
 #include "platform/qt/window_handles.h"
 
 namespace oltoma {
@@ -53,6 +56,11 @@ PanelStatusBar* MakeSettingsBar(const char* name, const QString& title, const QS
     return bar;
 }
 
+// The picture of a giro menu entry, drawn at twice the entry's size.
+QPixmap GiroPicture(labels::Tgirotyp kind) {
+    return labels::forms::GiroFormPicture(kind, GiroMenuEntry::DesignSize() * 2);
+}
+
 }  // namespace
 
 TTomaMainForm::TTomaMainForm(QWidget* parent) : QMainWindow(parent) {
@@ -63,6 +71,7 @@ TTomaMainForm::TTomaMainForm(QWidget* parent) : QMainWindow(parent) {
     CreateStatusBars();
     CreateButtonRow();
     CreateBaseMenu();
+    new MenuBarKeys(this);
     move(kDesignedLeft, kDesignedTop);
 }
 
@@ -77,6 +86,8 @@ void TTomaMainForm::CreateClientArea() {
     scrollArea_ = new QScrollArea(frame);
     scrollArea_->setFrameShape(QFrame::NoFrame);
     scrollArea_->setWidgetResizable(true);
+    // Tab stops only at controls that show their focus.
+    scrollArea_->setFocusPolicy(Qt::NoFocus);
     client_ = new QWidget;
     client_->setObjectName("clientArea");
     QPalette colours = client_->palette();
@@ -153,6 +164,12 @@ void TTomaMainForm::CreateButtonRow() {
             "ändringen att utföras");
     UpDown1_ = new UpDown("UpDown1", EditFormScale_, kMinimumWindowScale, kMaximumWindowScale, 10,
                           client_);
+    // Tab goes along the row as it stands.
+    const std::array<QWidget*, 6> row = {buttonDataLib_, buttonKonfig_,  editbutton_,
+                                         infobutton_,    EditFormScale_, quitbutton_};
+    for (std::size_t i = 1; i < row.size(); ++i) {
+        QWidget::setTabOrder(row[i - 1], row[i]);
+    }
 }
 
 void TTomaMainForm::CreateBaseMenu() {
@@ -162,11 +179,11 @@ void TTomaMainForm::CreateBaseMenu() {
     SetHint(emainformmenu_->menuAction(), "register för etikett- och giro- utskrifter");
     giroEntries_[0] =
         new GiroMenuEntry("plusgiroMenu", "plusgiro", "blankett 2021.02|blankett 2021.2",
-                          GiroFormPicture(GiroForm::Plusgiro), emainformmenu_);
+                          GiroPicture(labels::Tgirotyp::plusgiro), emainformmenu_);
     giroEntries_[1] = new GiroMenuEntry("postgiroMenu", "postgiro", "blankett 2021.01",
-                                        GiroFormPicture(GiroForm::Postgiro), emainformmenu_);
+                                        GiroPicture(labels::Tgirotyp::postgiro), emainformmenu_);
     giroEntries_[2] = new GiroMenuEntry("bankgiroMenu", "bankgiro", "",
-                                        GiroFormPicture(GiroForm::Bankgiro), emainformmenu_);
+                                        GiroPicture(labels::Tgirotyp::bankgiro), emainformmenu_);
     for (GiroMenuEntry* entry : giroEntries_) {
         emainformmenu_->addAction(entry);
     }
@@ -242,7 +259,8 @@ void TTomaMainForm::TomaFormCreate() {
     const GlobalSettings& settings = WorkingGlobalSettings();
     PlaceWindow(settings.windowLeft, settings.windowTop);
     ApplyWindowScale();
-    UpDown1_->setPosition(WindowScale);
+    KeepOnScreen();
+    UpDown1_->setPosition(chosenScale_);
     backgroundNumber_ = RandomBackgroundNumber();
     BackgroundPicture* picture = backgrounds_[backgroundNumber_ - 1];
     picture->show();
@@ -251,7 +269,15 @@ void TTomaMainForm::TomaFormCreate() {
     links_[2]->hide();
     PushMessageOwner(platform::HandleOf(this));
     ownerPushed_ = true;
-    // Hints are shown as tool tips and in the bottom status bar throughout.
+    // Hints are shown as tool tips and in the bottom status bar throughout;
+    // a menu's hint goes when the menu closes.
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
+        connect(menu, &QMenu::aboutToHide, this, &TTomaMainForm::ClearHint);
+    }
+}
+
+void TTomaMainForm::ClearHint() {
+    emainstatusbar1_->setHintOverlay({});
 }
 
 void TTomaMainForm::TomaFormDestroy() {
@@ -296,17 +322,28 @@ void TTomaMainForm::xMyMsgUpdate() {
 void TTomaMainForm::ShowSettingsStatus() {
     const GlobalSettings& settings = WorkingGlobalSettings();
     datadirstatusbar_->setPanelText(1, platform::ToQString(settings.dataDirectory.view()));
+    // The names come from the configuration file, which may hold anything.
     PrEnvStatusbar_->setPanelText(
-        1, platform::ToQString(settings.printNames[CurrentPrintNumber() - 1].view()));
+        1,
+        platform::ToQString(PrintablePrefix(settings.printNames[CurrentPrintNumber() - 1].view())));
     etikettenvstatusbar_->setPanelText(
-        1, platform::ToQString(settings.labelNames[CurrentLabelNumber()].view()));
+        1, platform::ToQString(PrintablePrefix(settings.labelNames[CurrentLabelNumber()].view())));
 }
 
 bool TTomaMainForm::event(QEvent* event) {
-    if (event->type() == QEvent::StatusTip) {
-        // The hint of the control or menu entry under the mouse.
-        emainstatusbar1_->setHintOverlay(static_cast<QStatusTipEvent*>(event)->tip());
-        return true;
+    switch (event->type()) {
+        case QEvent::StatusTip:
+            // The hint of the control or menu entry under the mouse.
+            emainstatusbar1_->setHintOverlay(static_cast<QStatusTipEvent*>(event)->tip());
+            return true;
+        case QEvent::Leave:
+        case QEvent::WindowDeactivate:
+            // The pointer left the window, or a dialog took over: no control
+            // is under the mouse any more.
+            ClearHint();
+            break;
+        default:
+            break;
     }
     return QMainWindow::event(event);
 }

@@ -26,6 +26,8 @@
 
 #include <QColor>
 #include <QMainWindow>
+#include <QRect>
+#include <QSize>
 
 #include <array>
 #include <cstdint>
@@ -33,6 +35,7 @@
 
 #include "app/base_window_layout.h"
 #include "base/text/short_string.h"
+#include "platform/qt/program_cursor.h"
 
 class QLineEdit;
 class QMenu;
@@ -48,10 +51,6 @@ class GiroMenuEntry;
 class LinkLabel;
 class PanelStatusBar;
 class UpDown;
-
-// The number under which the program's own cursor "oltomaW_cr" is
-// registered with the platform's cursors.
-inline constexpr int kProgramCursorNumber = 7;
 
 class TTomaMainForm : public QMainWindow {
     Q_OBJECT
@@ -100,7 +99,8 @@ public:
     const BaseWindowLayout& layoutApplied() const { return layout_; }
     // The background picture shown (1..11), 0 before TomaFormCreate.
     int backgroundNumber() const { return backgroundNumber_; }
-    // The window scale of UpDown1.
+    // The window scale of UpDown1: the scale chosen (stored or automatic),
+    // even when the window shows a smaller one to fit the screen.
     int scaleControlPosition() const;
 
 protected:
@@ -110,6 +110,9 @@ protected:
     void MergeBaseMenu();
     // Scales what the derived window adds (called by ApplyWindowScale).
     virtual void ScaleDerivedControls(int scale);
+    // The part of the screen windows may use (without panels), on the
+    // screen under the window's title bar; tests give a screen of their own.
+    virtual QRect AvailableScreenArea() const;
     // Panel 1 of datastatusbar: the derived window's data status text.
     void ShowDataStatus(const QString& text);
 
@@ -123,6 +126,8 @@ protected:
     // The folder dialog of "datadir": the chosen folder, or empty when the
     // user cancels.
     virtual QString ChooseFolder(const QString& title, const QString& start);
+    // Which about box "info" shows: 0 TAboutBox, 1 TAboutBoxX, at random.
+    virtual int AboutBoxChoice();
 
     void Label1Click();
     void Label2Click();
@@ -139,11 +144,21 @@ private:
     void CreateButtonRow();
     void CreateLinkLabels();
     void CreateBaseMenu();
+    // Chooses the scale (the stored one or the automatic one), limited to
+    // what fits the available screen area; WindowScale := the scale shown.
+    // A limited scale is reported in MessageLine.
     void ApplyWindowScale();
+    void ApplyScale(int scale);
+    // The window's size with its frame (an allowance before it has one).
+    QSize FrameSize() const;
+    // Moves a window that stands partly off the available area onto it.
+    void KeepOnScreen();
     void ApplyFonts(int scale);
     void PlaceControls();
     void PlaceWindow(int left, int top);
     void ApplyMessagePanelWidths();
+    // The bottom status bar shows its messages again instead of a hint.
+    void ClearHint();
     void HighlightLink(LinkLabel* label);
     void UnhighlightLink(LinkLabel* label);
     void plusgiroMenuClick();
@@ -156,6 +171,7 @@ private:
     bool messagesShown_ = false;
     bool ownerPushed_ = false;
     int backgroundNumber_ = 0;
+    int chosenScale_ = 100;
     BaseWindowLayout layout_ = LayoutAtScale(100);
 
     QVBoxLayout* frameLayout_ = nullptr;

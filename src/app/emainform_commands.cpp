@@ -1,16 +1,23 @@
 // The base main window's commands: its buttons, link labels and the
 // "xregister" menu.
+#include <random>
+
+#include "app/about32.h"
+#include "app/aboutX32.h"
 #include "app/editor_start.h"
 #include "app/emainform.h"
 #include "app/link_label.h"
-#include "app/maker_links.h"
 #include "app/panel_status_bar.h"
 #include "base/forms/edirform.h"
 #include "base/messages/desktop_services.h"
 #include "base/messages/messages.h"
+#include "base/settings/maker_links.h"
 #include "base/settings/program_name.h"
 #include "base/settings/settings_state.h"
+#include "labels/forms/eetikettreg32.h"
+#include "labels/forms/egiroreg32.h"
 #include "platform/qt/qt_text.h"
+#include "print/forms/ekonfig32.h"
 
 namespace oltoma {
 namespace {
@@ -59,7 +66,7 @@ QString TTomaMainForm::ChooseFolder(const QString& title, const QString& start) 
 }
 
 void TTomaMainForm::buttonKonfigClick() {
-    // The settings dialog for reports and labels plugs in here.
+    forms::RunSettingsDialog(this);
     ShowSettingsStatus();
     xMyMsgUpdate();
 }
@@ -78,7 +85,18 @@ void TTomaMainForm::infobuttonClick() {
 }
 
 void TTomaMainForm::infoExecute() {
-    // The two about boxes plug in here (one of them at random).
+    if (AboutBoxChoice() == 0) {
+        TAboutBox box(this);
+        box.exec();
+    } else {
+        TAboutBoxX box(this);
+        box.exec();
+    }
+}
+
+int TTomaMainForm::AboutBoxChoice() {
+    std::random_device seed;
+    return std::uniform_int_distribution<int>(0, 1)(seed);
 }
 
 void TTomaMainForm::quitbuttonClick() {
@@ -128,21 +146,23 @@ void TTomaMainForm::UnhighlightLink(LinkLabel* label) {
     label->setColor(saveColor_);
 }
 
-// The label register and the giro slip registers plug in before the
-// refresh of these four.
 void TTomaMainForm::plusgiroMenuClick() {
+    labels::forms::OpenGiroRegister(labels::Tgirotyp::plusgiro, this);
     xMyMsgUpdate();
 }
 
 void TTomaMainForm::postgiroMenuClick() {
+    labels::forms::OpenGiroRegister(labels::Tgirotyp::postgiro, this);
     xMyMsgUpdate();
 }
 
 void TTomaMainForm::bankgiroMenuClick() {
+    labels::forms::OpenGiroRegister(labels::Tgirotyp::bankgiro, this);
     xMyMsgUpdate();
 }
 
 void TTomaMainForm::etikettMenuClick() {
+    labels::forms::OpenLabelRegister(this);
     xMyMsgUpdate();
 }
 

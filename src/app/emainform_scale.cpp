@@ -14,14 +14,16 @@
 #include "app/anchored_controls.h"
 #include "app/background_picture.h"
 #include "app/emainform.h"
-#include "app/form_fonts.h"
 #include "app/giro_menu_entry.h"
 #include "app/link_label.h"
 #include "app/panel_status_bar.h"
-#include "app/up_down.h"
+#include "base/messages/messages.h"
 #include "base/settings/settings_state.h"
 #include "base/settings/window_scale.h"
+#include "base/text/windows1252.h"
+#include "platform/qt/form_fonts.h"
 #include "platform/qt/form_scaling.h"
+#include "platform/qt/up_down.h"
 
 namespace oltoma {
 namespace {
@@ -30,19 +32,56 @@ constexpr int kButtonFontPixels = 16;
 constexpr int kLinkFontPixels = 11;
 
 QScreen* ScreenOf(QWidget* widget) {
-    QScreen* screen = widget->screen();
+    // The screen under the window's title bar: where it was placed.
+    QScreen* screen = QGuiApplication::screenAt(widget->pos() + QPoint(40, 10));
+    if (screen == nullptr) {
+        screen = widget->screen();
+    }
     return screen != nullptr ? screen : QGuiApplication::primaryScreen();
 }
 
 }  // namespace
 
+QRect TTomaMainForm::AvailableScreenArea() const {
+    const QScreen* screen = ScreenOf(const_cast<TTomaMainForm*>(this));
+    return screen != nullptr ? screen->availableGeometry() : QRect();
+}
+
+QSize TTomaMainForm::FrameSize() const {
+    const QSize frame = frameGeometry().size();
+    return frame != size() ? frame : size() + platform::kWindowFrameAllowance;
+}
+
 void TTomaMainForm::ApplyWindowScale() {
     WindowScale = kMinimumWindowScale;
     const QScreen* screen = ScreenOf(this);
     const QSize screenSize = screen != nullptr ? screen->geometry().size() : QSize();
-    const int scale = ChooseWindowScale(WorkingGlobalSettings().windowScale, screenSize.width(),
-                                        screenSize.height());
+    chosenScale_ = ChooseWindowScale(WorkingGlobalSettings().windowScale, screenSize.width(),
+                                     screenSize.height());
+    int scale = chosenScale_;
+    ApplyScale(scale);
+    // A window larger than the screen would leave its buttons out of reach:
+    // the scale is lowered until it fits (the chosen scale stays stored).
+    const QRect available = AvailableScreenArea();
+    while (available.isValid() && scale > kMinimumWindowScale) {
+        const QSize frame = FrameSize();
+        const int fitting = ScaleThatFits(scale, frame.width(), frame.height(), available.width(),
+                                          available.height());
+        if (fitting >= scale) {
+            break;
+        }
+        scale = fitting;
+        ApplyScale(scale);
+    }
     WindowScale = static_cast<std::int16_t>(scale);
+    if (scale < chosenScale_) {
+        SetMessageLine(
+            Windows1252FromUtf8("Skalan begränsad till " + std::to_string(scale) + " för skärmen"));
+        xMyMsgUpdate();
+    }
+}
+
+void TTomaMainForm::ApplyScale(int scale) {
     layout_ = LayoutAtScale(scale);
 
     const QSize client(layout_.clientWidth, layout_.clientHeight);
@@ -51,14 +90,18 @@ void TTomaMainForm::ApplyWindowScale() {
     ApplyFonts(scale);
     PlaceControls();
     ScaleDerivedControls(scale);
-    setMinimumSize(client);
     int topBars = 0;
     for (int i = 0; i < frameLayout_->count() - 1; ++i) {
         if (QWidget* bar = frameLayout_->itemAt(i)->widget()) {
             topBars += std::max(bar->sizeHint().height(), bar->minimumHeight());
         }
     }
-    resize(client.width(), client.height() + topBars + menuBar()->sizeHint().height());
+    // The designed size is also the smallest: a smaller window would cut
+    // off the buttons.
+    const QSize designed(client.width(),
+                         client.height() + topBars + menuBar()->sizeHint().height());
+    setMinimumSize(designed);
+    resize(designed);
 }
 
 void TTomaMainForm::ApplyFonts(int scale) {
@@ -120,6 +163,19 @@ void TTomaMainForm::PlaceControls() {
         anchors_->Place(picture, {0, 0, layout_.clientWidth, layout_.clientHeight,
                                   kAnchorLeft | kAnchorTop | kAnchorRight | kAnchorBottom});
     }
+}
+
+void TTomaMainForm::KeepOnScreen() {
+    const QRect available = AvailableScreenArea();
+    if (!available.isValid()) {
+        return;
+    }
+    const QSize frame = FrameSize();
+    const int left = std::clamp(x(), available.left(),
+                                std::max(available.left(), available.right() + 1 - frame.width()));
+    const int top = std::clamp(y(), available.top(),
+                               std::max(available.top(), available.bottom() + 1 - frame.height()));
+    move(left, top);
 }
 
 void TTomaMainForm::PlaceWindow(int left, int top) {

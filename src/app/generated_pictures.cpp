@@ -8,6 +8,9 @@
 #include <functional>
 #include <numbers>
 
+#include "base/settings/program_version.h"
+#include "platform/qt/form_fonts.h"
+
 namespace oltoma {
 namespace {
 
@@ -242,6 +245,49 @@ QCursor ProgramCursor() {
         QPolygonF({{1, 1}, {1, 19}, {5.5, 15}, {9, 22}, {12, 20.5}, {8.5, 14}, {14, 13.5}}));
     DrawControlFlag(painter, QRectF(16, 17, 11, 11));
     return QCursor(image, 1, 1);
+}
+
+// The control flag of orienteering.
+QPixmap FlagPicture(QSize size) {
+    QPixmap picture(size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const int side = std::min(size.width(), size.height()) - 8;
+    const QRectF square((size.width() - side) / 2.0, (size.height() - side) / 2.0, side, side);
+    painter.setPen(QPen(Qt::black, 2));
+    painter.setBrush(Qt::white);
+    painter.drawRect(square);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(MapColour::kFlagOrange);
+    painter.drawPolygon(QPolygonF({square.topRight(), square.bottomRight(), square.bottomLeft()}));
+    return picture;
+}
+
+// A map fragment on paper.
+QPixmap MapPicture(QSize size) {
+    QPixmap picture(size);
+    picture.fill(QColor(255, 255, 248));
+    QPainter painter(&picture);
+    painter.drawPixmap(0, 0, DrawBackgroundPicture(3, size));
+    painter.setPen(QColor(160, 160, 160));
+    painter.drawRect(picture.rect().adjusted(0, 0, -1, -1));
+    return picture;
+}
+
+// The program's name in large letters, with its version.
+QPixmap NamePicture(QSize size) {
+    QPixmap picture(size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QColor(20, 60, 120));
+    painter.setFont(SansSerifFont(34, true));
+    painter.drawText(QRect(0, 0, size.width(), size.height() * 2 / 3), Qt::AlignCenter, "t o m a");
+    painter.setFont(SansSerifFont(12));
+    painter.drawText(QRect(0, size.height() * 2 / 3, size.width(), size.height() / 3),
+                     Qt::AlignCenter, QString("oltoma%1%2").arg(kVersionNumber, kVersionDate));
+    return picture;
 }
 
 }  // namespace oltoma

@@ -1,7 +1,8 @@
 // The program's own pictures, drawn in code so that no binary files are
 // needed: the twelve background pictures of the main window (fragments of
 // an orienteering map with a course), the twelve tool button images
-// (toolbuttonlist) and the program's mouse cursor "oltomaW_cr".
+// (toolbuttonlist), the program's mouse cursor "oltomaW_cr", and the
+// pictures of the splash window and the about boxes.
 #pragma once
 
 #include <QCursor>
@@ -25,6 +26,12 @@ QIcon ToolButtonImage(int index);
 
 // The program's cursor: an arrow carrying a control flag.
 QCursor ProgramCursor();
+
+// The pictures of the splash window and the about boxes: a map fragment on
+// paper, the control flag, and the program's name with its version.
+QPixmap MapPicture(QSize size);
+QPixmap FlagPicture(QSize size);
+QPixmap NamePicture(QSize size);
 
 // The colours of an orienteering map.
 namespace MapColour {

@@ -4,30 +4,10 @@
 #include <QMenu>
 #include <QPainter>
 
-#include "app/generated_pictures.h"
-
 namespace oltoma {
 namespace {
 
 constexpr QSize kDesignEntrySize(150, 38);
-
-struct FormLook {
-    QColor paper;
-    QColor print;
-    const char* name;
-};
-
-FormLook LookOf(GiroForm form) {
-    switch (form) {
-        case GiroForm::Plusgiro:
-            return {QColor(255, 236, 200), QColor(210, 90, 20), "PlusGiro"};
-        case GiroForm::Postgiro:
-            return {QColor(255, 250, 210), QColor(200, 150, 0), "PostGiro"};
-        case GiroForm::Bankgiro:
-            return {QColor(220, 236, 255), QColor(20, 70, 160), "BankGiro"};
-    }
-    return {Qt::white, Qt::black, ""};
-}
 
 // Draws the entry: the picture stretched, and the frame.
 class GiroEntryWidget : public QWidget {
@@ -101,29 +81,6 @@ private:
 };
 
 }  // namespace
-
-QPixmap GiroFormPicture(GiroForm form) {
-    const FormLook look = LookOf(form);
-    const QSize size = kDesignEntrySize * 2;
-    QPixmap picture(size);
-    picture.fill(look.paper);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(look.print, 2));
-    // Amount boxes and the reading line of a payment slip.
-    for (int i = 0; i < 3; ++i) {
-        painter.drawRect(QRect(150 + i * 46, 12, 40, 18));
-    }
-    painter.drawLine(12, size.height() - 14, size.width() - 12, size.height() - 14);
-    painter.drawLine(12, 42, 130, 42);
-    painter.drawLine(12, 54, 130, 54);
-    QFont font("Liberation Sans");
-    font.setPixelSize(20);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.drawText(QRect(12, 4, 130, 30), Qt::AlignLeft | Qt::AlignVCenter, look.name);
-    return picture;
-}
 
 GiroMenuEntry::GiroMenuEntry(const QString& name, const QString& caption, const QString& hint,
                              const QPixmap& picture, QObject* parent)

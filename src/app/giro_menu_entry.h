@@ -1,7 +1,8 @@
 // The giro entries of the "xregister" menu, drawn as pictures of their paper
-// forms: the picture is stretched over the entry, with a one-pixel frame
-// that is black while the entry is selected and otherwise has the colour of
-// the pixel at (1, 1), so that it disappears again.
+// forms (labels/forms/giro_form_picture.h): the picture is stretched over
+// the entry, with a one-pixel frame that is black while the entry is
+// selected and otherwise has the colour of the pixel at (1, 1), so that it
+// disappears again.
 #pragma once
 
 #include <QPixmap>
@@ -10,12 +11,6 @@
 #include "platform/services.h"
 
 namespace oltoma {
-
-// The paper forms of the three giro kinds the menu offers.
-enum class GiroForm { Plusgiro, Postgiro, Bankgiro };
-
-// A picture of the form: its colour, name and fields.
-QPixmap GiroFormPicture(GiroForm form);
 
 class GiroMenuEntry : public QWidgetAction {
     Q_OBJECT

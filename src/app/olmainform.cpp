@@ -8,11 +8,11 @@
 #include <QToolButton>
 
 #include "app/generated_pictures.h"
-#include "app/program_version.h"
 #include "base/messages/desktop_services.h"
 #include "base/messages/messages.h"
 #include "base/settings/configuration_file.h"
 #include "base/settings/program_name.h"
+#include "base/settings/program_version.h"
 #include "base/settings/settings_state.h"
 #include "base/text/number_format.h"
 #include "ol/data/files/competition_info.h"
@@ -205,11 +205,17 @@ void TMainForm::InputInfo(bool add) {
 }
 
 void TMainForm::buttonDataLibClick() {
+    const std::string before = WorkingGlobalSettings().dataDirectory.str();
     ol::CloseParticipantFiles();
     ol::CloseCommonFiles();
     RefreshStatusLine();
     TTomaMainForm::buttonDataLibClick();
     ol::OpenCommonFiles();
+    // Cancel, or the same folder again, changes nothing: the competition
+    // chosen there stays chosen and its files open.
+    if (WorkingGlobalSettings().dataDirectory.str() == before) {
+        ol::ReopenCompetition();
+    }
     UpdateMenus(0);
 }
 

@@ -15,6 +15,7 @@
 
 #include "app/emainform.h"
 #include "app/menu_table.h"
+#include "platform/services.h"
 
 class QAction;
 class QToolButton;
@@ -84,6 +85,7 @@ private:
     void arkiv_exp_klubbarnaClick();
     void arkiv_exp_medlemmarClick();
     void arkiv_exp_deltagarnaoippnaklasserClick();
+    void arkiv_exp_banornaClick();
     void arkiv_kopiera1Click();
     void arkiv_indexbygg1Click();
     void arkiv_skapanya1Click();
@@ -93,7 +95,12 @@ private:
     void visningar_banorClick();
     void klasslistaClick();
     void rutbeskrivningClick(char mode);
-    void definitionReportClick();
+    void definitioner_kontrollerClick();
+    void definitioner_banorklassClick();
+    void definitioner_kodbanaklassClick();
+    void definitioner_banorClick();
+    // Runs a definition report in the definition-file bracket.
+    void RunDefinitionReport(void (*report)(platform::WindowHandle));
     void komigangClick();
     void statistikClick();
 

@@ -1,13 +1,17 @@
 // The main window's commands: which entry runs what. Commands of the
 // registers, reports, imports, exports and file maintenance plug in where
 // the comments say; until then those entries only refresh the window as
-// their command would afterwards.
+// their command would afterwards. A command that closes and reopens files
+// ends with UpdateMenus, so that the menus, tool buttons and data status
+// tell whether the files did reopen.
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMetaObject>
 #include <QToolButton>
 
 #include "app/olmainform.h"
+#include "base/forms/EFileDlgAction.h"
 #include "base/forms/edirform.h"
 #include "ol/data/files/definition_bracket.h"
 #include "ol/data/files/delete_all_participants.h"
@@ -15,7 +19,18 @@
 #include "ol/data/maintenance/backup_copy.h"
 #include "ol/data/maintenance/index_rebuild.h"
 #include "ol/data/maintenance/new_files.h"
+#include "ol/exchange/club_export.h"
+#include "ol/exchange/import_command.h"
+#include "ol/exchange/iof/course_data_export.h"
+#include "ol/exchange/participant_export.h"
+#include "ol/exchange/symbol_library.h"
+#include "ol/forms/ban_reg.h"
+#include "ol/forms/banbildform.h"
+#include "ol/forms/distr_reg.h"
+#include "ol/forms/kontr_reg.h"
 #include "ol/forms/statistik_dlg.h"
+#include "ol/reports/report_commands.h"
+#include "platform/qt/window_handles.h"
 
 namespace oltoma {
 
@@ -36,6 +51,7 @@ void TMainForm::ConnectCommands() {
         {"arkiv_raderaallamedl", &TMainForm::arkiv_raderaallamedlClick},
         {"arkiv_exp_medlemmar", &TMainForm::arkiv_exp_medlemmarClick},
         {"arkiv_exp_deltagarnaoippnaklasser", &TMainForm::arkiv_exp_deltagarnaoippnaklasserClick},
+        {"arkiv_exp_banorna", &TMainForm::arkiv_exp_banornaClick},
         {"arkiv_kopiera1", &TMainForm::arkiv_kopiera1Click},
         {"arkiv_indexbygg1", &TMainForm::arkiv_indexbygg1Click},
         {"arkiv_skapanya1", &TMainForm::arkiv_skapanya1Click},
@@ -52,10 +68,10 @@ void TMainForm::ConnectCommands() {
         {"arranger_klasslista", &TMainForm::klasslistaClick},
         {"arranger_rapportlista", &TMainForm::RefreshStatusLine},
         {"arranger_rankingreservlista", &TMainForm::RefreshStatusLine},
-        {"definitioner_kontroller", &TMainForm::definitionReportClick},
-        {"definitioner_banorklass", &TMainForm::definitionReportClick},
-        {"definitioner_kodbanaklass", &TMainForm::definitionReportClick},
-        {"definitioner_banor", &TMainForm::definitionReportClick},
+        {"definitioner_kontroller", &TMainForm::definitioner_kontrollerClick},
+        {"definitioner_banorklass", &TMainForm::definitioner_banorklassClick},
+        {"definitioner_kodbanaklass", &TMainForm::definitioner_kodbanaklassClick},
+        {"definitioner_banor", &TMainForm::definitioner_banorClick},
         {"hjalp_komigang", &TMainForm::komigangClick},
         {"hjalp_statistik", &TMainForm::statistikClick},
     };
@@ -81,7 +97,8 @@ void TMainForm::ConnectCommands() {
         connect(Action(qPrintable("arkiv_r" + number)), &QAction::triggered, this,
                 [this, i] { RemoveCompetition(i + 1); });
     }
-    // The club export runs when its submenu is opened.
+    // The club export runs when its submenu is opened (once the menu has
+    // closed: arkiv_exp_klubbarnaClick).
     connect(menuBar()->findChild<QMenu*>("arkiv_exp_klubbarna"), &QMenu::aboutToShow, this,
             &TMainForm::arkiv_exp_klubbarnaClick);
     connect(tbDistrikt_, &QToolButton::clicked, this, &TMainForm::register_distriktClick);
@@ -91,6 +108,13 @@ void TMainForm::ConnectCommands() {
     // The backup asks for its target folder with the data directory dialog.
     ol::BindBackupFolderPrompt([this](std::string_view caption, std::string_view start) {
         return forms::ChooseDataDirectory(this, caption, start);
+    });
+    // The import chooses its files with the file chooser.
+    ol::BindFileChooser([this](platform::WindowHandle, std::string_view title,
+                               std::string_view onceOnlyCodes, std::string_view keywordList,
+                               std::string_view filter, TLongPathName& folder,
+                               const FileAction& action) {
+        return forms::ChooseFiles(this, title, onceOnlyCodes, keywordList, filter, folder, action);
     });
 }
 
@@ -105,7 +129,7 @@ void TMainForm::arkiv_changeClick() {
 }
 
 void TMainForm::arkiv_importeraClick() {
-    // Course and control import.
+    ol::ImportCommand(platform::HandleOf(this));
     UpdateMenus(0);
 }
 
@@ -115,65 +139,102 @@ void TMainForm::arkiv_raderaallamedlClick() {
 }
 
 void TMainForm::arkiv_exp_klubbarnaClick() {
-    // Club export.
-    RefreshStatusLine();
+    // The submenu is opening: its save dialog waits until the menu has closed.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            ol::ExportClubs(platform::HandleOf(this));
+            RefreshStatusLine();
+        },
+        Qt::QueuedConnection);
 }
 
 void TMainForm::arkiv_exp_medlemmarClick() {
-    // Participant export, ordinary classes.
+    ol::ExportParticipants(platform::HandleOf(this), false);
     RefreshStatusLine();
 }
 
 void TMainForm::arkiv_exp_deltagarnaoippnaklasserClick() {
-    // Participant export, open classes.
+    ol::ExportParticipants(platform::HandleOf(this), true);
+    RefreshStatusLine();
+}
+
+void TMainForm::arkiv_exp_banornaClick() {
+    ol::ExportCourses(platform::HandleOf(this));
     RefreshStatusLine();
 }
 
 void TMainForm::arkiv_kopiera1Click() {
     ol::BackupCopy();
-    RefreshStatusLine();
+    UpdateMenus(0);
 }
 
 void TMainForm::arkiv_indexbygg1Click() {
     ol::RebuildIndexes();
-    RefreshStatusLine();
+    UpdateMenus(0);
 }
 
 void TMainForm::arkiv_skapanya1Click() {
-    ol::CreateNewFilesCommand();
+    // A fresh route description register is offered the shipped symbols.
+    if (ol::CreateNewFilesCommand() == ol::MaintenanceResult::done) {
+        ol::OfferSymbolLibrary(platform::HandleOf(this));
+    }
     UpdateMenus(0);
 }
 
 void TMainForm::register_distriktClick() {
-    // District register.
+    ol::RunDistrictRegister(this);
     RefreshStatusLine();
 }
 
+// The export entries follow the first control or course added, so the
+// window recomputes its entries afterwards.
 void TMainForm::register_kontrollerClick() {
-    ol::RunWithDefinitionFiles([] { /* control register */ });
-    RefreshStatusLine();
+    ol::RunWithDefinitionFiles([this] { ol::RunControlRegister(this); });
+    UpdateMenus(0);
 }
 
 void TMainForm::register_banorClick() {
-    ol::RunWithDefinitionFiles([] { /* course register */ });
-    RefreshStatusLine();
+    ol::RunWithDefinitionFiles([this] { ol::RunCourseRegister(this); });
+    UpdateMenus(0);
 }
 
 void TMainForm::visningar_banorClick() {
-    // Course display.
+    // The course picture needs the control file, which only the definition
+    // files bring.
+    ol::RunWithDefinitionFiles([this] { ol::ShowCoursePicture(this); });
+    UpdateMenus(0);
 }
 
 void TMainForm::klasslistaClick() {
-    // Class list.
+    ol::PrintClassList(platform::HandleOf(this));
     RefreshStatusLine();
 }
 
-void TMainForm::rutbeskrivningClick(char) {
-    // Route description report in mode p, d or b.
+void TMainForm::rutbeskrivningClick(char mode) {
+    ol::PrintRouteDescriptions(platform::HandleOf(this), mode);
+    RefreshStatusLine();
 }
 
-void TMainForm::definitionReportClick() {
-    ol::RunWithDefinitionFiles([] { /* control, course or class definition report */ });
+void TMainForm::definitioner_kontrollerClick() {
+    RunDefinitionReport(&ol::PrintControlDefinitions);
+}
+
+void TMainForm::definitioner_banorklassClick() {
+    RunDefinitionReport(&ol::PrintCoursesPerClass);
+}
+
+void TMainForm::definitioner_kodbanaklassClick() {
+    RunDefinitionReport(&ol::PrintCodeCourseClass);
+}
+
+void TMainForm::definitioner_banorClick() {
+    RunDefinitionReport(&ol::PrintCourseDefinitions);
+}
+
+void TMainForm::RunDefinitionReport(void (*report)(platform::WindowHandle)) {
+    ol::RunWithDefinitionFiles([this, report] { report(platform::HandleOf(this)); });
+    UpdateMenus(0);
 }
 
 void TMainForm::komigangClick() {
@@ -184,7 +245,7 @@ void TMainForm::statistikClick() {
     // The dialog counts the definition files and opens them itself; a
     // "Filerna inte öppna" it leaves is shown at once.
     ol::ShowStatistics(this);
-    RefreshStatusLine();
+    UpdateMenus(0);
 }
 
 }  // namespace oltoma

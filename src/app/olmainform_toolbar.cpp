@@ -15,10 +15,10 @@
 #include <QStylePainter>
 #include <QToolButton>
 
-#include "app/form_fonts.h"
 #include "app/generated_pictures.h"
 #include "app/olmainform.h"
 #include "base/settings/window_scale.h"
+#include "platform/qt/form_fonts.h"
 #include "platform/qt/form_scaling.h"
 
 namespace oltoma {

@@ -1,7 +1,9 @@
 #include "app/panel_status_bar.h"
 
 #include <qdrawutil.h>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace oltoma {
 namespace {
@@ -47,21 +49,57 @@ void PanelStatusBar::setHintOverlay(const QString& text) {
     }
 }
 
+QRect PanelStatusBar::Cell(int panel) const {
+    int left = 0;
+    for (int i = 0; i < panel; ++i) {
+        left += panels_[i].width;
+    }
+    const bool last = panel == panelCount() - 1;
+    const int right = last ? width() : left + panels_[panel].width;
+    return QRect(left, 0, std::max(0, right - left - (last ? 0 : kPanelGap)), height());
+}
+
+QRect PanelStatusBar::TextArea(int panel) const {
+    return Cell(panel).adjusted(kTextMargin, 1, -kTextMargin, -1);
+}
+
+QString PanelStatusBar::ShownText(int panel) const {
+    return panel == 0 && !hintOverlay_.isEmpty() ? hintOverlay_ : panels_[panel].text;
+}
+
+QString PanelStatusBar::cutTextAt(QPoint position) const {
+    for (int i = 0; i < panelCount(); ++i) {
+        if (Cell(i).contains(position)) {
+            const QString text = ShownText(i);
+            const bool cut = fontMetrics().horizontalAdvance(text) > TextArea(i).width();
+            return cut ? text : QString();
+        }
+    }
+    return {};
+}
+
+bool PanelStatusBar::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString whole = cutTextAt(help->pos());
+        if (!whole.isEmpty()) {
+            QToolTip::showText(help->globalPos(), whole, this);
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
 void PanelStatusBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    int left = 0;
     for (int i = 0; i < panelCount(); ++i) {
-        const bool last = i == panelCount() - 1;
-        const int right = last ? width() : left + panels_[i].width;
-        const QRect cell(left, 0, std::max(0, right - left - (last ? 0 : kPanelGap)), height());
+        const QRect cell = Cell(i);
         qDrawShadePanel(&painter, cell, palette(), !panels_[i].raised, 1);
-        const QString text = i == 0 && !hintOverlay_.isEmpty() ? hintOverlay_ : panels_[i].text;
-        const QRect textArea = cell.adjusted(kTextMargin, 1, -kTextMargin, -1);
+        const QRect textArea = TextArea(i);
         const QString shown =
-            painter.fontMetrics().elidedText(text, Qt::ElideRight, textArea.width());
+            painter.fontMetrics().elidedText(ShownText(i), Qt::ElideRight, textArea.width());
         painter.setPen(palette().color(QPalette::ButtonText));
         painter.drawText(textArea, Qt::AlignCenter | Qt::TextSingleLine, shown);
-        left = right;
     }
 }
 

@@ -1,5 +1,6 @@
 #include "platform/printer_catalog.h"
 
+#include "platform/process_state.h"
 #include "platform/services.h"
 
 namespace oltoma::platform {
@@ -9,6 +10,12 @@ std::string& SelectedName() {
     static std::string name;
     return name;
 }
+
+// No printer selected: the system's default is current.
+void ForgetSelectedPrinter() {
+    SelectedName().clear();
+}
+[[maybe_unused]] const bool kResetRegistered = RegisterStateReset(&ForgetSelectedPrinter);
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include "platform/services.h"
 
+#include "platform/process_state.h"
+
 #include "platform/printer_catalog.h"
 
 namespace oltoma::platform {
@@ -50,10 +52,21 @@ public:
     std::optional<PrinterInfo> Describe(std::string_view) override { return std::nullopt; }
 };
 
+class QuietFileDialogs final : public FileDialogs {
+public:
+    FileDialogAnswer Ask(WindowHandle, const FileDialogRequest&) override { return {}; }
+};
+
 Services& Bound() {
     static Services services;
     return services;
 }
+
+// Nothing bound: the quiet defaults answer.
+void UnbindServices() {
+    Bound() = {};
+}
+[[maybe_unused]] const bool kResetRegistered = RegisterStateReset(&UnbindServices);
 
 template <typename Interface, typename Quiet>
 Interface& OrQuiet(Interface* bound) {
@@ -89,6 +102,9 @@ ProgramLauncher& CurrentProgramLauncher() {
 }
 PrinterCatalog& CurrentPrinterCatalog() {
     return OrQuiet<PrinterCatalog, QuietPrinterCatalog>(Bound().printerCatalog);
+}
+FileDialogs& CurrentFileDialogs() {
+    return OrQuiet<FileDialogs, QuietFileDialogs>(Bound().fileDialogs);
 }
 
 }  // namespace oltoma::platform

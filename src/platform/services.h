@@ -3,7 +3,8 @@
 // (tests/support), and oltoma-tool binds console versions. Until something
 // is bound, a quiet default stands in: no box is shown (result None), no
 // sound, no cursor change, the number dialog returns its initial value,
-// nothing is started or opened, and no printer is installed.
+// nothing is started or opened, no printer is installed and every file
+// dialog is cancelled.
 //
 // All texts are Windows-1252; implementations convert at their boundary.
 #pragma once
@@ -17,7 +18,10 @@ namespace oltoma::platform {
 // An opaque window handle (0 = none), used as the owner of message boxes.
 using WindowHandle = std::uintptr_t;
 
-enum class MessageButtons { Ok, YesNo, AbortRetryIgnore };
+// YesNoDefaultNo asks before something is destroyed: No is the default
+// button, so one Enter keeps the data. Every other box has its first button
+// as the default; Escape answers No, Abort or Ok.
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo, AbortRetryIgnore };
 enum class MessageIcon { None, Exclamation, Question, Error };
 // Values as the system's dialogs number their answers; None = no box shown.
 enum class MessageResult {
@@ -100,6 +104,34 @@ public:
     virtual int Start(std::string_view program) = 0;
 };
 
+// The open and save dialogs of the exchange files. Texts and paths are
+// Windows-1252; the filter is pairs of a description and its masks, all
+// separated by "|" ("import/export|*.txt;*.ol").
+struct FileDialogRequest {
+    enum class Kind { open, save };
+    Kind kind = Kind::open;
+    std::string title;
+    std::string folder;    // the folder the dialog starts in
+    std::string fileName;  // the name it proposes
+    std::string filter;
+    std::string defaultExtension;  // added to a name typed without one
+    bool mustExist = false;        // only an existing file can be chosen
+};
+
+struct FileDialogAnswer {
+    bool chosen = false;  // false: the user cancelled
+    std::string path;     // the file chosen, with its folder
+    std::string filter;   // the filter entry chosen: "description|masks"
+};
+
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // Shows the dialog modally. The save dialog asks before it lets the user
+    // choose an existing file; neither changes the current directory.
+    virtual FileDialogAnswer Ask(WindowHandle owner, const FileDialogRequest& request) = 0;
+};
+
 class PrinterCatalog;  // platform/printer_catalog.h
 
 struct Services {
@@ -110,6 +142,7 @@ struct Services {
     Shell* shell = nullptr;
     ProgramLauncher* programLauncher = nullptr;
     PrinterCatalog* printerCatalog = nullptr;
+    FileDialogs* fileDialogs = nullptr;
 };
 
 // Binds the given services; null members fall back to the quiet defaults.
@@ -124,5 +157,6 @@ NumberPrompt& CurrentNumberPrompt();
 Shell& CurrentShell();
 ProgramLauncher& CurrentProgramLauncher();
 PrinterCatalog& CurrentPrinterCatalog();
+FileDialogs& CurrentFileDialogs();
 
 }  // namespace oltoma::platform

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/print/printer.h"
+#include "platform/process_state.h"
 
 namespace oltoma {
 namespace {
@@ -19,10 +20,20 @@ struct LogState {
     int bottom = 0;
 };
 
+LogLineObserver& BoundObserver() {
+    static LogLineObserver observer = nullptr;
+    return observer;
+}
+
 LogState& Log() {
     static LogState state;
     return state;
 }
+
+void ForgetLog() {
+    Log() = LogState{};
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&ForgetLog);
 
 platform::FontDescription LogFont() {
     platform::FontDescription font;
@@ -67,6 +78,9 @@ void LogLine(std::string_view text) {
     if (printer.HasDeviceContext()) {
         printer.GetCanvas().TextOut({log.x, log.y}, text);
     }
+    if (BoundObserver() != nullptr) {
+        BoundObserver()(text);
+    }
     log.y += log.lineHeight;
     if (log.y > log.bottom) {
         LogNewPage(0);
@@ -101,6 +115,12 @@ void LogClose() {
 
 bool LogIsOpen() {
     return Log().open;
+}
+
+LogLineObserver BindLogLineObserver(LogLineObserver observer) {
+    const LogLineObserver previous = BoundObserver();
+    BoundObserver() = observer;
+    return previous;
 }
 
 }  // namespace oltoma

@@ -32,4 +32,12 @@ void LogNewPage(int code);
 void LogClose();
 bool LogIsOpen();
 
+// Called with every line the log prints (Windows-1252, as printed), after it
+// was drawn, so that a run without a printer window (oltoma-tool) can show
+// the protocol line by line.
+using LogLineObserver = void (*)(std::string_view line);
+
+// Binds the observer (nullptr: none) and returns the one bound before.
+LogLineObserver BindLogLineObserver(LogLineObserver observer);
+
 }  // namespace oltoma

@@ -58,6 +58,12 @@ void PrinterNewPage() {
     }
 }
 
+void PrinterAbort() {
+    if (Printer().Printing()) {
+        Printer().Abort();
+    }
+}
+
 int PrinterPageWidth() {
     return Printer().PageWidth();
 }

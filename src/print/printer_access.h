@@ -27,6 +27,9 @@ void PrinterTextOut(int x, int y, std::string_view text);
 int PrinterDrawText(std::string_view text, platform::Rect& rect, unsigned flags);
 // A new printer page of the running job.
 void PrinterNewPage();
+// Cancels the running job as the Cancel button of the progress dialog
+// does: nothing of it is printed and PrintAborted() becomes true.
+void PrinterAbort();
 // The printable area of the current printer in device pixels.
 int PrinterPageWidth();
 int PrinterPageHeight();

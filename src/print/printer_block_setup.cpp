@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "base/text/windows1252.h"
+
 namespace oltoma {
 namespace {
 
@@ -25,19 +27,22 @@ platform::PrinterSetup PrinterSetupFromBlock(const PrinterBlock& block) {
 }
 
 std::string PrinterDeviceText(const PrinterBlock& block) {
-    std::string text =
-        block.deviceName.str() + "," + block.driverName.str() + "," + block.portName.str();
+    // The names come from the configuration file, which may hold anything.
+    std::string text = std::string(PrintablePrefix(block.deviceName.str())) + "," +
+                       std::string(PrintablePrefix(block.driverName.str())) + "," +
+                       std::string(PrintablePrefix(block.portName.str()));
     return text.substr(0, 160);
 }
 
-DeviceMargins MarginsFromBlock(const PrinterBlock& block) {
+DeviceMargins MarginsFromBlock(const PrinterBlock& block, int resolutionWhenNone) {
     DeviceMargins margins;
-    const int resolutionX = block.deviceMode.printQuality;
+    const DeviceMode& mode = block.deviceMode;
+    const bool ownResolution = mode.printQuality > 0;
+    const int resolutionX = ownResolution ? mode.printQuality : resolutionWhenNone;
     if (resolutionX <= 0) {
         return margins;
     }
-    const int resolutionY =
-        block.deviceMode.yResolution > 0 ? block.deviceMode.yResolution : resolutionX;
+    const int resolutionY = ownResolution && mode.yResolution > 0 ? mode.yResolution : resolutionX;
     const double unit =
         (block.pageSetup.flags & kMarginsInThousandthsOfInch) != 0 ? 1000.0 : 2540.0;
     const std::int32_t* stored = block.pageSetup.margins;

@@ -14,7 +14,8 @@ namespace oltoma {
 // paper, orientation and resolution of its device mode.
 platform::PrinterSetup PrinterSetupFromBlock(const PrinterBlock& block);
 
-// "device,driver,port", at most 160 characters.
+// "device,driver,port", at most 160 characters; each name is cut at its
+// first byte that is no printable character.
 std::string PrinterDeviceText(const PrinterBlock& block);
 
 struct DeviceMargins {
@@ -26,9 +27,10 @@ struct DeviceMargins {
 
 // The page-setup margins in device units at the block's resolution: with U
 // = 1000 for thousandths of an inch (flag 4) and 2540 otherwise (hundredths
-// of a millimetre), margin / U * resolution, rounded. All 0 when the
-// horizontal resolution is not positive. A missing vertical resolution is
-// taken to equal the horizontal one.
-DeviceMargins MarginsFromBlock(const PrinterBlock& block);
+// of a millimetre), margin / U * resolution, rounded. A block without a
+// positive horizontal resolution uses `resolutionWhenNone` (a PDF job's
+// resolution); all 0 when that is not positive either. A missing vertical
+// resolution is taken to equal the horizontal one.
+DeviceMargins MarginsFromBlock(const PrinterBlock& block, int resolutionWhenNone = 0);
 
 }  // namespace oltoma

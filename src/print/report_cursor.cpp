@@ -12,7 +12,6 @@ namespace oltoma {
 using report_detail::CanDraw;
 using report_detail::Canvas;
 using report_detail::ReportState;
-using report_detail::RoundHalfEven;
 using report_detail::State;
 using report_detail::SyncPen;
 

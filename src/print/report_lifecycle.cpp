@@ -17,7 +17,6 @@ namespace oltoma {
 using report_detail::Canvas;
 using report_detail::Printer;
 using report_detail::ReportState;
-using report_detail::RoundHalfEven;
 using report_detail::State;
 
 namespace {
@@ -32,9 +31,11 @@ void CancelJob() {
 }
 
 // Selects the block's printer; when it is no longer installed, the default
-// printer prints instead of nothing.
-void SelectPrinter(const PrinterBlock& block) {
+// printer prints instead of nothing. A PDF job keeps the block's printer
+// for its page, installed or not.
+void SelectPrinter(const PrinterBlock& block, const ReportOutput& output) {
     platform::PrinterSetup setup = PrinterSetupFromBlock(block);
+    setup.pdfFile = output.pdfFile;
     if (!Printer().Select(setup)) {
         setup.deviceName.clear();
         Printer().Select(setup);
@@ -49,7 +50,8 @@ void SetGeometry(const PrinterBlock& block) {
     ReportState& state = State();
     const int pageWidth = Printer().PageWidth();
     const int pageHeight = Printer().PageHeight();
-    const DeviceMargins margins = MarginsFromBlock(block);
+    const DeviceMargins margins =
+        MarginsFromBlock(block, state.pdfFile.empty() ? 0 : Printer().ResolutionX());
     state.marginLeft = std::max(0, margins.left);
     state.marginTop = std::max(0, margins.top);
     state.marginBottom = std::max(0, margins.bottom);
@@ -65,8 +67,9 @@ void SetGeometry(const PrinterBlock& block) {
 
 }  // namespace
 
-bool ReportOpen(std::string_view title, const PrinterBlock& block, platform::WindowHandle owner) {
-    if (Printer().InstalledPrinters().empty()) {
+bool ReportOpen(std::string_view title, const PrinterBlock& block, platform::WindowHandle owner,
+                const ReportOutput& output) {
+    if (output.pdfFile.empty() && Printer().InstalledPrinters().empty()) {
         return false;
     }
     if (State().open) {
@@ -75,9 +78,10 @@ bool ReportOpen(std::string_view title, const PrinterBlock& block, platform::Win
     ReportState& state = State();
     state = ReportState{};
     state.columnCount = std::clamp(static_cast<int>(block.columns), 1, kMaxColumns);
+    state.pdfFile = output.pdfFile;
     title = title.substr(0, std::min(title.size(), kMaxTitle));
 
-    SelectPrinter(block);
+    SelectPrinter(block, output);
     const std::string programName = ProgramName.str();
     Printer().SetTitle(programName.substr(0, 32) + ":" + std::string(title));
     Canvas().SetPen(1, 0);
@@ -87,8 +91,12 @@ bool ReportOpen(std::string_view title, const PrinterBlock& block, platform::Win
         Canvas().TextOut({0, 0}, "  ");
     }
     if (!Printer().HasDeviceContext()) {
-        DisplayMessageUnconverted(
-            201, Windows1252FromUtf8("Kan ej skapa vald skrivare enligt inställningar"));
+        if (Printer().OutputFailed()) {
+            report_detail::ReportPdfFailure(state.pdfFile);
+        } else {
+            DisplayMessageUnconverted(
+                201, Windows1252FromUtf8("Kan ej skapa vald skrivare enligt inställningar"));
+        }
         // Nothing can be printed: the report runs as if cancelled.
         state.failed = true;
         CancelJob();

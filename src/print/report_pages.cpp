@@ -85,6 +85,12 @@ void PageBreak(bool withoutFooter, int mode, std::string_view title) {
         PopFont();
         if (!PrintAborted()) {
             Printer().EndDoc();
+            if (!state.pdfFile.empty()) {
+                state.pdfWritten = !Printer().OutputFailed();
+                if (!state.pdfWritten) {
+                    report_detail::ReportPdfFailure(state.pdfFile);
+                }
+            }
         }
         state.breaking = !outerBreak;
         return;

@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "base/messages/messages.h"
+#include "base/text/windows1252.h"
+#include "platform/process_state.h"
 #include "print/report_writer.h"
 
 namespace oltoma {
@@ -11,6 +14,16 @@ ReportState& State() {
     static ReportState state;
     return state;
 }
+
+namespace {
+
+// No report open: the next ReportOpen starts from the first page.
+void ForgetReport() {
+    State() = ReportState{};
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&ForgetReport);
+
+}  // namespace
 
 platform::Printer& Printer() {
     return platform::ActivePrinter();
@@ -33,15 +46,20 @@ int ColumnStart(int column) {
     return state.marginLeft + (column - 1) * (ColumnWidth() + state.columnGap);
 }
 
-int RoundHalfEven(double value) {
-    return static_cast<int>(std::nearbyint(value));
-}
-
 void SyncPen() {
     Canvas().MoveTo({State().curX, State().curY});
 }
 
+void ReportPdfFailure(const std::string& pdfFile) {
+    DisplayMessageUnconverted(200,
+                              "Kan ej skriva PDF-filen \"" + Windows1252FromUtf8(pdfFile) + "\"");
+}
+
 }  // namespace report_detail
+
+int RoundHalfEven(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
 
 using report_detail::State;
 
@@ -51,6 +69,10 @@ bool PrintAborted() {
 
 bool PrinterPrinting() {
     return report_detail::Printer().Printing();
+}
+
+bool PdfWritten() {
+    return State().pdfWritten;
 }
 
 int CurrentColumn() {

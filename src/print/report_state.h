@@ -41,6 +41,8 @@ struct ReportState {
     platform::TextMetrics metrics;
     int smallLineHeight = 0;  // LH of the small font, known from ReportBegin
     std::string jobTitle;
+    std::string pdfFile;      // the PDF target of the job; empty when printing
+    bool pdfWritten = false;  // the job's PDF file was put in place
 
     std::array<FontEntry, kStackSize> fonts;
     int fontDepth = 0;
@@ -69,9 +71,11 @@ bool CanDraw();
 
 int LineHeightOf(const platform::TextMetrics& metrics);
 int ColumnStart(int column);
-int RoundHalfEven(double value);
 
 // Moves the printer pen to (curX, curY).
 void SyncPen();
+
+// Shows "Kan ej skriva PDF-filen " + the quoted name (code 200).
+void ReportPdfFailure(const std::string& pdfFile);
 
 }  // namespace oltoma::report_detail

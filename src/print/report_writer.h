@@ -28,7 +28,8 @@
 // lower-case kinds at half that size. Fonts and pen positions are kept on
 // stacks of 12.
 //
-// Rounding is to the nearest integer with halves to even.
+// Rounding is to the nearest integer with halves to even (RoundHalfEven,
+// which the label and giro slip printers use too).
 //
 // One report prints at a time, from the user-interface thread. Calling
 // order: ReportOpen -> [Heading] -> per line ReserveLines or a RoomFor
@@ -52,14 +53,24 @@ namespace oltoma {
 
 // Report lifecycle ---------------------------------------------------------
 
+// Where a report goes: the printer of its setting, or a PDF file laid out
+// as that printer would print it (platform/print/printer.h).
+struct ReportOutput {
+    std::string pdfFile;  // the file system's path; empty = the printer
+};
+
 // Selects the printer of the block, starts the job (spooled as the first 32
 // characters of ProgramName + ":" + title), shows the progress dialog with
 // the owner window disabled, sets the geometry and fonts and begins the
-// first page. Returns false only when no printer is installed. When the
-// printer yields no device context the message "Kan ej skapa vald skrivare
-// enligt inställningar" (code 201) is shown and the report runs aborted:
-// PrintAborted() is true and nothing is printed.
-bool ReportOpen(std::string_view title, const PrinterBlock& printer, platform::WindowHandle owner);
+// first page. Returns false only when no printer is installed (a PDF job
+// needs none). When the printer yields no device context the message "Kan
+// ej skapa vald skrivare enligt inställningar" (code 201) is shown, or for
+// a PDF file that cannot be written "Kan ej skriva PDF-filen " and the
+// quoted name (code 200); the report then runs aborted: PrintAborted() is
+// true and nothing is printed. A PDF job takes the block's margins at its
+// own resolution when the block names none.
+bool ReportOpen(std::string_view title, const PrinterBlock& printer, platform::WindowHandle owner,
+                const ReportOutput& output = {});
 // Starts the first page: page 1, cursor at the top of column 1, the job
 // title shown, the base font "N" pushed for the whole report.
 void ReportBegin(std::string_view title);
@@ -135,10 +146,17 @@ void ShowStatus(int line, std::string_view text);
 
 // State for callers ----------------------------------------------------------
 
+// value rounded to the nearest integer, halves to even.
+int RoundHalfEven(double value);
+
 // The job was cancelled (or could not start): every drawing call is skipped.
 bool PrintAborted();
 // A job of the writer is running.
 bool PrinterPrinting();
+// The last report that ReportEnd closed wrote its PDF file completely
+// (false for a printed, cancelled or failed report). A PDF file that could
+// not be written as the job ended has given "Kan ej skriva PDF-filen ".
+bool PdfWritten();
 int CurrentColumn();
 int ColumnCount();
 int PageNumber();

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/process_state.h"
 #include "storage/internal/file_syscalls.h"
 
 namespace oltoma::storage {
@@ -73,6 +74,8 @@ FaultState& State() {
     static FaultState state;
     return state;
 }
+
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&fault::Reset);
 
 off_t SizeOf(int descriptor) {
     struct stat info {};

@@ -1,5 +1,6 @@
 #include "storage/isam_status.h"
 
+#include "platform/process_state.h"
 #include "storage/internal/isam_status_detail.h"
 
 namespace oltoma::storage {
@@ -15,6 +16,11 @@ Status& CurrentStatus() {
     static Status status;
     return status;
 }
+
+void ResetStatus() {
+    CurrentStatus() = Status{};
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&ResetStatus);
 
 }  // namespace
 

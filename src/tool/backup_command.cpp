@@ -13,16 +13,15 @@
 #include "ol/data/maintenance/backup_copy.h"
 #include "tool/maintenance_session.h"
 #include "tool/tool_commands.h"
+#include "tool/usage_text.h"
 
 namespace oltoma::tool {
 
 int RunBackupCommand(std::span<const std::string> arguments) {
     const MaintenanceArguments parsed = ParseMaintenanceArguments(arguments);
-    const int competition =
-        parsed.positional.size() == 3 ? CompetitionArgument(parsed.positional[1]) : -1;
+    const int competition = parsed.Takes(3) ? CompetitionArgument(parsed.positional[1]) : -1;
     if (competition < 0) {
-        std::cerr << "usage: oltoma-tool backup DIR COMPETITION TARGET   (COMPETITION 0..8)\n";
-        return kExitUsage;
+        return CommandUsageError("backup");
     }
     MaintenanceSession session(parsed.positional[0], competition, parsed.yes);
     if (!session.Ready()) {

@@ -3,6 +3,7 @@
 
 #include "tool/isam_script.h"
 #include "tool/tool_commands.h"
+#include "tool/usage_text.h"
 
 namespace oltoma::tool {
 namespace {
@@ -28,8 +29,7 @@ int RunScript(std::istream& script, const std::string& scriptName) {
 
 int RunIsamScriptCommand(std::span<const std::string> arguments) {
     if (arguments.size() != 1) {
-        std::cerr << "usage: oltoma-tool isam-script SCRIPT\n";
-        return kExitUsage;
+        return CommandUsageError("isam-script");
     }
     const std::string& name = arguments[0];
     if (name == "-") {

@@ -1,45 +1,58 @@
 // oltoma-tool: the command-line companion of the program. It dispatches to
-// one subcommand per file (tool_commands.h).
+// one subcommand per file through the command table (tool_commands.h).
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "tool/tool_commands.h"
+#include "tool/usage_text.h"
 
 namespace {
 
-using oltoma::tool::ToolCommand;
+using namespace oltoma::tool;
 
-constexpr ToolCommand kCommands[] = {
-    {"isam-script", "SCRIPT", &oltoma::tool::RunIsamScriptCommand},
-    {"newfiles", "DIR [--yes]", &oltoma::tool::RunNewFilesCommand},
-    {"rebuild", "DIR COMPETITION", &oltoma::tool::RunRebuildCommand},
-    {"backup", "DIR COMPETITION TARGET", &oltoma::tool::RunBackupCommand},
-    {"check", "DIR", &oltoma::tool::RunCheckCommand},
-};
-
-int Usage() {
-    std::cerr << "usage:\n";
-    for (const ToolCommand& command : kCommands) {
-        std::cerr << "  oltoma-tool " << command.name << ' ' << command.usage << '\n';
+// help [COMMAND]
+int Help(const std::vector<std::string>& arguments) {
+    if (arguments.empty()) {
+        WriteHelp(std::cout);
+        return kExitSuccess;
     }
-    return oltoma::tool::kExitUsage;
+    const ToolCommand* command = arguments.size() == 1 ? FindToolCommand(arguments[0]) : nullptr;
+    if (command == nullptr) {
+        return UsageError(arguments.size() == 1 ? "unknown command " + arguments[0]
+                                                : std::string("help takes one command"));
+    }
+    WriteCommandHelp(std::cout, *command);
+    return kExitSuccess;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        return Usage();
+        return UsageError("no command given");
     }
     const std::string_view name = argv[1];
     const std::vector<std::string> arguments(argv + 2, argv + argc);
-    for (const ToolCommand& command : kCommands) {
-        if (name == command.name) {
-            return command.run(arguments);
-        }
+    if (name == "--help" || name == "-h" || name == "help") {
+        return Help(arguments);
     }
-    std::cerr << "oltoma-tool: unknown command " << name << '\n';
-    return Usage();
+    if (name == "--version") {
+        WriteVersion(std::cout);
+        return kExitSuccess;
+    }
+    const ToolCommand* command = FindToolCommand(name);
+    if (command == nullptr) {
+        return UsageError(name.starts_with('-') ? "unknown option " + std::string(name)
+                                                : "unknown command " + std::string(name));
+    }
+    if (std::find(arguments.begin(), arguments.end(), "--help") != arguments.end()) {
+        WriteCommandHelp(std::cout, *command);
+        return kExitSuccess;
+    }
+    const int status = command->run(arguments);
+    std::cout.flush();
+    return status;
 }

@@ -6,6 +6,9 @@
 #include <filesystem>
 #include <iostream>
 
+#include "base/files/folder_entries.h"
+#include "base/messages/console_message_boxes.h"
+#include "base/messages/messages.h"
 #include "base/settings/settings_defaults.h"
 #include "base/settings/settings_state.h"
 #include "base/text/swedish_case.h"
@@ -25,33 +28,12 @@ void PrintStatusLine(std::string_view line) {
     std::cout << Utf8FromWindows1252(line) << std::endl;
 }
 
-// Message boxes on standard output; a yes/no question is answered from the
-// command line.
-class AnsweringMessageBoxes final : public platform::MessageBoxes {
-public:
-    explicit AnsweringMessageBoxes(bool answerYes) : answerYes_(answerYes) {}
-
-    platform::MessageResult Show(platform::WindowHandle, std::string_view caption,
-                                 std::string_view text, platform::MessageButtons buttons,
-                                 platform::MessageIcon) override {
-        std::cout << Utf8FromWindows1252(caption) << ": " << Utf8FromWindows1252(text) << std::endl;
-        switch (buttons) {
-            case platform::MessageButtons::YesNo:
-                declined_ = declined_ || !answerYes_;
-                return answerYes_ ? platform::MessageResult::Yes : platform::MessageResult::No;
-            case platform::MessageButtons::AbortRetryIgnore:
-                return platform::MessageResult::Abort;
-            default:
-                return platform::MessageResult::Ok;
-        }
+// Every text put into MessageLine; a text cleared away is no message.
+void PrintMessageLine(std::string_view line) {
+    if (!line.empty()) {
+        std::cerr << Utf8FromWindows1252(line) << std::endl;
     }
-
-    bool Declined() const { return declined_; }
-
-private:
-    bool answerYes_;
-    bool declined_ = false;
-};
+}
 
 bool IsStorageFileName(const std::string& name) {
     const std::string upper = UpperString(name);
@@ -62,7 +44,7 @@ bool IsStorageFileName(const std::string& name) {
 // empty when none is.
 std::string FileHeldOpen(const std::string& folder) {
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    for (const auto& entry : FolderEntries(folder, error)) {
         const std::string name = entry.path().filename().string();
         if (!entry.is_regular_file(error) || !IsStorageFileName(name)) {
             continue;
@@ -79,21 +61,29 @@ std::string FileHeldOpen(const std::string& folder) {
 }  // namespace
 
 struct MaintenanceSession::Bindings {
-    explicit Bindings(bool answerYes) : boxes(answerYes) {
+    Bindings(bool answerYes, SessionMessages messages)
+        : boxes(messages == SessionMessages::standardError ? stderr : stdout,
+                answerYes ? ConsoleAnswer::Yes : ConsoleAnswer::No) {
         previous = platform::BindServices({});
         platform::Services services = previous;
         services.messageBoxes = &boxes;
         platform::BindServices(services);
-        previousObserver = ol::BindStatusLineObserver(&PrintStatusLine);
+        if (messages == SessionMessages::standardError) {
+            previousMessageObserver = BindMessageLineObserver(&PrintMessageLine);
+        } else {
+            previousObserver = ol::BindStatusLineObserver(&PrintStatusLine);
+        }
     }
     ~Bindings() {
+        BindMessageLineObserver(previousMessageObserver);
         ol::BindStatusLineObserver(previousObserver);
         platform::BindServices(previous);
     }
 
-    AnsweringMessageBoxes boxes;
+    ConsoleMessageBoxes boxes;
     platform::Services previous;
     ol::StatusLineObserver previousObserver = nullptr;
+    MessageLineObserver previousMessageObserver = nullptr;
 };
 
 MaintenanceArguments ParseMaintenanceArguments(std::span<const std::string> arguments) {
@@ -101,6 +91,8 @@ MaintenanceArguments ParseMaintenanceArguments(std::span<const std::string> argu
     for (const std::string& argument : arguments) {
         if (argument == "--yes") {
             parsed.yes = true;
+        } else if (argument.size() > 1 && argument.front() == '-') {
+            parsed.unknownOption = true;
         } else {
             parsed.positional.push_back(argument);
         }
@@ -118,8 +110,9 @@ int CompetitionArgument(const std::string& text) {
     return number <= 8 ? number : -1;
 }
 
-MaintenanceSession::MaintenanceSession(const std::string& folder, int competition, bool answerYes)
-    : bindings_(std::make_unique<Bindings>(answerYes)) {
+MaintenanceSession::MaintenanceSession(const std::string& folder, int competition, bool answerYes,
+                                       SessionMessages messages)
+    : bindings_(std::make_unique<Bindings>(answerYes, messages)) {
     std::error_code error;
     folder_ = std::filesystem::absolute(folder, error).lexically_normal().string();
     while (folder_.size() > 1 && folder_.back() == '/') {

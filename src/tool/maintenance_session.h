@@ -5,11 +5,14 @@
 // A session uses the default settings (route description format 1), never
 // the user's configuration file. It refuses a data directory that does not
 // exist or whose files another process holds open. Every message the
-// command shows goes to standard output: boxes as "caption: text", status
-// lines as they are set. A yes/no question is answered yes only when the
-// command line holds --yes; otherwise no.
+// command shows goes to one stream, UTF-8, one line each: boxes as
+// "caption: text", status lines as they are set. The maintenance commands
+// use standard output; the exchange commands (import, export) standard
+// error, where every text put into MessageLine shows. A yes/no question is
+// answered yes only when the command line holds --yes; otherwise no.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <span>
 #include <string>
@@ -19,19 +22,31 @@ namespace oltoma::tool {
 
 struct MaintenanceArguments {
     std::vector<std::string> positional;
-    bool yes = false;  // --yes
+    bool yes = false;            // --yes
+    bool unknownOption = false;  // another argument starting with "-"
+
+    // True when there are exactly `count` positional arguments and no
+    // unknown option.
+    bool Takes(std::size_t count) const { return !unknownOption && positional.size() == count; }
 };
 
-// Splits --yes from the other arguments.
+// Splits --yes and unknown options from the other arguments.
 MaintenanceArguments ParseMaintenanceArguments(std::span<const std::string> arguments);
 
 // The competition number 0..8 of an argument; -1 when it is not one.
 int CompetitionArgument(const std::string& text);
 
+// Where a session's messages go.
+enum class SessionMessages {
+    standardOutput,  // boxes and the maintenance commands' status lines
+    standardError,   // boxes and every text put into MessageLine
+};
+
 class MaintenanceSession {
 public:
     // Prepares the session for `folder`; check Ready() before anything else.
-    MaintenanceSession(const std::string& folder, int competition, bool answerYes);
+    MaintenanceSession(const std::string& folder, int competition, bool answerYes,
+                       SessionMessages messages = SessionMessages::standardOutput);
     ~MaintenanceSession();
     MaintenanceSession(const MaintenanceSession&) = delete;
     MaintenanceSession& operator=(const MaintenanceSession&) = delete;

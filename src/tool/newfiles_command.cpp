@@ -1,20 +1,30 @@
-// oltoma-tool newfiles DIR [--yes]: "skapa nya" on data directory DIR.
+// oltoma-tool newfiles DIR [--yes]: "skapa nya" on data directory DIR, made
+// first when it does not exist.
+#include <filesystem>
 #include <iostream>
 
 #include "ol/data/files/file_groups.h"
 #include "ol/data/maintenance/new_files.h"
 #include "tool/maintenance_session.h"
 #include "tool/tool_commands.h"
+#include "tool/usage_text.h"
 
 namespace oltoma::tool {
 
 int RunNewFilesCommand(std::span<const std::string> arguments) {
     const MaintenanceArguments parsed = ParseMaintenanceArguments(arguments);
-    if (parsed.positional.size() != 1) {
-        std::cerr << "usage: oltoma-tool newfiles DIR [--yes]\n";
-        return kExitUsage;
+    if (!parsed.Takes(1)) {
+        return CommandUsageError("newfiles");
     }
-    MaintenanceSession session(parsed.positional[0], 0, parsed.yes);
+    const std::string& folder = parsed.positional[0];
+    std::error_code error;
+    if (!std::filesystem::exists(folder, error) &&
+        !std::filesystem::create_directories(folder, error)) {
+        std::cerr << "oltoma-tool: cannot create the folder " << folder << ": " << error.message()
+                  << '\n';
+        return kExitFailure;
+    }
+    MaintenanceSession session(folder, 0, parsed.yes);
     if (!session.Ready()) {
         return kExitFailure;
     }

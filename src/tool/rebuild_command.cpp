@@ -6,17 +6,15 @@
 #include "ol/data/maintenance/index_rebuild.h"
 #include "tool/maintenance_session.h"
 #include "tool/tool_commands.h"
+#include "tool/usage_text.h"
 
 namespace oltoma::tool {
 
 int RunRebuildCommand(std::span<const std::string> arguments) {
     const MaintenanceArguments parsed = ParseMaintenanceArguments(arguments);
-    const int competition =
-        parsed.positional.size() == 2 ? CompetitionArgument(parsed.positional[1]) : -1;
+    const int competition = parsed.Takes(2) ? CompetitionArgument(parsed.positional[1]) : -1;
     if (competition < 0) {
-        std::cerr << "usage: oltoma-tool rebuild DIR COMPETITION   (COMPETITION 0..8, 0 for "
-                     "none)\n";
-        return kExitUsage;
+        return CommandUsageError("rebuild");
     }
     MaintenanceSession session(parsed.positional[0], competition, parsed.yes);
     if (!session.Ready()) {

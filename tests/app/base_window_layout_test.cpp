@@ -1,5 +1,7 @@
 #include "app/base_window_layout.h"
 
+#include <QSize>
+
 #include "qtest_main.h"
 
 namespace oltoma {
@@ -30,6 +32,27 @@ private slots:
         QFETCH(int, screenHeight);
         QFETCH(int, scale);
         QCOMPARE(ChooseWindowScale(stored, screenWidth, screenHeight), scale);
+    }
+
+    void scaleLimitedToTheScreen_data() {
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<QSize>("available");
+        QTest::addColumn<int>("fits");
+        QTest::newRow("fits") << 200 << QSize(1100, 740) << QSize(1600, 1000) << 200;
+        QTest::newRow("exactly") << 300 << QSize(1600, 1000) << QSize(1600, 1000) << 300;
+        QTest::newRow("too high") << 300 << QSize(1651, 1108) << QSize(1600, 1000) << 270;
+        QTest::newRow("too wide") << 300 << QSize(1651, 900) << QSize(1600, 1000) << 290;
+        QTest::newRow("not even 100 fits") << 300 << QSize(1651, 1108) << QSize(400, 300) << 100;
+    }
+    void scaleLimitedToTheScreen() {
+        QFETCH(int, scale);
+        QFETCH(QSize, window);
+        QFETCH(QSize, available);
+        QFETCH(int, fits);
+        QCOMPARE(ScaleThatFits(scale, window.width(), window.height(), available.width(),
+                               available.height()),
+                 fits);
     }
 
     void placementsAtScale100() {

@@ -20,28 +20,23 @@ private slots:
         QTest::newRow("edittoma starts") << 33 << 2 << true << first << "";
         QTest::newRow("edittoma missing, notepad starts") << 2 << 33 << true << both << "";
         QTest::newRow("path missing, notepad starts") << 3 << 42 << true << both << "";
-        QTest::newRow("both missing") << 2 << 2 << false << both
-                                      << "winexecfel: The specified file was not found.\"notepad\"";
+        QTest::newRow("both missing")
+            << 2 << 2 << false << both << "winexecfel: Hittar ej filen\"notepad\"";
         QTest::newRow("notepad path missing")
-            << 2 << 3 << false << both
-            << "winexecfel: The specified path was not found.\"notepad\"";
+            << 2 << 3 << false << both << "winexecfel: Filvägen ej funnen\"notepad\"";
         QTest::newRow("notepad out of memory")
             << 3 << 0 << false << both
-            << "winexecfel: The system is out of memory or resources.\"notepad\"";
+            << QString::fromUtf8("winexecfel: Otillräckligt minne\"notepad\"");
         QTest::newRow("notepad no program")
-            << 2 << 11 << false << both
-            << "winexecfel: The .EXE file is invalid (non-Win32 .EXE or error in .EXE "
-               "image).\"notepad\"";
+            << 2 << 11 << false << both << "winexecfel: Ogiltig programfil\"notepad\"";
         QTest::newRow("notepad access denied")
             << 2 << 5 << false << both
             << QString::fromUtf8("winexecfel: okänt fel nummer 005\"notepad\"");
         QTest::newRow("edittoma out of memory")
             << 0 << 33 << false << first
-            << "winexecfel: The system is out of memory or resources.\"notepad\"";
+            << QString::fromUtf8("winexecfel: Otillräckligt minne\"notepad\"");
         QTest::newRow("edittoma no program")
-            << 11 << 33 << false << first
-            << "winexecfel: The .EXE file is invalid (non-Win32 .EXE or error in .EXE "
-               "image).\"notepad\"";
+            << 11 << 33 << false << first << "winexecfel: Ogiltig programfil\"notepad\"";
         QTest::newRow("edittoma access denied")
             << 5 << 33 << false << first
             << QString::fromUtf8("winexecfel: okänt fel nummer 005\"notepad\"");

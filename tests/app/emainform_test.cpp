@@ -4,18 +4,21 @@
 #include "app/emainform.h"
 
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QStatusTipEvent>
 
-#include <fstream>
+#include <random>
 
 #include "app/background_picture.h"
 #include "app/link_label.h"
 #include "app/olmainform.h"
-#include "app/up_down.h"
 #include "base/messages/message_owner_stack.h"
 #include "base/settings/settings_state.h"
 #include "base/settings/window_scale.h"
 #include "main_window_fixture.h"
+#include "platform/qt/up_down.h"
 #include "qtest_main.h"
 
 namespace oltoma {
@@ -23,24 +26,8 @@ namespace oltoma {
 using testing::Child;
 using testing::Message;
 
-namespace {
-
-void StoreWord(std::size_t offset, std::uint16_t value) {
-    std::fstream file(testing::ConfigurationFile(),
-                      std::ios::in | std::ios::out | std::ios::binary);
-    file.seekp(static_cast<std::streamoff>(offset));
-    file.write(reinterpret_cast<const char*>(&value), sizeof value);
-}
-
-std::int32_t StoredInt(std::size_t offset) {
-    std::ifstream file(testing::ConfigurationFile(), std::ios::binary);
-    file.seekg(static_cast<std::streamoff>(offset));
-    std::int32_t value = 0;
-    file.read(reinterpret_cast<char*>(&value), sizeof value);
-    return value;
-}
-
-}  // namespace
+using testing::StoredInt;
+using testing::StoreWord;
 
 class TomaMainFormTest : public QObject {
     Q_OBJECT
@@ -232,12 +219,95 @@ private slots:
         doubles.launcher.results = {{"edittoma.exe", 2}, {"notepad.exe", 2}};
         TMainForm form;
         Child<QPushButton>(&form, "editbutton")->click();
-        QCOMPARE(Message(&form, 0), "winexecfel: The specified file was not found.\"notepad\"");
+        QCOMPARE(Message(&form, 0), "winexecfel: Hittar ej filen\"notepad\"");
         QCOMPARE(doubles.sound.beeps, (std::vector<testing::RecordingSound::Tone>{{440, 100}}));
         doubles.launcher.results = {{"edittoma.exe", 2}};
         Child<QPushButton>(&form, "editbutton")->click();
         QCOMPARE(doubles.sound.beeps.size(), 1u);
-        QCOMPARE(Message(&form, 0), "winexecfel: The specified file was not found.\"notepad\"");
+        QCOMPARE(Message(&form, 0), "winexecfel: Hittar ej filen\"notepad\"");
+    }
+
+    // Tab stops only at controls that show their focus, and comes round.
+    void tabGoesOnlyToVisibleControls() {
+        testing::MainWindowDoubles doubles;
+        TMainForm form;
+        testing::ShowAndWait(form);
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        auto* first = Child<QPushButton>(&form, "buttonDataLib");
+        first->setFocus();
+        QStringList visited;
+        for (int i = 0; i < 7; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, (QStringList{"buttonKonfig", "editbutton", "infobutton", "EditFormScale",
+                                       "quitbutton", "buttonDataLib", "buttonKonfig"}));
+    }
+
+    // A hint shows while the pointer is over its control; it goes when the
+    // pointer leaves the window, when a dialog takes over and when a menu
+    // closes.
+    void hintsGoWhenTheirControlIsLeft() {
+        testing::MainWindowDoubles doubles;
+        TMainForm form;
+        testing::ShowAndWait(form);
+        auto* bar = Child<PanelStatusBar>(&form, "emainstatusbar1");
+        const auto hint = [&form] {
+            QStatusTipEvent tip("en knapp");
+            QApplication::sendEvent(&form, &tip);
+        };
+        hint();
+        QCOMPARE(bar->hintOverlay(), QString("en knapp"));
+        QEvent left(QEvent::Leave);
+        QApplication::sendEvent(&form, &left);
+        QCOMPARE(bar->hintOverlay(), QString());
+        hint();
+        QEvent deactivated(QEvent::WindowDeactivate);
+        QApplication::sendEvent(&form, &deactivated);
+        QCOMPARE(bar->hintOverlay(), QString());
+        hint();
+        auto* arkiv = form.menuBar()->findChild<QMenu*>("arkiv");
+        QVERIFY(arkiv != nullptr);
+        emit arkiv->aboutToHide();
+        QCOMPARE(bar->hintOverlay(), QString());
+    }
+
+    // A configuration file of the right size is loaded whatever it holds;
+    // the names the window shows stop where the text stops.
+    void namesFromTheConfigurationStopAtTheirFirstNonText() {
+        testing::MainWindowDoubles doubles;
+        { TMainForm first; }
+        // Print setting 1's name (59810) and label setting 1's (59359 + 41).
+        testing::StoreBytes(59810, std::string_view("\x0A"
+                                                    "Lista\x01\xFF\x9D"
+                                                    "abc",
+                                                    11));
+        testing::StoreBytes(59400, std::string_view("\x06"
+                                                    "Ark\x1F"
+                                                    "xy",
+                                                    7));
+        TMainForm form;
+        QCOMPARE(testing::PanelText(&form, "PrEnvStatusbar", 1), "Lista");
+        QCOMPARE(testing::PanelText(&form, "etikettenvstatusbar", 1), "Ark");
+    }
+
+    void aConfigurationOfRandomBytesShowsNoGarbage() {
+        testing::MainWindowDoubles doubles;
+        doubles.printers.Remove("laser");  // no printer to refuse the file
+        { TMainForm first; }
+        std::mt19937 random(18);
+        std::string bytes(318272, '\0');
+        for (char& byte : bytes) {
+            byte = static_cast<char>(random());
+        }
+        testing::StoreBytes(0, bytes);
+        TMainForm form;
+        for (const char* bar : {"datadirstatusbar", "PrEnvStatusbar", "etikettenvstatusbar"}) {
+            for (const QChar c : testing::PanelText(&form, bar, 1)) {
+                QVERIFY2(c.isPrint(), bar);
+            }
+        }
     }
 
     void linksOpenTheirAddressesAndHighlight() {

@@ -13,8 +13,10 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "app/olmainform.h"
 #include "app/panel_status_bar.h"
@@ -24,6 +26,7 @@
 #include "scripted_printer_catalog.h"
 #include "scripted_progress.h"
 #include "scripted_services.h"
+#include "when_shown.h"
 
 namespace oltoma::testing {
 
@@ -51,6 +54,29 @@ inline std::string ConfigurationFile() {
     return std::string(std::getenv("HOME")) + "/.config/OltomaW64/OltomaW64.P64";
 }
 
+// Writes bytes into the configuration file at `offset`.
+inline void StoreBytes(std::size_t offset, std::string_view bytes) {
+    std::fstream file(ConfigurationFile(), std::ios::in | std::ios::out | std::ios::binary);
+    file.seekp(static_cast<std::streamoff>(offset));
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline void StoreWord(std::size_t offset, std::uint16_t value) {
+    StoreBytes(offset, std::string_view(reinterpret_cast<const char*>(&value), sizeof value));
+}
+
+inline void StoreInt(std::size_t offset, std::int32_t value) {
+    StoreBytes(offset, std::string_view(reinterpret_cast<const char*>(&value), sizeof value));
+}
+
+inline std::int32_t StoredInt(std::size_t offset) {
+    std::ifstream file(ConfigurationFile(), std::ios::binary);
+    file.seekg(static_cast<std::streamoff>(offset));
+    std::int32_t value = 0;
+    file.read(reinterpret_cast<char*>(&value), sizeof value);
+    return value;
+}
+
 // The data directory a first start enters.
 inline std::filesystem::path DefaultDataDirectory() {
     return std::filesystem::path(std::getenv("HOME")) / "Documents/OltomaW64/data";
@@ -76,29 +102,6 @@ protected:
         return answer;
     }
 };
-
-// Runs `act` on the modal dialog of type Dialog as soon as one shows; a
-// dialog of another type fails the test and is closed, and so is the
-// dialog when `act` leaves it open.
-template <typename Dialog>
-void WhenShown(std::function<void(Dialog*)> act) {
-    QTimer::singleShot(0, [act] {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* dialog = qobject_cast<Dialog*>(modal);
-        if (dialog == nullptr) {
-            if (auto* other = qobject_cast<QDialog*>(modal)) {
-                other->reject();
-            }
-            QFAIL("the expected dialog did not show");
-        }
-        act(dialog);
-        // A failed check in `act` returns early: close the dialog, so that
-        // the test goes on to its end instead of waiting.
-        if (dialog->isVisible()) {
-            dialog->reject();
-        }
-    });
-}
 
 template <typename Widget>
 Widget* Child(QWidget* form, const char* name) {

@@ -2,6 +2,7 @@
 // in its data directory.
 #include "app/olmainform.h"
 
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,14 +13,23 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "base/messages/messages.h"
 #include "base/settings/settings_state.h"
+#include "base/text/windows1252.h"
 #include "designed_menu_bar.h"
 #include "file_set_fixture.h"
 #include "main_window_fixture.h"
 #include "ol/data/maintenance/backup_copy.h"
+#include "ol/forms/ban_reg.h"
+#include "ol/forms/banbildform.h"
+#include "ol/forms/distr_reg.h"
 #include "ol/forms/info_dlg_form.h"
+#include "ol/forms/kontr_form.h"
+#include "ol/forms/kontr_reg.h"
 #include "ol/forms/statistik_dlg.h"
 #include "qtest_main.h"
+#include "recording_print.h"
+#include "scripted_pick_dialog.h"
 
 namespace oltoma {
 
@@ -302,7 +312,7 @@ private slots:
                  qPrintable(shown));
         for (const char* entry : {"register_kontroller", "register_banor",
                                   "definitioner_kontroller", "definitioner_banor"}) {
-            Entry(&form, entry)->trigger();
+            testing::OpensADialog([&] { Entry(&form, entry)->trigger(); });
             QVERIFY2(ol::Ol().ParticipantFilesOpen && !ol::Ol().DefinitionFilesOpen, entry);
         }
         form.RefreshStatusLine();
@@ -320,6 +330,117 @@ private slots:
         Entry(&form, "hjalp_statistik")->trigger();
         QCOMPARE(shown, QString());
         QVERIFY(ol::Ol().ParticipantFilesOpen);
+    }
+
+    void reportEntriesPrintThroughTheirPicks() {
+        testing::MainWindowDoubles doubles;
+        testing::RecordingPrint print;
+        testing::ScriptedPickDialog picks;
+        testing::PickDialogBinding boundPicks(&picks);
+        picks.answer = [](const registers::PickDialogRequest& request) {
+            registers::PickDialogAnswer answer{.ok = true};
+            for (std::size_t i = 0; i < request.lines.size(); ++i) {
+                answer.selected.push_back(static_cast<int>(i));
+            }
+            return answer;
+        };
+        TMainForm form;
+        TestCompetition spring = kSpring;
+        spring.controls = 2;
+        spring.courses = 1;
+        testing::MakeFileSet(form, {spring}, 1);
+        ChooseEntry(&form, 1)->trigger();
+        ol::ClearClass();
+        ol::Ol().klass.rec.Bet = "H21";
+        ol::Ol().klass.rec.Bana[0] = "A";
+        std::int32_t rc = 0;
+        QVERIFY(ol::SaveClass(true, rc));
+
+        struct Case {
+            const char* entry;
+            const char* jobTitle;
+        };
+        for (const Case c : {Case{"definitioner_kontroller", "OltomaW64:kontroller"},
+                             Case{"definitioner_banorklass", "OltomaW64:banor"},
+                             Case{"definitioner_kodbanaklass", "OltomaW64:kodbanaklass"},
+                             Case{"definitioner_banor", "OltomaW64:banor"},
+                             Case{"arranger_klasslista", "OltomaW64:klasser"},
+                             Case{"rutbeskrivning_sammanstallning", "OltomaW64:rutbeskr"},
+                             Case{"rutbeskrivning_data", "OltomaW64:rutbeskr"},
+                             Case{"rutbeskrivning_blankett", "OltomaW64:rutbeskr"}}) {
+            const std::size_t jobs = print.printer.jobTitles().size();
+            Entry(&form, c.entry)->trigger();
+            QVERIFY2(print.printer.jobTitles().size() == jobs + 1, c.entry);
+            QCOMPARE(print.printer.jobTitles().back(), std::string(c.jobTitle));
+            QVERIFY2(ol::Ol().ParticipantFilesOpen && !ol::Ol().DefinitionFilesOpen, c.entry);
+        }
+
+        // The course view runs inside the definition files and opens the
+        // picture of the chosen course; closing it asks where to save.
+        bool definitionFilesOpen = false;
+        WhenShown<ol::TbanImgForm>([&definitionFilesOpen](ol::TbanImgForm* picture) {
+            definitionFilesOpen = ol::Ol().DefinitionFilesOpen;
+            QVERIFY(picture->windowTitle().startsWith("A "));
+            WhenShown<QFileDialog>([](QFileDialog* save) {
+                QCOMPARE(save->windowTitle(), QString("spara bana"));
+                QCOMPARE(save->defaultSuffix(), QString("jpg"));
+                save->reject();
+            });
+            picture->reject();
+        });
+        Entry(&form, "visningar_banor")->trigger();
+        QVERIFY(definitionFilesOpen);
+        QCOMPARE(picks.requests.back().title, std::string("V\xe4lj bana"));
+        QVERIFY(!picks.requests.back().multi && !picks.requests.back().offerPdf);
+        QCOMPARE(Message(&form, 0), QString("Bana:A"));
+        QVERIFY(ol::Ol().ParticipantFilesOpen);
+    }
+
+    void registerEntriesOpenTheirRegisters() {
+        testing::MainWindowDoubles doubles;
+        TMainForm form;
+        testing::MakeFileSet(form, {kSpring});
+        // The districts need a competition.
+        QVERIFY(!testing::OpensADialog([&] { Entry(&form, "register_distrikt")->trigger(); }));
+        ChooseEntry(&form, 1)->trigger();
+        for (const char* entry : {"register_distrikt", "tbDistrikt"}) {
+            bool shown = false;
+            WhenShown<ol::TDistrRegForm>([&shown](ol::TDistrRegForm* dialog) {
+                shown = true;
+                dialog->closebtn->click();
+            });
+            if (QString(entry).startsWith("tb")) {
+                Child<QToolButton>(&form, entry)->click();
+            } else {
+                Entry(&form, entry)->trigger();
+            }
+            QVERIFY2(shown, entry);
+        }
+
+        // A control added in its register enables the control export.
+        QVERIFY(!Entry(&form, "arkiv_exp_kontrollerna")->isEnabled());
+        bool definitionFilesOpen = false;
+        WhenShown<ol::TKontrRegForm>([&](ol::TKontrRegForm* dialog) {
+            definitionFilesOpen = ol::Ol().DefinitionFilesOpen;
+            WhenShown<ol::TKontrForm>([](ol::TKontrForm* edit) {
+                edit->edKodNr->setText("31");
+                edit->okButton->click();
+            });
+            dialog->newbtn->click();
+            dialog->closebtn->click();
+        });
+        Entry(&form, "register_kontroller")->trigger();
+        QVERIFY(definitionFilesOpen);
+        QVERIFY(Entry(&form, "arkiv_exp_kontrollerna")->isEnabled());
+
+        bool shown = false;
+        WhenShown<ol::TBanRegForm>([&](ol::TBanRegForm* dialog) {
+            shown = ol::Ol().DefinitionFilesOpen;
+            dialog->closebtn->click();
+        });
+        Entry(&form, "register_banor")->trigger();
+        QVERIFY(shown);
+        QVERIFY(ol::Ol().ParticipantFilesOpen && !ol::Ol().DefinitionFilesOpen);
     }
 
     void deletingAllParticipantsEmptiesTheCompetition() {
@@ -367,14 +488,95 @@ private slots:
         QCOMPARE(Message(&form, 0), QString::fromUtf8("Filerna öppna...."));
     }
 
+    // "datadir" then Cancel, or the same folder again, changes nothing.
+    void sameDataDirectoryKeepsTheChosenCompetition_data() {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("cancel") << true;
+        QTest::newRow("the same folder") << false;
+    }
+    void sameDataDirectoryKeepsTheChosenCompetition() {
+        QFETCH(bool, cancel);
+        testing::MainWindowDoubles doubles;
+        testing::FolderScriptedForm form;
+        testing::MakeFileSet(form, {kSpring});
+        ChooseEntry(&form, 1)->trigger();
+        form.answer =
+            cancel ? QString() : QString::fromStdString(testing::DefaultDataDirectory().string());
+        Child<QPushButton>(&form, "buttonDataLib")->click();
+        QVERIFY(ol::Ol().ParticipantFilesOpen);
+        VerifyCompetitionMenus(&form, {QString::fromUtf8("Vårträffen")}, 1);
+        QCOMPARE(DataStatus(&form),
+                 QString::fromUtf8("Vårträffen OK Löparen <inga tävlande inmatade>"));
+        QVERIFY(Child<QToolButton>(&form, "tbDeltagare")->isEnabled());
+    }
+
+    // A command that closes and reopens the files shows afterwards whether
+    // they reopened: with the data folder gone, nothing stays enabled.
+    void aFailedReopenDisablesWhatNeedsTheFiles_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("indexbygg") << "arkiv_indexbygg1";
+        QTest::newRow("säkerhetskopiera") << "arkiv_kopiera1";
+    }
+    void aFailedReopenDisablesWhatNeedsTheFiles() {
+        QFETCH(QString, entry);
+        testing::MainWindowDoubles doubles;
+        TMainForm form;
+        testing::MakeFileSet(form, {kSpring});
+        ChooseEntry(&form, 1)->trigger();
+        const std::filesystem::path target =
+            testing::DefaultDataDirectory().parent_path() / "kopia";
+        std::filesystem::create_directories(target);
+        ol::BindBackupFolderPrompt(
+            [&](std::string_view, std::string_view) { return target.string(); });
+        const std::filesystem::path moved = testing::DefaultDataDirectory().parent_path() / "bort";
+        std::filesystem::rename(testing::DefaultDataDirectory(), moved);
+
+        Entry(&form, qPrintable(entry))->trigger();
+        QVERIFY(!ol::Ol().CommonFilesOpen);
+        QCOMPARE(DataStatus(&form), "<datafiler saknas>");
+        for (const char* name : {"register1", "arkiv_change", "arkiv_indexbygg1", "rapporter"}) {
+            QVERIFY2(!Entry(&form, name)->isEnabled(), name);
+        }
+        QVERIFY(!Child<QToolButton>(&form, "tbKopiera")->isEnabled());
+        QVERIFY(!Child<QToolButton>(&form, "tbDeltagare")->isEnabled());
+        std::filesystem::rename(moved, testing::DefaultDataDirectory());
+    }
+
+    // "&ändra" with the data folder gone: the info box says the competition
+    // was not stored and why, not an older status text.
+    void aCompetitionThatCannotBeStoredSaysWhy() {
+        testing::MainWindowDoubles doubles;
+        TMainForm form;
+        testing::MakeFileSet(form, {kSpring});
+        ChooseEntry(&form, 1)->trigger();
+        const std::filesystem::path moved = testing::DefaultDataDirectory().parent_path() / "bort";
+        std::filesystem::rename(testing::DefaultDataDirectory(), moved);
+        SetMessageLine("Filerna \xF6ppna....");
+        WhenShown<ol::TInfoDlgForm>([](ol::TInfoDlgForm* dialog) {
+            dialog->okButton->click();
+            QVERIFY(dialog->isVisible());  // the user may still cancel
+            dialog->cancelButton->click();
+        });
+        Entry(&form, "arkiv_change")->trigger();
+        QVERIFY(!doubles.boxes.shown.empty());
+        const std::string shown = Utf8FromWindows1252(doubles.boxes.shown.front().text);
+        QCOMPARE(doubles.boxes.shown.front().caption, std::string("info"));
+        QVERIFY2(shown.starts_with("Tävlingen sparades inte: OLTOMA: Btree: "), shown.c_str());
+        std::filesystem::rename(moved, testing::DefaultDataDirectory());
+    }
+
     void fileMaintenanceRunsFromTheMenus() {
         testing::MainWindowDoubles doubles;
         TMainForm form;
         QCOMPARE(DataStatus(&form), "<datafiler saknas>");
 
-        // "skapa nya" on an empty register creates the files without asking.
+        // "skapa nya" on an empty register creates the files without asking;
+        // only the shipped symbol library is offered (declined here).
+        doubles.boxes.answers = {platform::MessageResult::No};
         Entry(&form, "arkiv_skapanya1")->trigger();
-        QVERIFY(doubles.boxes.shown.empty());
+        QCOMPARE(doubles.boxes.shown.size(), 1u);
+        QVERIFY(doubles.boxes.shown[0].text.starts_with("Rutbeskrivningsregistret"));
+        doubles.boxes.shown.clear();
         QCOMPARE(DataStatus(&form), QString::fromUtf8("<tävling ej vald/inmatad>"));
 
         TestCompetition spring = kSpring;
@@ -432,7 +634,8 @@ private slots:
     void infoLeavesTheRecordLengths() {
         testing::MainWindowDoubles doubles;
         TMainForm form;
-        Child<QPushButton>(&form, "infobutton")->click();
+        QVERIFY(
+            testing::OpensADialog([&form] { Child<QPushButton>(&form, "infobutton")->click(); }));
         QCOMPARE(Message(&form, 0), "1=2364 2= 32 3=548 4=2348");
     }
 
@@ -447,9 +650,11 @@ private slots:
         const QString status = DataStatus(&form);
         const QString newest = Message(&form, 0);
         // Entries that ask or open a dialog have tests of their own.
-        const QStringList asking = {"arkiv_new",       "arkiv_change",   "arkiv_raderaallamedl",
-                                    "hjalp_statistik", "arkiv_kopiera1", "arkiv_indexbygg1",
-                                    "arkiv_skapanya1"};
+        const QStringList asking = {"arkiv_new",       "arkiv_change",      "arkiv_raderaallamedl",
+                                    "hjalp_statistik", "arkiv_kopiera1",    "arkiv_indexbygg1",
+                                    "arkiv_skapanya1", "register_distrikt", "register_kontroller",
+                                    "register_banor",  "plusgiroMenu",      "postgiroMenu",
+                                    "bankgiroMenu",    "etikettMenu",       "arkiv_importera"};
         QStringList withoutCommand;
         for (QAction* action : form.findChildren<QAction*>()) {
             const QString name = action->objectName();

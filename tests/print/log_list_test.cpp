@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/print/recording_printer.h"
+#include "platform/process_state.h"
 
 namespace oltoma {
 namespace {
@@ -76,6 +77,24 @@ TEST_F(LogList, ClosedLogPrintsNothingAndRestoresTheFont) {
     EXPECT_EQ(printer.GetCanvas().Font(), before);
 }
 
+std::vector<std::string>& Observed() {
+    static std::vector<std::string> lines;
+    return lines;
+}
+
+TEST_F(LogList, ObserverSeesThePrintedLinesOnly) {
+    Observed().clear();
+    const LogLineObserver previous =
+        BindLogLineObserver([](std::string_view line) { Observed().emplace_back(line); });
+    LogLine("closed: not printed");
+    LogLine(LogText("first"));
+    LogLine("");
+    LogLine(std::string(300, 'x'));
+    LogClose();
+    BindLogLineObserver(previous);
+    EXPECT_EQ(Observed(), (std::vector<std::string>{"first", "", std::string(255, 'x')}));
+}
+
 TEST_F(LogList, WithoutPrinterNothingHappens) {
     platform::RecordingPrinter none(platform::RecordingPrinter::Device{{}, "", 2000, 2800, 240});
     platform::BindPrinter(&none);
@@ -86,6 +105,13 @@ TEST_F(LogList, WithoutPrinterNothingHappens) {
     EXPECT_FALSE(LogIsOpen());
     EXPECT_TRUE(none.calls().empty());
     platform::BindPrinter(&printer);
+}
+
+TEST_F(LogList, ProcessStateResetForgetsAnOpenLog) {
+    LogOpen("logg");
+    ASSERT_TRUE(LogIsOpen());
+    platform::ResetProcessState();
+    EXPECT_FALSE(LogIsOpen());
 }
 
 }  // namespace

@@ -23,62 +23,11 @@
 #include "platform/print/recording_printer.h"
 #include "platform/print/report_dialog.h"
 #include "print/report_writer.h"
+#include "recording_report_dialog.h"
 #include "scripted_message_boxes.h"
+#include "test_printer_block.h"
 
 namespace oltoma::testing {
-
-class RecordingReportDialog final : public platform::ReportDialog {
-public:
-    std::function<void()> cancel;
-    bool open = false;
-    std::vector<std::pair<int, std::string>> statuses;
-    std::string counts;
-    int progress = -1;
-    std::string pages;
-
-    void Open(platform::WindowHandle, std::function<void()> onCancel) override {
-        open = true;
-        cancel = std::move(onCancel);
-    }
-    void SetDevice(std::string_view) override {}
-    void SetJobTitle(std::string_view) override {}
-    void SetPages(std::string_view text) override { pages = std::string(text); }
-    void SetCounts(std::string_view done, std::string_view total) override {
-        counts = std::string(done) + "|" + std::string(total);
-    }
-    void SetProgress(int percent) override { progress = percent; }
-    void SetStatus(int line, std::string_view text) override {
-        statuses.emplace_back(line, std::string(text));
-    }
-    void ProcessEvents() override {}
-    void Close() override { open = false; }
-};
-
-inline void SetFont(FontSpec& stored, const char* face, int size) {
-    stored = FontSpec{};
-    stored.name = face;
-    stored.size = size;
-    stored.height = -static_cast<int>(std::lround(size * 96 / 72.0));  // at 96 pixels an inch
-    stored.style = kFontBold;
-}
-
-inline std::unique_ptr<PrinterBlock> TestPrinterBlock(int columns) {
-    auto block = std::make_unique<PrinterBlock>();  // zero-initialised
-    block->deviceName = "oltoma-test";
-    block->valid = 1;
-    block->deviceMode.printQuality = 240;
-    block->deviceMode.yResolution = 240;
-    block->pageSetup.flags = kMarginsInHundredthsOfMillimetre;
-    block->pageSetup.margins[0] = 1270;
-    block->pageSetup.margins[1] = 2540;
-    block->pageSetup.margins[2] = 0;
-    block->pageSetup.margins[3] = 1270;
-    SetFont(block->stor, "Arial", 18);
-    SetFont(block->mellan, "Arial", 12);
-    SetFont(block->liten, "Arial", 9);
-    block->columns = columns;
-    return block;
-}
 
 class ReportFixture : public ::testing::Test {
 protected:

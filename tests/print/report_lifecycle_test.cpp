@@ -2,12 +2,24 @@
 // context, the user's Cancel, unbalanced fonts.
 #include "base/messages/messages.h"
 #include "base/text/windows1252.h"
+#include "platform/process_state.h"
+#include "print/printer_block_setup.h"
 #include "report_fixture.h"
 
 namespace oltoma::testing {
 namespace {
 
 using Kind = platform::CanvasCall::Kind;
+
+// A configuration file of random bytes loads as long as its size is right:
+// its printer names must not bring garbage to the progress dialog.
+TEST(PrinterDeviceText, NamesAreCutAtTheirFirstByteThatIsNoText) {
+    PrinterBlock block{};
+    block.deviceName = "laser\x01\xFF";
+    block.driverName = "\x9D";
+    block.portName = "usb:";
+    EXPECT_EQ(PrinterDeviceText(block), "laser,,usb:");
+}
 
 TEST_F(ReportFixture, NoPrinterInstalledOpensNothingAndEndsHarmlessly) {
     platform::RecordingPrinter none(platform::RecordingPrinter::Device{{}, "", 2000, 2800, 240});
@@ -131,6 +143,19 @@ TEST_F(ReportFixture, PagesAreCountedInTheDialog) {
     PageBreak(false, 1, "t");
     EXPECT_EQ(dialog.pages, "  2");
     EXPECT_EQ(PageNumber(), 2);
+}
+
+// The reset between independent jobs in one process forgets a report left
+// open (the printer's own job is the printer's business).
+TEST_F(ReportFixture, ProcessStateResetForgetsAnOpenReport) {
+    ASSERT_TRUE(Open(2));
+    WriteLine("line");
+
+    platform::ResetProcessState();
+
+    EXPECT_EQ(ColumnCount(), 1);
+    EXPECT_EQ(PageNumber(), 1);
+    EXPECT_EQ(CurY(), 0);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "case_names.h"
 #include "storage/access_layer.h"
 #include "storage/internal/isam_engine.h"
 #include "storage_test_support.h"
@@ -167,16 +168,17 @@ TEST_P(OpenChecksTest, DamagedHeadersRefuseToOpen) {
     EXPECT_TRUE(IsamSucceeded());
 }
 
-INSTANTIATE_TEST_SUITE_P(Headers, OpenChecksTest,
-                         ::testing::Values(DamageCase{"modified marker", 20, 1, 1, true, 10010},
-                                           DamageCase{"101 keys", 16, 101, 4, true, 10060},
-                                           DamageCase{"record length 20", 12, 20, 4, true, 10060},
-                                           DamageCase{"negative SlotCount", 8, -5, 4, true, 10060},
-                                           DamageCase{"KeyLen 33", 12, 2610, 4, false, 10121},
-                                           DamageCase{"PageBytes not whole", 12, 2611, 4, false,
-                                                      10120},
-                                           DamageCase{"PageSize 63", 26, 63, 2, false, 10122},
-                                           DamageCase{"PageSize 1", 26, 1, 2, false, 10122}));
+INSTANTIATE_TEST_SUITE_P(
+    Headers, OpenChecksTest,
+    ::testing::Values(DamageCase{"modified marker", 20, 1, 1, true, 10010},
+                      DamageCase{"101 keys", 16, 101, 4, true, 10060},
+                      DamageCase{"record length 20", 12, 20, 4, true, 10060},
+                      DamageCase{"negative SlotCount", 8, -5, 4, true, 10060},
+                      DamageCase{"KeyLen 33", 12, 2610, 4, false, 10121},
+                      DamageCase{"PageBytes not whole", 12, 2611, 4, false, 10120},
+                      DamageCase{"PageSize 63", 26, 63, 2, false, 10122},
+                      DamageCase{"PageSize 1", 26, 1, 2, false, 10122}),
+    [](const auto& info) { return ::oltoma::testing::CaseName(info.param.what); });
 
 TEST_F(AccessLayerTest, OpenFileBlocksAreExclusive) {
     Create("EXCL");

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "case_names.h"
+
 namespace oltoma::storage {
 namespace {
 
@@ -30,7 +32,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"A.B/C", "A.B/C.DAT", "A.B/C.IX", "A.B/C.DIA"},
                       NameCase{"D.OLD", "D.DAT", "D.IX", "D.DIA"},
                       NameCase{"a.b/c.d.e", "a.b/c.d.DAT", "a.b/c.d.IX", "a.b/c.d.DIA"},
-                      NameCase{"E.", "E.DAT", "E.IX", "E.DIA"}));
+                      NameCase{"E.", "E.DAT", "E.IX", "E.DIA"}),
+    [](const auto& info) { return ::oltoma::testing::CaseName(info.param.name); });
 
 }  // namespace
 }  // namespace oltoma::storage

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "case_names.h"
 #include "storage/access_layer.h"
 #include "storage/fault_injection.h"
 #include "storage/internal/isam_engine.h"
@@ -214,7 +215,10 @@ INSTANTIATE_TEST_SUITE_P(Files, HostileFilesTest,
                                          [](std::string&, std::string& i) {
                                              PutInt32(i, PageOfKey1(1) + 6 + 4, 2);
                                          },
-                                         0, 10250, "mixes"}));
+                                         0, 10250, "mixes"}),
+                         [](const auto& info) {
+                             return ::oltoma::testing::CaseName(info.param.what);
+                         });
 
 }  // namespace
 }  // namespace oltoma::storage

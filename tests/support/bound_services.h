@@ -21,6 +21,7 @@ public:
         Take(merged.shell, doubles.shell);
         Take(merged.programLauncher, doubles.programLauncher);
         Take(merged.printerCatalog, doubles.printerCatalog);
+        Take(merged.fileDialogs, doubles.fileDialogs);
         platform::BindServices(merged);
     }
     ~BoundServices() { platform::BindServices(previous_); }

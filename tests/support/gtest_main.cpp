@@ -1,12 +1,10 @@
-// GoogleTest entry point: each test process gets its own sandbox folder.
+// GoogleTest entry point: every test stands alone (test_isolation.h).
 #include <gtest/gtest.h>
 
-#include "sandbox.h"
+#include "test_isolation.h"
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    const std::string folder = oltoma::testing::EnterSandbox();
-    const int result = RUN_ALL_TESTS();
-    oltoma::testing::LeaveSandbox(folder);
-    return result;
+    ::testing::UnitTest::GetInstance()->listeners().Append(new oltoma::testing::TestIsolation);
+    return RUN_ALL_TESTS();
 }

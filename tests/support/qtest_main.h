@@ -1,5 +1,7 @@
 // Qt Test entry point: offscreen platform and a sandbox folder per process.
 //   OLTOMA_QTEST_MAIN(TestClass)
+// A test built with OLTOMA_TEST_SCREEN (oltoma_add_qtest's SCREEN) runs on
+// the offscreen screens that file describes.
 #pragma once
 
 #include <QApplication>
@@ -9,9 +11,16 @@
 
 #include "sandbox.h"
 
+#ifdef OLTOMA_TEST_SCREEN
+#define OLTOMA_SET_TEST_PLATFORM() \
+    ::setenv("QT_QPA_PLATFORM", "offscreen:configfile=" OLTOMA_TEST_SCREEN, 1)
+#else
+#define OLTOMA_SET_TEST_PLATFORM() ::setenv("QT_QPA_PLATFORM", "offscreen", 0)
+#endif
+
 #define OLTOMA_QTEST_MAIN(TestClass)                                \
     int main(int argc, char** argv) {                               \
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);                \
+        OLTOMA_SET_TEST_PLATFORM();                                 \
         const std::string folder = oltoma::testing::EnterSandbox(); \
         QApplication app(argc, argv);                               \
         TestClass test;                                             \

@@ -35,6 +35,7 @@ public:
         }
         switch (buttons) {
             case platform::MessageButtons::YesNo:
+            case platform::MessageButtons::YesNoDefaultNo:
                 return platform::MessageResult::Yes;
             case platform::MessageButtons::AbortRetryIgnore:
                 return platform::MessageResult::Abort;

@@ -86,4 +86,30 @@ public:
     }
 };
 
+// The open and save dialogs: records every request and answers from a
+// script; when the script runs out the user cancels.
+class ScriptedFileDialogs final : public platform::FileDialogs {
+public:
+    struct Asked {
+        platform::WindowHandle owner;
+        platform::FileDialogRequest request;
+    };
+    std::deque<platform::FileDialogAnswer> answers;
+    std::vector<Asked> asked;
+
+    // Answers the next dialog with the path (Windows-1252).
+    void Choose(std::string path) { answers.push_back({true, std::move(path), {}}); }
+
+    platform::FileDialogAnswer Ask(platform::WindowHandle owner,
+                                   const platform::FileDialogRequest& request) override {
+        asked.push_back({owner, request});
+        if (answers.empty()) {
+            return {};
+        }
+        platform::FileDialogAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
 }  // namespace oltoma::testing

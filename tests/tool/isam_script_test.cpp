@@ -1,37 +1,24 @@
 // oltoma-tool isam-script, run as a process: scripts and their output.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+
+#include "process_run.h"
+
+#include "case_names.h"
 
 namespace oltoma::tool {
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using ToolRun = oltoma::testing::ProcessRun;
 
 // Runs `oltoma-tool isam-script -` in `folder` with the script on stdin.
 ToolRun RunScript(const std::string& folder, const std::string& script) {
     std::filesystem::create_directories(folder);
     { std::ofstream(folder + "/script.txt", std::ios::binary) << script; }
-    const std::string command = "cd '" + folder +
-                                "' && '" OLTOMA_TOOL_PATH
-                                "' isam-script - < script.txt > out.txt 2> err.txt";
-    const int status = std::system(command.c_str());
-    return ToolRun{WEXITSTATUS(status), Slurp(folder + "/out.txt"), Slurp(folder + "/err.txt")};
+    return oltoma::testing::RunCommand("cd '" + folder +
+                                       "' && '" OLTOMA_TOOL_PATH "' isam-script - < script.txt");
 }
 
 struct ScriptCase {
@@ -145,11 +132,10 @@ INSTANTIATE_TEST_SUITE_P(
         ScriptCase{"a second open of an open fileblock fails",
                    "init 0 8\ncreate B 30 0\nopen B\nopen B\nclose B\nopen B\nexit\n",
                    "ok 8\nok\nok\nerr 10140\nok\nok\nok\n"}),
-    [](const ::testing::TestParamInfo<ScriptCase>& info) {
-        return "Case" + std::to_string(info.index);
-    });
+    [](const auto& info) { return ::oltoma::testing::CaseName(info.param.name); });
 
 struct MalformedCase {
+    const char* name;
     const char* script;
     const char* output;  // what ran before the bad line
     const char* where = "<stdin>:2:";
@@ -167,35 +153,33 @@ TEST_P(MalformedScriptTest, StopsWithStatusTwo) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, MalformedScriptTest,
-    ::testing::Values(MalformedCase{"init 0 8\nfrobnicate\nexit\n", "ok 8\n"},
-                      MalformedCase{"init 0 8\nopen  A\n", "ok 8\n"},
-                      MalformedCase{"init 0 8\nopen A \n", "ok 8\n"},
-                      MalformedCase{"init 0 8\ninit 0\n", "ok 8\n"},
-                      MalformedCase{"init 0 8\ninit zero 8\n", "ok 8\n"},
-                      MalformedCase{"init 0 8\ngetrec A 99999999999\n", "ok 8\n"},
-                      MalformedCase{"init 0 8\naddkey A 1 1 x4\n", "ok 8\n"},
-                      MalformedCase{"init 0 8\naddkey A 1 1 41\n", "ok 8\n"},
-                      MalformedCase{"init 0 8\ncreate A 30 2 5,0\n", "ok 8\n"},
-                      MalformedCase{"init 0 8\ncreate A 30 1 5,2\n", "ok 8\n"},
-                      MalformedCase{"init 0 8\nnextkey A 1 5\n", "ok 8\n"},
-                      MalformedCase{"init 0 8\ncreate A 21 0\nopen A\naddrec A x"
+    ::testing::Values(MalformedCase{"unknown_command", "init 0 8\nfrobnicate\nexit\n", "ok 8\n"},
+                      MalformedCase{"two_blanks", "init 0 8\nopen  A\n", "ok 8\n"},
+                      MalformedCase{"trailing_blank", "init 0 8\nopen A \n", "ok 8\n"},
+                      MalformedCase{"argument_missing", "init 0 8\ninit 0\n", "ok 8\n"},
+                      MalformedCase{"word_for_a_number", "init 0 8\ninit zero 8\n", "ok 8\n"},
+                      MalformedCase{"number_too_large", "init 0 8\ngetrec A 99999999999\n",
+                                    "ok 8\n"},
+                      MalformedCase{"half_a_byte", "init 0 8\naddkey A 1 1 x4\n", "ok 8\n"},
+                      MalformedCase{"bytes_without_x", "init 0 8\naddkey A 1 1 41\n", "ok 8\n"},
+                      MalformedCase{"key_pair_missing", "init 0 8\ncreate A 30 2 5,0\n", "ok 8\n"},
+                      MalformedCase{"bad_key_pair", "init 0 8\ncreate A 30 1 5,2\n", "ok 8\n"},
+                      MalformedCase{"incomplete_position", "init 0 8\nnextkey A 1 5\n", "ok 8\n"},
+                      MalformedCase{"record_too_long",
+                                    "init 0 8\ncreate A 21 0\nopen A\naddrec A x"
                                     "00000000000000000000000000000000000000000000\n",
-                                    "ok 8\nok\nok\n", "<stdin>:4: record data longer"}));
+                                    "ok 8\nok\nok\n", "<stdin>:4: record data longer"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(IsamScriptCommandTest, ArgumentsAndScriptFiles) {
     std::filesystem::create_directories("files");
     std::ofstream("files/s.txt") << "init 0 8\r\nexit\r\n";
-    const std::string tool = OLTOMA_TOOL_PATH;
-    EXPECT_EQ(WEXITSTATUS(
-                  std::system(("cd files && '" + tool + "' isam-script s.txt > out.txt").c_str())),
-              0);
-    EXPECT_EQ(Slurp("files/out.txt"), "ok 8\nok\n");
-    EXPECT_EQ(
-        WEXITSTATUS(std::system(("'" + tool + "' isam-script missing.txt 2>/dev/null").c_str())),
-        1);
-    EXPECT_EQ(WEXITSTATUS(std::system(("'" + tool + "' isam-script 2>/dev/null").c_str())), 2);
-    EXPECT_EQ(WEXITSTATUS(std::system(("'" + tool + "' nonsense 2>/dev/null").c_str())), 2);
-    EXPECT_EQ(WEXITSTATUS(std::system(("'" + tool + "' 2>/dev/null").c_str())), 2);
+    const std::string tool = "'" OLTOMA_TOOL_PATH "'";
+    const ToolRun run = oltoma::testing::RunCommand("cd files && " + tool + " isam-script s.txt");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "ok 8\nok\n");
+    EXPECT_EQ(oltoma::testing::RunCommand(tool + " isam-script missing.txt").status, 1);
+    EXPECT_EQ(oltoma::testing::RunCommand(tool + " isam-script").status, 2);
 }
 
 }  // namespace

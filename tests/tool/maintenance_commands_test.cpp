@@ -1,9 +1,6 @@
 // The maintenance subcommands of oltoma-tool, run as a user runs them.
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -11,21 +8,21 @@
 
 #include "base/settings/settings_state.h"
 #include "base/text/windows1252.h"
+#include "labels/giro_file.h"
+#include "labels/label_file.h"
 #include "ol/data/files/competitions.h"
 #include "ol/data/files/file_groups.h"
 #include "ol/data/files/ol_startup.h"
 #include "ol/data/files/ol_state.h"
 #include "ol/data/files/registers.h"
+#include "process_run.h"
+#include "storage/access_layer.h"
 #include "storage/file_primitives.h"
 
 namespace oltoma::tool {
 namespace {
 
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using ToolRun = oltoma::testing::ProcessRun;
 
 std::string Slurp(const std::string& name) {
     std::ifstream file(name, std::ios::binary);
@@ -33,10 +30,7 @@ std::string Slurp(const std::string& name) {
 }
 
 ToolRun Tool(const std::string& arguments) {
-    const std::string command =
-        "'" OLTOMA_TOOL_PATH "' " + arguments + " > tool-out.txt 2> tool-err.txt";
-    const int status = std::system(command.c_str());
-    return ToolRun{WEXITSTATUS(status), Slurp("tool-out.txt"), Slurp("tool-err.txt")};
+    return oltoma::testing::RunCommand("'" OLTOMA_TOOL_PATH "' " + arguments);
 }
 
 // A data directory "data" with competition 1, one club and two
@@ -85,6 +79,17 @@ TEST_F(MaintenanceCommands, NewFilesAsksBeforeReplacingCompetitions) {
     EXPECT_TRUE(std::filesystem::exists("data/CLUBAR.DAT"));
 }
 
+TEST_F(MaintenanceCommands, NewFilesMakesAMissingFolder) {
+    ToolRun run = Tool("newfiles fresh/data");
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_TRUE(std::filesystem::exists("fresh/data/CLUBAR.DAT"));
+
+    std::ofstream("plain") << "a file, not a folder";
+    run = Tool("newfiles plain/data");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("cannot create the folder plain/data"), std::string::npos) << run.err;
+}
+
 TEST_F(MaintenanceCommands, RebuildThenCheck) {
     ToolRun run = Tool("rebuild data 1");
     EXPECT_EQ(run.status, 0) << run.out << run.err;
@@ -104,6 +109,47 @@ TEST_F(MaintenanceCommands, CheckReportsADamagedDirectory) {
     const ToolRun run = Tool("check data");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.out.find("OL01: cannot be opened"), std::string::npos) << run.out;
+}
+
+TEST_F(MaintenanceCommands, CheckLooksIntoTheLabelAndGiroFiles) {
+    WorkingGlobalSettings().dataDirectory =
+        Windows1252FromUtf8(std::filesystem::absolute("data").string());
+    ASSERT_GT(storage::InitIsam(0, 16), 0);
+    ASSERT_TRUE(labels::OpenLabelFile());
+    std::int32_t rc = 0;
+    labels::EtikettRec().Etk = "Klubben";
+    ASSERT_TRUE(labels::LabelFile().Add(true, rc));
+    labels::CloseLabelFile();
+    ASSERT_TRUE(labels::OpenGiroFile(labels::Tgirotyp::plusgiro));
+    labels::GiroRec().Mottagare = "Klubben";
+    labels::GiroRec().Lnr = "A";
+    ASSERT_TRUE(labels::GiroFile().Add(true, rc));
+    labels::CloseGiroFile();
+    storage::ExitIsam();
+    ToolRun run = Tool("check data");
+    EXPECT_EQ(run.status, 0) << run.out;
+
+    // A slip whose payee changed without its key, and a bankgiro file of
+    // the label file's record length.
+    ASSERT_GT(storage::InitIsam(0, 16), 0);
+    ASSERT_TRUE(labels::OpenGiroFile(labels::Tgirotyp::postgiro));
+    bool exists = false;
+    bool fileEnd = false;
+    labels::GiroFile().Select(registers::RcRtn, "", rc, exists, fileEnd);
+    ASSERT_TRUE(exists);
+    labels::GiroRec().Mottagare = "Annan";
+    ASSERT_TRUE(labels::GiroFile().Put(rc));
+    labels::CloseGiroFile();
+    const storage::IndexDescriptor key{30, false};
+    storage::CreateFileBlock("data/giroB", 248, 1, {&key, 1});
+    storage::ExitIsam();
+    run = Tool("check data");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("giroP: key 1: record 1 has no entry \"Annan_A\""), std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("giroB: record length 248, expected 1708"), std::string::npos)
+        << run.out;
+    EXPECT_EQ(run.out.find("Etikett:"), std::string::npos) << run.out;
 }
 
 TEST_F(MaintenanceCommands, BackupCopiesAndRefusesItself) {

@@ -7,58 +7,14 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "base/text/oem_text.h"
+#include "base/files/exchange_line_reader.h"
+#include "base/files/xml_document_start.h"
 #include "base/text/padding.h"
 #include "base/text/swedish_case.h"
 #include "base/text/windows1252.h"
 
 namespace oltoma {
 namespace {
-
-constexpr std::size_t kReadBlockSize = 64 * 1024;
-
-bool IsLineEnd(char c) {
-    return c == '\n' || c == '\r';
-}
-
-// Scans blocks of a file for its first line that begins with "*", keeping
-// nothing but that line.
-class HeaderScanner {
-public:
-    // Feeds the next block; true once the header line is complete.
-    bool Feed(const char* data, std::size_t size) {
-        const char* end = data + size;
-        for (const char* at = data; at < end;) {
-            if (collecting_) {
-                const char* stop = std::find_if(at, end, IsLineEnd);
-                const std::size_t room = kMaxHeaderLineLength - line_.size();
-                line_.append(at, std::min<std::size_t>(room, stop - at));
-                if (stop < end || line_.size() == kMaxHeaderLineLength) {
-                    return true;
-                }
-                at = stop;
-            } else if (atLineStart_) {
-                collecting_ = *at == '*';
-                atLineStart_ = IsLineEnd(*at);
-                ++at;
-                if (collecting_) {
-                    line_ = "*";
-                }
-            } else {
-                at = std::find_if(at, end, IsLineEnd);
-                atLineStart_ = at < end;
-            }
-        }
-        return false;
-    }
-    bool found() const { return collecting_; }
-    const std::string& line() const { return line_; }
-
-private:
-    bool atLineStart_ = true;
-    bool collecting_ = false;
-    std::string line_;
-};
 
 // Opens a regular file for reading without ever blocking on a pipe or
 // device; -1 when that is not possible.
@@ -74,6 +30,30 @@ int OpenRegularFile(std::string_view path) {
         return -1;
     }
     return fd;
+}
+
+// The first bytes of the file (at most kXmlStartBytes); empty when it
+// cannot be read.
+std::string FileStart(std::string_view path) {
+    const int fd = OpenRegularFile(path);
+    if (fd < 0) {
+        return {};
+    }
+    std::string start(kXmlStartBytes, '\0');
+    std::size_t filled = 0;
+    while (filled < start.size()) {
+        const ssize_t count = ::read(fd, start.data() + filled, start.size() - filled);
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count <= 0) {
+            break;
+        }
+        filled += static_cast<std::size_t>(count);
+    }
+    ::close(fd);
+    start.resize(filled);
+    return start;
 }
 
 }  // namespace
@@ -120,30 +100,26 @@ HeaderSearch FindHeaderLine(std::string_view path, std::string& line) {
     if (fd < 0) {
         return HeaderSearch::Unreadable;
     }
-    HeaderScanner scanner;
-    std::string block(kReadBlockSize, '\0');
-    bool failed = false;
-    bool complete = false;
-    while (!complete) {
-        const ssize_t count = ::read(fd, block.data(), block.size());
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count <= 0) {
-            failed = count < 0;
+    ExchangeLineReader reader(ReadFromDescriptor(fd));
+    HeaderSearch result = HeaderSearch::NoHeader;
+    std::string read;
+    for (;;) {
+        const ExchangeLineReader::Result next = reader.Next(read);
+        if (next == ExchangeLineReader::Result::error) {
+            result = HeaderSearch::Unreadable;
             break;
         }
-        complete = scanner.Feed(block.data(), static_cast<std::size_t>(count));
+        if (next == ExchangeLineReader::Result::end) {
+            break;
+        }
+        if (read.starts_with('*')) {
+            line = std::move(read);
+            result = HeaderSearch::Found;
+            break;
+        }
     }
     ::close(fd);
-    if (failed) {
-        return HeaderSearch::Unreadable;
-    }
-    if (!scanner.found()) {
-        return HeaderSearch::NoHeader;
-    }
-    line = OemToAnsiText(scanner.line());
-    return HeaderSearch::Found;
+    return result;
 }
 
 FileChoiceEntry DescribeFile(std::string_view folder, std::string_view fileName,
@@ -152,7 +128,8 @@ FileChoiceEntry DescribeFile(std::string_view folder, std::string_view fileName,
     std::string description = NoImportFileDescription();
     if (!keywordList.empty()) {
         std::string line;
-        switch (FindHeaderLine(std::string(folder) + "/" + std::string(fileName), line)) {
+        const std::string path = std::string(folder) + "/" + std::string(fileName);
+        switch (FindHeaderLine(path, line)) {
             case HeaderSearch::Found:
                 description = HeaderDescription(line);
                 code = OrderCodeOf(description, keywordList);
@@ -161,10 +138,19 @@ FileChoiceEntry DescribeFile(std::string_view folder, std::string_view fileName,
                 description = UnreadableFileDescription();
                 break;
             case HeaderSearch::NoHeader:
+                if (XmlRootName(FileStart(path)) == "CourseData") {
+                    code = kCourseDataOrderCode;
+                    description = kCourseDataDescription;
+                }
                 break;
         }
     }
-    return {EntryText(code, description, fileName), std::string(fileName)};
+    return {EntryText(code, description, fileName), std::string(fileName), std::string(folder)};
+}
+
+bool ReadsAsXmlDocument(std::string_view path) {
+    std::string line;
+    return FindHeaderLine(path, line) == HeaderSearch::NoHeader && BeginsAsXml(FileStart(path));
 }
 
 FileChoiceList::FileChoiceList(std::string_view onceOnlyCodes)

@@ -10,9 +10,12 @@
 // The description is the file's first line that begins with "*", up to its
 // first blank (or first "=", or whole). Its order code comes from the
 // caller's keyword list: two-digit codes each followed directly by a keyword
-// that begins with "*". A file without such a line, or whose description the
-// list does not hold, gets the code "99", which sorts after every numeric
-// code. The once-only codes are two-digit codes each followed by "*"; "99" is
+// that begins with "*". A file without such a line that is an XML document
+// whose root is CourseData (IOF XML course data, xml_document_start.h) gets
+// code "07" and the description "<CourseData>", so it sorts with the control
+// files. Any other file without such a line, or whose description the list
+// does not hold, gets the code "99", which sorts after every numeric code.
+// The once-only codes are two-digit codes each followed by "*"; "99" is
 // always once-only.
 #pragma once
 
@@ -37,12 +40,14 @@ inline constexpr std::string_view kImportKeywordList =
     "13*GruppLottad14*SkidLottad18*Emitresultat";
 inline constexpr std::string_view kImportOnceOnlyCodes = "05*17*16*15*";
 inline constexpr std::string_view kImportFileFilter =
-    "import/export|*.txt;*.exp;*.ixp;*.imp;*.vpx;*.txx;*.exx;*.ol";
+    "import/export|*.txt;*.exp;*.ixp;*.imp;*.vpx;*.txx;*.exx;*.ol|IOF XML 3.0 (*.xml)|*.xml";
 
 inline constexpr std::size_t kMaxEntryLength = 255;
 inline constexpr std::size_t kMaxHeaderLineLength = 255;
 inline constexpr int kDescriptionWidth = 12;
 inline constexpr std::string_view kUnknownOrderCode = "99";
+inline constexpr std::string_view kCourseDataOrderCode = "07";
+inline constexpr std::string_view kCourseDataDescription = "<CourseData>";
 
 // The descriptions of files without an import header and of files that
 // cannot be read (Windows-1252).
@@ -66,23 +71,28 @@ std::string EntryText(std::string_view orderCode, std::string_view description,
 
 enum class HeaderSearch { Found, NoHeader, Unreadable };
 
-// Reads the file at `path` (Windows-1252) line by line up to its first line
-// that begins with "*" and puts that line, cut to 255 characters and taken
-// from the OEM code page where it holds OEM letters, into `line`. Lines end
-// at LF, CR or CR LF. Memory stays bounded whatever the file holds.
+// Reads the file at `path` (Windows-1252) line by line, as the import reads
+// it (ExchangeLineReader), up to its first line that begins with "*" and
+// puts that line into `line`. Memory stays bounded whatever the file holds.
 HeaderSearch FindHeaderLine(std::string_view path, std::string& line);
 
-// One chosen file: the text the list shows and sorts by, and the file's own
-// name, which the text may hold cut.
+// Whether the import reads the file at `path` as an XML document: it has no
+// line that begins with "*" and begins as XML. False when it cannot be read.
+bool ReadsAsXmlDocument(std::string_view path);
+
+// One chosen file: the text the list shows and sorts by, the file's own
+// name, which the text may hold cut, and the folder it was described in.
 struct FileChoiceEntry {
     std::string text;
     std::string fileName;
+    std::string folder;
     std::string_view orderCode() const { return std::string_view(text).substr(0, 2); }
 };
 
 // The entry of `fileName` in `folder`. With an empty keyword list the file
 // is not read: code "99" and "ingen importfil, ta bort". A file that cannot
-// be read gets code "99" and "fil kan ej läsas, ta bort".
+// be read gets code "99" and "fil kan ej läsas, ta bort"; a course data
+// document "07" and "<CourseData>".
 FileChoiceEntry DescribeFile(std::string_view folder, std::string_view fileName,
                              std::string_view keywordList);
 

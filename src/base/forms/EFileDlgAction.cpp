@@ -71,6 +71,9 @@ TFileDlgActionForm::TFileDlgActionForm(QWidget* owner)
     bevel->setObjectName("Bevel1");
     bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
     bevel->setGeometry(16, 8, 537, 385);
+    // The frame lies over the lists and buttons it surrounds: clicks go
+    // through it to them.
+    bevel->setAttribute(Qt::WA_TransparentForMouseEvents);
     StatusBar1 = AddHintBar(this, kClient);
 
     editDir->setObjectName("editDir");
@@ -167,7 +170,8 @@ std::string TFileDlgActionForm::getTheFile(int index) const {
 FileChoiceEntry TFileDlgActionForm::DescribeChosenFile(const QString& name) const {
     const std::string stored = platform::FromQString(name);
     if (platform::ToQString(stored) != name) {
-        return {EntryText(kUnknownOrderCode, UnreadableFileDescription(), stored), stored};
+        return {EntryText(kUnknownOrderCode, UnreadableFileDescription(), stored), stored,
+                ListedFolder()};
     }
     return DescribeFile(ListedFolder(), stored, sorter_);
 }

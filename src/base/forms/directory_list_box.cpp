@@ -1,8 +1,11 @@
 #include "base/forms/directory_list_box.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QStyle>
+
+#include <algorithm>
 
 #include "base/files/folder_access.h"
 #include "platform/qt/qt_text.h"
@@ -20,6 +23,11 @@ int EnterError(const QString& folder) {
         return kUnstorableNameError;
     }
     return FolderEnterError(stored);
+}
+
+// The name a folder is listed by: its last part, "/" for the root.
+QString FolderName(const QString& folder) {
+    return folder == "/" ? folder : folder.section('/', -1);
 }
 
 // The folders from the root down to `folder`, the root first.
@@ -81,6 +89,39 @@ QString DirectoryListBox::folderAt(int row) const {
     return line == nullptr ? QString() : line->data(kFolderRole).toString();
 }
 
+QString DirectoryListBox::highlightedFolder() const {
+    const QString folder = folderAt(currentRow());
+    return folder.isEmpty() ? directory_ : folder;
+}
+
+int DirectoryListBox::enterError(const QString& folder) const {
+    return EnterError(absoluteFolder(folder));
+}
+
+void DirectoryListBox::keyboardSearch(const QString& search) {
+    if (search.isEmpty() || count() == 0) {
+        return;
+    }
+    if (!sinceLastKey_.isValid() ||
+        sinceLastKey_.elapsed() > QApplication::keyboardInputInterval()) {
+        typedAhead_.clear();
+    }
+    sinceLastKey_.start();
+    // The same letter again steps on to the next folder with that letter.
+    const bool repeated = typedAhead_.size() == 1 && search == typedAhead_;
+    if (!repeated) {
+        typedAhead_ += search;
+    }
+    const int start = std::max(0, currentRow()) + (repeated || typedAhead_.size() == 1 ? 1 : 0);
+    for (int step = 0; step < count(); ++step) {
+        const int row = (start + step) % count();
+        if (FolderName(folderAt(row)).startsWith(typedAhead_, Qt::CaseInsensitive)) {
+            setCurrentRow(row);
+            return;
+        }
+    }
+}
+
 void DirectoryListBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         if (currentRow() >= 0) {
@@ -98,8 +139,7 @@ void DirectoryListBox::fill() {
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
     QString indent;
     for (const QString& folder : PathFromRoot(directory_)) {
-        const QString name = folder == "/" ? folder : folder.section('/', -1);
-        auto* line = new QListWidgetItem(opened, indent + name, this);
+        auto* line = new QListWidgetItem(opened, indent + FolderName(folder), this);
         line->setData(kFolderRole, folder);
         indent += kIndentStep;
     }

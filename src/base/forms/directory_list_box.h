@@ -2,7 +2,9 @@
 // down to the listed folder, each shown opened and indented one step further,
 // then the listed folder's subfolders one step further still. Hidden folders
 // (names that begin with ".") are not shown. A double click or Enter on a
-// line lists that folder.
+// line lists that folder. Typing the first letters of a folder's name
+// highlights the next line whose folder name begins with them (case is
+// ignored; a pause longer than the desktop's key interval starts afresh).
 //
 // The listed folder is always absolute, without a trailing "/" (except the
 // root), at most 1024 characters, and every character of it has a
@@ -11,6 +13,7 @@
 // on.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QListWidget>
 
 class QKeyEvent;
@@ -43,6 +46,17 @@ public:
     // The folder that the line at `row` stands for; empty for no line.
     QString folderAt(int row) const;
 
+    // The folder of the highlighted line, or the listed folder when no line
+    // is highlighted.
+    QString highlightedFolder() const;
+
+    // 0 when `folder` (made absolute as above) can be listed, else the
+    // system error number as setDirectory returns it.
+    int enterError(const QString& folder) const;
+
+    // Type-ahead over the folder names (see above).
+    void keyboardSearch(const QString& search) override;
+
 signals:
     void directoryChanged(const QString& folder);
     void enterFailed(const QString& folder, int systemError);
@@ -54,6 +68,8 @@ private:
     void fill();
 
     QString directory_;
+    QString typedAhead_;
+    QElapsedTimer sinceLastKey_;
 };
 
 }  // namespace oltoma::forms

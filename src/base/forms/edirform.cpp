@@ -1,6 +1,7 @@
 #include "base/forms/edirform.h"
 
 #include <QEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -30,6 +31,7 @@ Tedatadir::Tedatadir(QWidget* owner)
     : QDialog(owner),
       DriveComboBox1(new DriveComboBox(this)),
       DirectoryListBox1(new DirectoryListBox(this)),
+      editDir(new QLineEdit(this)),
       BitBtn1(new QPushButton(QStringLiteral("OK"), this)),
       BitBtn2(new QPushButton(QStringLiteral("Avbryt"), this)),
       StatusBar1(nullptr) {
@@ -45,11 +47,18 @@ Tedatadir::Tedatadir(QWidget* owner)
     DriveComboBox1->setGeometry(32, 8, 283, 16);
     UseInfoBackground(DriveComboBox1);
     DirectoryListBox1->setObjectName("DirectoryListBox1");
-    DirectoryListBox1->setGeometry(32, 24, 283, 273);
+    DirectoryListBox1->setGeometry(32, 24, 283, 245);
     UseInfoBackground(DirectoryListBox1);
     DirectoryListBox1->installEventFilter(this);
     DriveComboBox1->bindTo(DirectoryListBox1);
     DriveComboBox1->raise();
+    editDir->setObjectName("editDir");
+    editDir->setGeometry(32, 277, 283, 21);
+    UseInfoBackground(editDir);
+    SetHint(editDir, QStringLiteral("mappen som väljs med OK; skriv en annan sökväg här"));
+    editDir->setText(DirectoryListBox1->highlightedFolder());
+    connect(DirectoryListBox1, &QListWidget::currentRowChanged, this,
+            [this] { editDir->setText(DirectoryListBox1->highlightedFolder()); });
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setGeometry(32, 312, 75, 25);
     BitBtn1->setDefault(true);
@@ -87,7 +96,16 @@ void Tedatadir::ShowDirectory() {
 }
 
 void Tedatadir::BitBtn1Click() {
-    sdir_ = platform::FromQString(DirectoryListBox1->directory());
+    const QString typed = editDir->text().trimmed();
+    const QString folder = typed.isEmpty() ? DirectoryListBox1->highlightedFolder()
+                                           : DirectoryListBox1->absoluteFolder(typed);
+    if (const int error = DirectoryListBox1->enterError(folder); error != 0) {
+        ReportFolderError(error, platform::FromQString(folder));
+        editDir->setFocus();
+        editDir->selectAll();
+        return;
+    }
+    sdir_ = platform::FromQString(folder);
     done(QDialog::Accepted);
 }
 

@@ -4,15 +4,19 @@
 //   client area 334 x 372, dialog frame without title-bar buttons
 //   Image1             background picture over the client area
 //   DriveComboBox1     (32, 8), width 283, bound to the folder list
-//   DirectoryListBox1  (32, 24), 283 x 273
+//   DirectoryListBox1  (32, 24), 283 x 245
+//   editDir            (32, 277), 283 x 21: the folder that OK takes
 //   BitBtn1 "OK"       (32, 312), 75 x 25, the default button
 //   BitBtn2 "Avbryt"   (120, 312), 75 x 25
 //   StatusBar1         one panel at the bottom for hints; the form's hint is
 //                      "väljer biblioteket som  är öppnat"
 //
-// The chosen folder is the listed one (a double click or Enter on a line
-// lists it). Folders are Windows-1252 texts, absolute, without a trailing
-// "/" except the root.
+// What is shown is what is used: editDir shows the folder of the
+// highlighted line (a click or the first letters of its name highlight it;
+// a double click or Enter on a line lists it), and OK takes the folder
+// editDir names, also one the user typed there. A name that is no folder
+// is reported in the hint bar and the dialog stays open. Folders are
+// Windows-1252 texts, absolute, without a trailing "/" except the root.
 #pragma once
 
 #include <QDialog>
@@ -20,6 +24,7 @@
 #include <string>
 #include <string_view>
 
+class QLineEdit;
 class QPushButton;
 class QStatusBar;
 
@@ -46,7 +51,9 @@ public:
     // The folder chosen so far.
     std::string egetdir() const { return sdir_; }
 
-    // OK: sdir := the listed folder; closes with Accepted.
+    // OK: sdir := the folder editDir names (the highlighted one unless the
+    // user typed another) and closes with Accepted; when that is no folder
+    // that can be listed, reports it as ShowDirectory does and stays open.
     void BitBtn1Click();
     // Cancel (also Escape): sdir := the starting folder; closes with
     // Rejected.
@@ -69,6 +76,7 @@ private:
     std::string tmpdir_;
     DriveComboBox* DriveComboBox1;
     DirectoryListBox* DirectoryListBox1;
+    QLineEdit* editDir;
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;
     QStatusBar* StatusBar1;

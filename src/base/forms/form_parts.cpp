@@ -2,14 +2,42 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QPalette>
 #include <QStatusBar>
 #include <QWidget>
 
+#include "platform/qt/dialog_frame.h"
+
 namespace oltoma::forms {
+namespace {
+
+// A status bar whose message, when wider than the bar, ends in "…" instead
+// of being cut off mid-word; the whole hint is the tool tip of its part.
+class HintBar final : public QStatusBar {
+public:
+    using QStatusBar::QStatusBar;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        const QString message = currentMessage();
+        if (message.isEmpty()) {
+            QStatusBar::paintEvent(event);
+            return;
+        }
+        // Where QStatusBar draws a message on a bar without widgets.
+        const QRect area(6, 0, width() - 12, height());
+        QPainter painter(this);
+        painter.setPen(palette().windowText().color());
+        painter.drawText(area, Qt::AlignLeading | Qt::AlignVCenter | Qt::TextSingleLine,
+                         fontMetrics().elidedText(message, Qt::ElideRight, area.width()));
+    }
+};
+
+}  // namespace
 
 void FixDialogFrame(QWidget* form, QSize client) {
-    form->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    platform::SetDialogWindowFlags(form, platform::TitleBarButtons::None);
     form->setFixedSize(client);
 }
 
@@ -23,7 +51,7 @@ QLabel* AddBackgroundImage(QWidget* form, QSize client) {
 }
 
 QStatusBar* AddHintBar(QWidget* form, QSize client) {
-    auto* bar = new QStatusBar(form);
+    auto* bar = new HintBar(form);
     bar->setObjectName("StatusBar1");
     bar->setSizeGripEnabled(false);
     bar->setGeometry(0, client.height() - kHintBarHeight, client.width(), kHintBarHeight);

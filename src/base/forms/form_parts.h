@@ -23,7 +23,8 @@ void FixDialogFrame(QWidget* form, QSize client);
 // other part. It starts without a picture.
 QLabel* AddBackgroundImage(QWidget* form, QSize client);
 
-// "StatusBar1": one simple panel across the bottom of the client area.
+// "StatusBar1": one simple panel across the bottom of the client area; a
+// message too wide for it ends in "…".
 QStatusBar* AddHintBar(QWidget* form, QSize client);
 
 // The platform's pale "info" background (the tool-tip colours) for lists,

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "base/text/windows1252.h"
+#include "platform/process_state.h"
 
 namespace oltoma {
 namespace {
@@ -17,6 +18,11 @@ CursorStack& Cursors() {
     static CursorStack stack;
     return stack;
 }
+
+void EmptyCursorStack() {
+    Cursors() = CursorStack{};
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&EmptyCursorStack);
 
 }  // namespace
 

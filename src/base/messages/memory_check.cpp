@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/process_state.h"
+
 namespace oltoma {
 namespace {
 
@@ -18,6 +20,11 @@ Lowest& Recorded() {
     static Lowest lowest;
     return lowest;
 }
+
+void ForgetLowestValues() {
+    Recorded() = Lowest{};
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&ForgetLowestValues);
 
 std::int64_t Signed(std::uint64_t bytes) {
     return static_cast<std::int64_t>(std::min<std::uint64_t>(bytes, INT64_MAX / 2));

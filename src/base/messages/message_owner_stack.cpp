@@ -1,5 +1,7 @@
 #include "base/messages/message_owner_stack.h"
 
+#include "platform/process_state.h"
+
 namespace oltoma {
 namespace {
 
@@ -12,6 +14,11 @@ OwnerStack& Stack() {
     static OwnerStack stack;
     return stack;
 }
+
+void EmptyOwnerStack() {
+    Stack() = OwnerStack{};
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&EmptyOwnerStack);
 
 }  // namespace
 

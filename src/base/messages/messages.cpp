@@ -2,12 +2,18 @@
 
 #include "base/messages/message_owner_stack.h"
 #include "base/text/oem_text.h"
+#include "platform/process_state.h"
 
 namespace oltoma {
 
 MyMsgStrng MessageLine;
 
 namespace {
+
+void ClearMessageLine() {
+    MessageLine = MyMsgStrng();
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&ClearMessageLine);
 
 using platform::MessageButtons;
 using platform::MessageIcon;
@@ -46,15 +52,36 @@ std::string ConvertedFromOem(std::string_view text) {
     return converted;
 }
 
+MessageLineObserver& BoundObserver() {
+    static MessageLineObserver observer = nullptr;
+    return observer;
+}
+
+void UnbindMessageLineObserver() {
+    BoundObserver() = nullptr;
+}
+[[maybe_unused]] const bool kObserverResetRegistered =
+    platform::RegisterStateReset(&UnbindMessageLineObserver);
+
+MessageResult ShowBox(const MessageClass& box, std::string_view text) {
+    return platform::CurrentMessageBoxes().Show(CurrentMessageOwner(), box.caption, text,
+                                                box.buttons, box.icon);
+}
+
 MessageResult Show(int code, std::string_view text) {
     const int messageClass = code / 100;
     if (messageClass == 0) {
-        SetMessageLine(text);
+        // ConfirmMessage shows the line it holds: that is no new text.
+        if (text != MessageLine.view()) {
+            SetMessageLine(text);
+        }
         return MessageResult::Ok;
     }
-    const MessageClass box = BoxOfClass(messageClass);
-    return platform::CurrentMessageBoxes().Show(CurrentMessageOwner(), box.caption, text,
-                                                box.buttons, box.icon);
+    return ShowBox(BoxOfClass(messageClass), text);
+}
+
+std::string_view Shown(std::string_view text) {
+    return text.substr(0, kMaxShownLength);
 }
 
 bool Accepted(MessageResult result) {
@@ -72,10 +99,19 @@ bool Accepted(MessageResult result) {
 
 void SetMessageLine(std::string_view text) {
     MessageLine.assign(text);
+    if (BoundObserver() != nullptr) {
+        BoundObserver()(MessageLine.view());
+    }
+}
+
+MessageLineObserver BindMessageLineObserver(MessageLineObserver observer) {
+    const MessageLineObserver previous = BoundObserver();
+    BoundObserver() = observer;
+    return previous;
 }
 
 MessageResult DisplayMessage(int code, std::string_view text) {
-    text = text.substr(0, kMaxShownLength);
+    text = Shown(text);
     if (HasOemSwedishLetters(text)) {
         return Show(code, ConvertedFromOem(text));
     }
@@ -83,7 +119,17 @@ MessageResult DisplayMessage(int code, std::string_view text) {
 }
 
 MessageResult DisplayMessageUnconverted(int code, std::string_view text) {
-    return Show(code, text.substr(0, kMaxShownLength));
+    return Show(code, Shown(text));
+}
+
+MessageResult AskBeforeDestroying(std::string_view text) {
+    MessageClass box = BoxOfClass(1);
+    box.buttons = MessageButtons::YesNoDefaultNo;
+    text = Shown(text);
+    if (HasOemSwedishLetters(text)) {
+        return ShowBox(box, ConvertedFromOem(text));
+    }
+    return ShowBox(box, text);
 }
 
 bool ConfirmMessage(int code) {

@@ -27,8 +27,17 @@ namespace oltoma {
 // status bars to show at their next refresh.
 extern MyMsgStrng MessageLine;
 
-// Puts text (cut to 160 characters) into MessageLine.
+// Puts text (cut to 160 characters) into MessageLine and hands the line to
+// the bound observer, if any.
 void SetMessageLine(std::string_view text);
+
+// Called with MessageLine (Windows-1252) each time a text is put into it, so
+// that a run without windows (oltoma-tool) can show every message and not
+// only the last one.
+using MessageLineObserver = void (*)(std::string_view line);
+
+// Binds the observer (nullptr: none) and returns the one bound before.
+MessageLineObserver BindMessageLineObserver(MessageLineObserver observer);
 
 // The text of a message number, at most 100 characters. Never fails:
 // storage engine numbers 9500..10499 read "Btree: " + their text (or
@@ -47,6 +56,12 @@ platform::MessageResult DisplayMessage(int code, std::string_view text);
 // DisplayMessage without the OEM conversion (for printed-report texts that
 // are already Windows-1252 and may hold such bytes legitimately).
 platform::MessageResult DisplayMessageUnconverted(int code, std::string_view text);
+
+// The question box of class 1 ("??", Yes and No) for a question whose Yes
+// destroys data: No is the default button, so one Enter keeps the data, and
+// Escape answers No as well. Returns the button pressed, None when no box
+// could be shown. The text is treated as DisplayMessage treats it.
+platform::MessageResult AskBeforeDestroying(std::string_view text);
 
 // Shows MessageLine with DisplayMessage(code) and returns true for Ok, Yes,
 // Retry, Ignore or no box at all; false for No, Cancel and Abort. Before

@@ -5,6 +5,7 @@
 
 #include "base/messages/messages.h"
 #include "base/text/oem_text.h"
+#include "platform/process_state.h"
 
 namespace oltoma {
 namespace {
@@ -40,6 +41,14 @@ ProgressState& State() {
     static ProgressState state;
     return state;
 }
+
+// No window open, none bound, no abort flag: the windows still open are
+// freed without touching the cursor.
+void CloseEveryProgressWindow() {
+    State() = ProgressState{};
+}
+[[maybe_unused]] const bool kResetRegistered =
+    platform::RegisterStateReset(&CloseEveryProgressWindow);
 
 ProgressWindows& Windows() {
     static QuietProgressWindows quiet;

@@ -87,7 +87,10 @@ void CaptureDefaultPrinter() {
         FillPrinterBlock(*printer, block);
         return;
     }
-    SetMessageLine("pagesetupdlg error: " + std::to_string(kNoDefaultPrinterError));
+    // The explanation comes first: the bottom status bar shows the start of a
+    // message when it is cut.
+    SetMessageLine("Ingen skrivare installerad (pagesetupdlg error: " +
+                   std::to_string(kNoDefaultPrinterError) + ")");
 }
 
 bool SelectSettingPrinter() {

@@ -26,7 +26,8 @@ void CaptureStartPrinter();
 
 // DefaultPrinterBlock := the system default printer (or, when none is set,
 // the first installed one). With no printer at all the block stays invalid
-// and MessageLine gets "pagesetupdlg error: 4104".
+// and MessageLine gets "Ingen skrivare installerad (pagesetupdlg error:
+// 4104)".
 void CaptureDefaultPrinter();
 
 // Makes the printer named in the working print setting (device name) the

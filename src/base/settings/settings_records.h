@@ -39,7 +39,8 @@
 //   1028  int32          size: the picture takes 1/n of the report width
 //
 // LabelSetting, 9776 bytes; lengths in tenths of a millimetre from the top
-// left corner of the sheet (settings dialog control in brackets)
+// left corner of the printable area (negative margins reach back towards
+// the stock's edge; settings dialog control in brackets)
 //   0     int32         left margin of the first column (EtXmarg)
 //   4     word          label height (EtYh)
 //   6     word          row pitch (EtYdeln)

@@ -1,5 +1,9 @@
 #include "base/settings/settings_state.h"
 
+#include <unistd.h>
+
+#include "platform/process_state.h"
+
 namespace oltoma {
 namespace {
 
@@ -16,6 +20,16 @@ WorkingRecords& Records() {
     static WorkingRecords records;
     return records;
 }
+
+// The records as before LoadConfiguration; a configuration file still open
+// is closed without being written.
+void ForgetSettings() {
+    if (Records().state.open && Records().state.descriptor >= 0) {
+        ::close(Records().state.descriptor);
+    }
+    Records() = WorkingRecords{};
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&ForgetSettings);
 
 int ValidSettingNumber(std::uint8_t& stored) {
     if (stored < 1 || stored > kSettingSlots) {

@@ -37,7 +37,9 @@ struct ShortString {
     // so records written from it are deterministic.
     void assign(std::string_view text) {
         const std::size_t count = text.size() < N ? text.size() : N;
-        std::memcpy(chars, text.data(), count);
+        if (count != 0) {  // an empty view may hold no pointer at all
+            std::memcpy(chars, text.data(), count);
+        }
         std::memset(chars + count, 0, N - count);
         length = static_cast<std::uint8_t>(count);
     }

@@ -86,6 +86,17 @@ bool EncodeWindows1252(char32_t codePoint, char& byte) {
     return false;
 }
 
+std::string_view PrintablePrefix(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char32_t cp = DecodeWindows1252(static_cast<unsigned char>(text[i]));
+        // Controls: C0, DEL and C1 (the undefined bytes decode to C1).
+        if (cp < 0x20 || (cp >= 0x7F && cp < 0xA0)) {
+            return text.substr(0, i);
+        }
+    }
+    return text;
+}
+
 std::string Utf8FromWindows1252(std::string_view text) {
     std::string out;
     out.reserve(text.size() * 2);

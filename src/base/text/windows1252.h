@@ -19,6 +19,12 @@ bool EncodeWindows1252(char32_t codePoint, char& byte);
 // Windows-1252 text to UTF-8.
 std::string Utf8FromWindows1252(std::string_view text);
 
+// The text up to, not including, its first byte that is no printable
+// Windows-1252 character (a control character below 0x20, 0x7F, or one of
+// the five undefined bytes). For names read from a file that may hold
+// anything, so that no garbage reaches the screen.
+std::string_view PrintablePrefix(std::string_view text);
+
 // UTF-8 text to Windows-1252; characters without a byte, and malformed UTF-8
 // sequences, become the replacement character.
 std::string Windows1252FromUtf8(std::string_view text, char replacement = '?');

@@ -5,6 +5,7 @@
 
 #include "base/text/number_format.h"
 #include "base/time/calendar.h"
+#include "platform/process_state.h"
 
 namespace oltoma {
 namespace {
@@ -21,6 +22,12 @@ Clock& TheClock() {
     static Clock clock;
     return clock;
 }
+
+// The system's clock, not yet read.
+void ResetClock() {
+    TheClock() = Clock{};
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&ResetClock);
 
 LocalDateTime SystemLocalTime() {
     const std::time_t now = std::time(nullptr);

@@ -2,6 +2,7 @@
 
 #include "base/time/clock_text.h"
 #include "base/time/duration_format.h"
+#include "platform/process_state.h"
 
 namespace oltoma {
 namespace {
@@ -17,6 +18,11 @@ Stopwatches& Stack() {
     static Stopwatches stopwatches;
     return stopwatches;
 }
+
+void StopEveryStopwatch() {
+    Stack() = Stopwatches{};
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&StopEveryStopwatch);
 
 int SlotOf(int slot) {
     return slot >= 1 && slot <= kStopwatchCount ? slot : 0;

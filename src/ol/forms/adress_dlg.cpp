@@ -9,6 +9,7 @@
 #include "base/settings/font_conversion.h"
 #include "base/settings/settings_state.h"
 #include "base/settings/window_scale.h"
+#include "platform/qt/dialog_frame.h"
 #include "platform/qt/form_scaling.h"
 #include "platform/qt/qt_text.h"
 
@@ -68,7 +69,7 @@ void StoreAddressMemoText(std::string_view text, AdressLines& address) {
 }
 
 TadressDlg::TadressDlg(QWidget* owner, const AdressLines& address)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(owner, platform::DialogWindowFlags(platform::TitleBarButtons::None)),
       address_(address) {
     setObjectName("adressDlg");
     setWindowTitle("adress");
@@ -81,6 +82,7 @@ TadressDlg::TadressDlg(QWidget* owner, const AdressLines& address)
     adressMemo_->setGeometry(8, 20, 268, 116);
     adressMemo_->setFont(MemoFont(WorkingLabelSetting().printer.mellan));
     adressMemo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    adressMemo_->setTabChangesFocus(true);  // Tab leaves the memo for OK
     adressMemo_->setPlainText(platform::ToQString(AddressMemoText(address)));
     connect(adressMemo_, &QPlainTextEdit::textChanged, this, &TadressDlg::LimitMemoLength);
 
@@ -90,7 +92,7 @@ TadressDlg::TadressDlg(QWidget* owner, const AdressLines& address)
     ok->setDefault(false);
     ok->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &TadressDlg::accept);
-    auto* cancel = new QPushButton("Cancel", this);
+    auto* cancel = new QPushButton("Avbryt", this);
     cancel->setObjectName("CancelBtn");
     cancel->setGeometry(108, 160, 92, 27);
     cancel->setAutoDefault(false);

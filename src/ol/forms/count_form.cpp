@@ -8,6 +8,7 @@
 #include <QStyle>
 
 #include "base/settings/window_scale.h"
+#include "platform/qt/dialog_frame.h"
 #include "platform/qt/form_scaling.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/window_handles.h"
@@ -31,11 +32,40 @@ QFont PixelFont(const char* family, int pixels) {
     return font;
 }
 
+// The window owned by the progress stack; the owner's window frees its child
+// windows when it goes, so the form is only freed here while it is alive.
+class OwnedCountForm final : public ProgressWindow {
+public:
+    explicit OwnedCountForm(TCountForm* form) : form_(form) {}
+    ~OwnedCountForm() override { delete form_.data(); }
+    OwnedCountForm(const OwnedCountForm&) = delete;
+    OwnedCountForm& operator=(const OwnedCountForm&) = delete;
+
+    void SetStatusLine(int line, std::string_view text) override {
+        if (form_ != nullptr) {
+            form_->SetStatusLine(line, text);
+        }
+    }
+    void ProcessPendingEvents() override {
+        if (form_ != nullptr) {
+            form_->ProcessPendingEvents();
+        }
+    }
+
+private:
+    QPointer<TCountForm> form_;
+};
+
+QWidget* OwnerWindow(const ProgressWindowOptions& options) {
+    QWidget* owner = platform::WidgetOf(options.owner);
+    return owner != nullptr ? owner->window() : nullptr;
+}
+
 }  // namespace
 
 TCountForm::TCountForm(const ProgressWindowOptions& options)
-    : QDialog(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                           Qt::WindowTitleHint),
+    : QDialog(OwnerWindow(options), platform::DialogWindowFlags(platform::TitleBarButtons::None) |
+                                        Qt::WindowStaysOnTopHint),
       options_(options) {
     setObjectName("CountForm");
     setWindowTitle("counterform");
@@ -62,7 +92,7 @@ TCountForm::TCountForm(const ProgressWindowOptions& options)
     });
 
     for (int i = 0; i < kProgressStatusLines; ++i) {
-        auto* line = new QLabel(QString::number(i + 1), this);
+        auto* line = new QLabel(this);
         line->setObjectName(QString("countW%1").arg(i + 1));
         line->setGeometry(kStatusLineX, kFirstStatusLineY + kLinePitch * i, kStatusLineWidth,
                           kStatusLineHeight);
@@ -72,16 +102,19 @@ TCountForm::TCountForm(const ProgressWindowOptions& options)
     }
 
     const int height = kClientHeight - (kProgressStatusLines - options.visibleLines) * kLinePitch;
-    QWidget* owner = platform::WidgetOf(options.owner);
-    QWidget* ownerWindow = owner != nullptr ? owner->window() : nullptr;
+    QWidget* ownerWindow = OwnerWindow(options);
     PlaceOver(ownerWindow, height);
     if (options.level == 1 && ownerWindow != nullptr && ownerWindow->isEnabled()) {
         ownerWindow->setEnabled(false);
         disabledOwner_ = ownerWindow;
     }
+    // A disabled window disables its child windows too; this one must take
+    // "avbryt" and Escape.
+    setEnabled(true);
     setWindowTitle(platform::ToQString(options.caption));
     platform::ScaleForm(this, WindowScale);
     show();
+    BringToFront();
     if (options.withCancel) {
         cancelbtn_->setEnabled(true);
         cancelbtn_->setFocus();
@@ -106,7 +139,15 @@ void TCountForm::PlaceOver(QWidget* ownerWindow, int height) {
 void TCountForm::SetStatusLine(int line, std::string_view text) {
     if (line >= 1 && line <= kProgressStatusLines) {
         countW_[line - 1]->setText(platform::ToQString(text));
+        BringToFront();
+        // Painted now: the command goes on working as soon as this returns.
+        repaint();
     }
+}
+
+void TCountForm::BringToFront() {
+    raise();
+    activateWindow();
 }
 
 void TCountForm::ProcessPendingEvents() {
@@ -128,7 +169,7 @@ std::unique_ptr<ProgressWindow> QtProgressWindows::Create(const ProgressWindowOp
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
         return nullptr;
     }
-    return std::make_unique<TCountForm>(options);
+    return std::make_unique<OwnedCountForm>(new TCountForm(options));
 }
 
 void BindQtProgressWindows() {

@@ -9,10 +9,14 @@
 //   cancelbtn     "avbryt" at (64, 8), 89 x 25, with a glyph; shown only
 //                 when the window has a cancel button; Escape presses it
 //   countW1..8    status lines 497 x 23 at x 8, y 48 + 32 (i - 1), Segoe UI
-//                 12 px, design texts "1".."8"
+//                 12 px; empty until the command writes them (the design
+//                 texts "1".."8" never show)
 //
-// The outermost window (level 1) disables its owner's window while it
-// lives. Clicking "avbryt" calls the cancel callback of the window's options.
+// The window is a child window of its owner's window, so the window manager
+// keeps it above that window, and it is raised and repainted at every
+// status line. The outermost window (level 1) disables its owner's window
+// while it lives; the progress window itself stays enabled. Clicking
+// "avbryt" calls the cancel callback of the window's options.
 #pragma once
 
 #include <QDialog>
@@ -48,6 +52,7 @@ protected:
 
 private:
     void PlaceOver(QWidget* ownerWindow, int height);
+    void BringToFront();
 
     ProgressWindowOptions options_;
     QPointer<QWidget> disabledOwner_;

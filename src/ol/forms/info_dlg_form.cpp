@@ -8,12 +8,18 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include <utility>
+
 #include "base/messages/messages.h"
 #include "base/settings/window_scale.h"
+#include "base/text/windows1252.h"
 #include "ol/data/files/competition_info.h"
 #include "ol/data/files/file_groups.h"
 #include "ol/data/files/ol_state.h"
+#include "ol/data/records/cmp_club_rec.h"
 #include "ol/forms/adress_dlg.h"
+#include "platform/qt/dialog_frame.h"
+#include "platform/qt/field_limits.h"
 #include "platform/qt/form_scaling.h"
 #include "platform/qt/qt_text.h"
 
@@ -22,6 +28,14 @@ namespace {
 
 using platform::FromQString;
 using platform::ToQString;
+
+// What each field stores (Windows-1252 characters); the boxes take no more.
+constexpr int kArrLength = decltype(InfoRec::Arr)::kCapacity;
+constexpr int kTvlLength = decltype(InfoRec::Tvl)::kCapacity;
+constexpr int kTypLength = decltype(InfoRec::Typ)::kCapacity;
+constexpr int kGiroTextLength = decltype(CmpClubRec::Text1)::kCapacity;
+static_assert(decltype(CmpClubRec::Text2)::kCapacity == kGiroTextLength);
+static_assert(decltype(CmpClubRec::Arr)::kCapacity == kGiroTextLength);
 
 constexpr int kFirstStage = 1;
 constexpr int kLastStage = 5;
@@ -33,11 +47,12 @@ const char* const kContactCaptions[4] = {"tävlingsledare", "banläggare", "bank
                                          "tävlingskontroll"};
 const char* const kCompetitionTypes[] = {"närtävling", "distrikt", "nationell", "klubb", "motion"};
 
-QLineEdit* LineEdit(QWidget* parent, const char* name, QRect geometry, int maxLength) {
+// An edit box that takes at most `length` characters, as its field stores.
+QLineEdit* LineEdit(QWidget* parent, const char* name, QRect geometry, int length) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
     edit->setGeometry(geometry);
-    edit->setMaxLength(maxLength);
+    platform::LimitToStoredField(edit, length);
     return edit;
 }
 
@@ -45,6 +60,25 @@ void Label(QWidget* parent, const char* text, QPoint at) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
     label->move(at);
     label->adjustSize();
+}
+
+// The two giro choices exclude each other, yet both are tab stops (buttons
+// that Qt keeps exclusive leave only the checked one in the tab order).
+// Clicking a checked one keeps it checked.
+void ExcludeEachOther(QRadioButton* first, QRadioButton* second) {
+    for (auto [button, other] : {std::pair{first, second}, std::pair{second, first}}) {
+        button->setAutoExclusive(false);
+        QObject::connect(button, &QRadioButton::toggled, other, [other](bool checked) {
+            if (checked) {
+                other->setChecked(false);
+            }
+        });
+        QObject::connect(button, &QRadioButton::clicked, button, [button](bool checked) {
+            if (!checked) {
+                button->setChecked(true);
+            }
+        });
+    }
 }
 
 QSpinBox* StageBox(QWidget* parent, const char* name, QRect geometry) {
@@ -63,7 +97,9 @@ std::string Stored(const QLineEdit* edit, std::size_t length) {
 }  // namespace
 
 TInfoDlgForm::TInfoDlgForm(QWidget* owner, bool adding)
-    : QDialog(owner), adding_(adding), tmpInfo(Ol().competition.rec) {
+    : QDialog(owner, platform::DialogWindowFlags(platform::TitleBarButtons::Close)),
+      adding_(adding),
+      tmpInfo(Ol().competition.rec) {
     BuildForm();
     FormCreate();
 }
@@ -74,11 +110,11 @@ void TInfoDlgForm::BuildForm() {
     setFixedSize(540, 430);
 
     Label(this, "arrangör", {10, 14});
-    edArr = LineEdit(this, "edArr", {110, 10, 310, 23}, 41);
+    edArr = LineEdit(this, "edArr", {110, 10, 310, 23}, kArrLength);
     Label(this, "tävling", {10, 44});
-    edTvl = LineEdit(this, "edTvl", {110, 40, 310, 23}, 41);
+    edTvl = LineEdit(this, "edTvl", {110, 40, 310, 23}, kTvlLength);
     Label(this, "datum", {10, 74});
-    edTvlDatum = LineEdit(this, "edTvlDatum", {110, 70, 170, 23}, 21);
+    edTvlDatum = LineEdit(this, "edTvlDatum", {110, 70, 170, 23}, kDateLength);
     cbTyp = new QComboBox(this);
     cbTyp->setObjectName("cbTyp");
     cbTyp->setGeometry(290, 70, 130, 23);
@@ -86,7 +122,7 @@ void TInfoDlgForm::BuildForm() {
     for (const char* type : kCompetitionTypes) {
         cbTyp->addItem(QString::fromUtf8(type));
     }
-    cbTyp->lineEdit()->setMaxLength(13);
+    platform::LimitToStoredField(cbTyp, kTypLength);
     Label(this, "etapper", {10, 104});
     edOmg = StageBox(this, "edOmg", {110, 100, 60, 23});
     Label(this, "aktuell", {190, 104});
@@ -100,8 +136,12 @@ void TInfoDlgForm::BuildForm() {
         btnKontakt[i]->setGeometry(10, 22 + 30 * i, 140, 25);
         btnKontakt[i]->setAutoDefault(false);
         connect(btnKontakt[i], &QPushButton::clicked, this, [this, i] { KontaktClick(i); });
-        edKontakt[i] = LineEdit(contacts, "", {160, 23 + 30 * i, 240, 23}, 23);
+        // Display only: the address button fills it, OK does not read it.
+        edKontakt[i] = new QLineEdit(contacts);
         edKontakt[i]->setObjectName(QString("edKontakt%1").arg(i + 1));
+        edKontakt[i]->setGeometry(160, 23 + 30 * i, 240, 23);
+        edKontakt[i]->setReadOnly(true);
+        edKontakt[i]->setFocusPolicy(Qt::NoFocus);
     }
 
     auto* giro = new QGroupBox(QString::fromUtf8("tävlingens giro"), this);
@@ -110,21 +150,22 @@ void TInfoDlgForm::BuildForm() {
     rbUsePG->setObjectName("rbUsePG");
     rbUsePG->setGeometry(10, 24, 80, 23);
     Label(giro, "plusgironummer", {95, 27});
-    edPostgiro = LineEdit(giro, "edPostgiro", {230, 24, 170, 23}, 33);
+    edPostgiro = LineEdit(giro, "edPostgiro", {230, 24, 170, 23}, kGiroTextLength);
     rbUseBG = new QRadioButton(QString::fromUtf8("använd"), giro);
     rbUseBG->setObjectName("rbUseBG");
     rbUseBG->setGeometry(10, 56, 80, 23);
     Label(giro, "bankgironummer", {95, 59});
-    edBankgiro = LineEdit(giro, "edBankgiro", {230, 56, 170, 23}, 33);
+    edBankgiro = LineEdit(giro, "edBankgiro", {230, 56, 170, 23}, kGiroTextLength);
     Label(giro, "betalningsmottagare", {95, 91});
-    edBetMottagare = LineEdit(giro, "edBetMottagare", {230, 88, 170, 23}, 33);
+    edBetMottagare = LineEdit(giro, "edBetMottagare", {230, 88, 170, 23}, kGiroTextLength);
+    ExcludeEachOther(rbUsePG, rbUseBG);
 
     okButton = new QPushButton("OK", this);
     okButton->setObjectName("okButton");
     okButton->setGeometry(436, 10, 92, 27);
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &TInfoDlgForm::accept);
-    cancelButton = new QPushButton("Cancel", this);
+    cancelButton = new QPushButton("Avbryt", this);
     cancelButton->setObjectName("cancelButton");
     cancelButton->setGeometry(436, 44, 92, 27);
     cancelButton->setAutoDefault(false);
@@ -163,10 +204,10 @@ void TInfoDlgForm::KontaktClick(int contact) {
 
 void TInfoDlgForm::StoreFields() {
     InfoRec& info = Ol().competition.rec;
-    info.Arr = Stored(edArr, 40);
-    info.Tvl = Stored(edTvl, 40);
-    info.Date = Stored(edTvlDatum, 20);
-    info.Typ = FromQString(cbTyp->currentText()).substr(0, 12);
+    info.Arr = Stored(edArr, kArrLength);
+    info.Tvl = Stored(edTvl, kTvlLength);
+    info.Date = Stored(edTvlDatum, kDateLength);
+    info.Typ = FromQString(cbTyp->currentText()).substr(0, kTypLength);
     info.StrNr = static_cast<std::int16_t>(edOmg->value());
     info.maxDag = static_cast<std::int16_t>(edAktuellEtapp->value());
     if (rbUsePG->isChecked()) {
@@ -178,11 +219,13 @@ void TInfoDlgForm::StoreFields() {
 
 void TInfoDlgForm::accept() {
     StoreFields();
-    const CompetitionGiroTexts giro{Stored(edPostgiro, 32), Stored(edBankgiro, 32),
-                                    Stored(edBetMottagare, 32)};
+    const CompetitionGiroTexts giro{Stored(edPostgiro, kGiroTextLength),
+                                    Stored(edBankgiro, kGiroTextLength),
+                                    Stored(edBetMottagare, kGiroTextLength)};
     if (!CommitCompetitionInfo(adding_, giro)) {
         // The dialog stays open: the user can try again or cancel.
-        DisplayMessage(kInformationCode, MessageLine.view());
+        DisplayMessage(kInformationCode,
+                       Windows1252FromUtf8("Tävlingen sparades inte: ") + MessageLine.str());
         return;
     }
     QDialog::accept();

@@ -8,6 +8,7 @@
 #include "ol/data/files/definition_bracket.h"
 #include "ol/data/files/ol_state.h"
 #include "ol/data/records/track_rec.h"
+#include "platform/qt/dialog_frame.h"
 #include "platform/qt/form_scaling.h"
 #include "platform/qt/qt_text.h"
 #include "storage/access_layer.h"
@@ -40,7 +41,8 @@ std::vector<std::string> StatisticsLines() {
     };
 }
 
-TOlStatistikDlg::TOlStatistikDlg(QWidget* owner) : QDialog(owner) {
+TOlStatistikDlg::TOlStatistikDlg(QWidget* owner)
+    : QDialog(owner, platform::DialogWindowFlags(platform::TitleBarButtons::Close)) {
     setObjectName("OlStatistikDlg");
     setWindowTitle("statistik");
     setFixedSize(480, 160);

@@ -1,5 +1,7 @@
 #include "platform/print/picture.h"
 
+#include <atomic>
+
 namespace oltoma::platform {
 
 Picture::Picture(int width, int height, std::uint32_t fill) {
@@ -9,6 +11,14 @@ Picture::Picture(int width, int height, std::uint32_t fill) {
     width_ = width;
     height_ = height;
     pixels_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill);
+}
+
+std::uint64_t Picture::cacheKey() const {
+    static std::atomic<std::uint64_t> next{1};
+    if (key_ == 0) {
+        key_ = next.fetch_add(1);
+    }
+    return key_;
 }
 
 }  // namespace oltoma::platform

@@ -1,6 +1,7 @@
 #include "platform/print/picture_loader.h"
 
 #include "platform/print/jpeg_decoder.h"
+#include "platform/process_state.h"
 
 namespace oltoma::platform {
 namespace {
@@ -9,6 +10,11 @@ PictureFileReader*& BoundReader() {
     static PictureFileReader* reader = nullptr;
     return reader;
 }
+
+void UnbindPictureFileReader() {
+    BoundReader() = nullptr;
+}
+[[maybe_unused]] const bool kResetRegistered = RegisterStateReset(&UnbindPictureFileReader);
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "platform/print/printer.h"
 
 #include "platform/print/recording_printer.h"
+#include "platform/process_state.h"
 
 namespace oltoma::platform {
 namespace {
@@ -16,6 +17,11 @@ Printer*& BoundPrinter() {
     static Printer* printer = nullptr;
     return printer;
 }
+
+void UnbindPrinter() {
+    BoundPrinter() = nullptr;
+}
+[[maybe_unused]] const bool kResetRegistered = RegisterStateReset(&UnbindPrinter);
 
 }  // namespace
 

@@ -15,13 +15,29 @@ namespace oltoma::platform {
 
 // How the chosen printer is set up for a job. Zero means "the printer's
 // own default" for every number.
+//
+// With pdfFile set, jobs are written to that PDF file instead of being
+// printed; no installed printer is needed. The page is then as the printer
+// of deviceName would print it: the paper, orientation and resolution given
+// (A4, portrait and 600 dots per inch where none is given), the printable
+// area the sheet less the border the queue reports when it is installed,
+// else 5 mm on every side. The file is written under a temporary name and
+// put in place by EndDoc, so an aborted or failed job leaves no file and an
+// existing file of that name as it was.
 struct PrinterSetup {
     std::string deviceName;  // queue name; empty = the default printer
     int paperSize = 0;       // 9 A4, 8 A3, 11 A5, 1 Letter, 5 Legal, 40 fanfold 8.5 x 12 in
     int orientation = 0;     // 1 portrait, 2 landscape
     int resolutionX = 0;     // dots per inch
     int resolutionY = 0;
+    std::string pdfFile;  // the file system's path; empty = print
 };
+
+// The defaults of a PDF job for what a setup leaves open.
+inline constexpr int kPdfDefaultPaper = 9;  // A4
+inline constexpr int kPdfDefaultOrientation = 1;
+inline constexpr int kPdfDefaultResolution = 600;
+inline constexpr double kPdfDefaultBorderMillimetres = 5.0;
 
 class Printer {
 public:
@@ -44,8 +60,12 @@ public:
     // canvas then has no device context).
     virtual bool BeginDoc() = 0;
     virtual void NewPage() = 0;
-    // Ends the job and hands it to the spooler.
+    // Ends the job and hands it to the spooler (or puts its PDF file in
+    // place).
     virtual void EndDoc() = 0;
+    // The last job had a PDF file that could not be written (at BeginDoc,
+    // which then failed, or at EndDoc); cleared by the next BeginDoc.
+    virtual bool OutputFailed() const { return false; }
     // Cancels the running job; nothing of it is printed.
     virtual void Abort() = 0;
     // A job runs (between BeginDoc and EndDoc or Abort).

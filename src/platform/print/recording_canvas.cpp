@@ -182,7 +182,23 @@ void RecordingCanvas::StretchDraw(const Rect& rect, const Picture& picture) {
     CanvasCall call = Call(CanvasCall::Kind::StretchDraw);
     call.rect = rect;
     call.pictureSize = {picture.width(), picture.height()};
+    call.pictureChecksum = PictureChecksum(picture);
     Log(call);
+}
+
+std::uint32_t RecordingCanvas::PictureChecksum(const Picture& picture) {
+    std::uint32_t hash = 2166136261u;
+    const auto mix = [&hash](std::uint32_t value) {
+        for (int shift = 0; shift < 32; shift += 8) {
+            hash = (hash ^ ((value >> shift) & 0xFF)) * 16777619u;
+        }
+    };
+    mix(static_cast<std::uint32_t>(picture.width()));
+    mix(static_cast<std::uint32_t>(picture.height()));
+    for (const std::uint32_t pixel : picture.pixels()) {
+        mix(pixel);
+    }
+    return hash;
 }
 
 }  // namespace oltoma::platform

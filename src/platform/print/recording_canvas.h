@@ -12,6 +12,7 @@
 // so a text of n characters is n * average width wide and h high.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,7 +44,8 @@ struct CanvasCall {
     FontDescription font;
     int fontSize = 0;  // points
     int penWidth = 0;
-    Size pictureSize;  // StretchDraw: the picture's own size
+    Size pictureSize;                   // StretchDraw: the picture's own size
+    std::uint32_t pictureChecksum = 0;  // StretchDraw: PictureChecksum of the picture
 
     // One line of text describing the call, for failure messages.
     std::string Describe() const;
@@ -77,6 +79,9 @@ public:
 
     // The metrics formula above, for tests that compute expectations.
     static TextMetrics MetricsFor(int points, int unitsPerInch);
+    // A checksum of a picture's size and pixels (FNV-1a), so tests can tell
+    // which picture was drawn.
+    static std::uint32_t PictureChecksum(const Picture& picture);
 
 private:
     CanvasCall Call(CanvasCall::Kind kind) const;

@@ -13,11 +13,14 @@ RecordingPrinter::RecordingPrinter(Device device)
 
 bool RecordingPrinter::Select(const PrinterSetup& setup) {
     const std::string name = setup.deviceName.empty() ? device_.defaultName : setup.deviceName;
-    if (name.empty() || std::find(device_.installed.begin(), device_.installed.end(), name) ==
-                            device_.installed.end()) {
+    const bool installed =
+        !name.empty() && std::find(device_.installed.begin(), device_.installed.end(), name) !=
+                             device_.installed.end();
+    if (!installed && setup.pdfFile.empty()) {
         return false;
     }
-    current_ = name;
+    pdf_ = !setup.pdfFile.empty();
+    current_ = installed ? name : "PDF";
     selections_.push_back(setup);
     return true;
 }
@@ -31,7 +34,12 @@ void RecordingPrinter::LogJobCall(CanvasCall::Kind kind) {
 }
 
 bool RecordingPrinter::BeginDoc() {
+    outputFailed_ = false;
     if (printing_ || current_.empty()) {
+        return false;
+    }
+    if (pdf_ && device_.pdfFails) {
+        outputFailed_ = true;
         return false;
     }
     printing_ = true;

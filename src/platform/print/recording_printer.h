@@ -1,6 +1,7 @@
 // A printer double for tests: a configurable set of installed queues, a page
 // of known size and resolution, and a RecordingCanvas whose log also holds
-// the job calls (BeginDoc, NewPage, EndDoc, Abort) in order.
+// the job calls (BeginDoc, NewPage, EndDoc, Abort) in order. A PDF target
+// is accepted whatever is installed and only recorded: nothing is written.
 #pragma once
 
 #include <memory>
@@ -21,6 +22,7 @@ public:
         int pageHeight = 2800;
         int dpi = 240;
         bool deviceContext = true;  // false: jobs start without a device context
+        bool pdfFails = false;      // a PDF job cannot write its file
     };
 
     RecordingPrinter();
@@ -31,7 +33,8 @@ public:
     void ClearCalls() { log_->clear(); }
     // Titles of the jobs started, in order.
     const std::vector<std::string>& jobTitles() const { return jobTitles_; }
-    // Setups given to successful Select calls, in order.
+    // Setups given to successful Select calls, in order (the output target
+    // among them).
     const std::vector<PrinterSetup>& selections() const { return selections_; }
     int jobsEnded() const { return jobsEnded_; }
 
@@ -46,6 +49,7 @@ public:
     void Abort() override;
     bool Printing() const override { return printing_; }
     bool Aborted() const override { return aborted_; }
+    bool OutputFailed() const override { return outputFailed_; }
     Canvas& GetCanvas() override { return canvas_; }
     bool HasDeviceContext() const override { return printing_ && device_.deviceContext; }
     int PageWidth() const override { return device_.pageWidth; }
@@ -65,6 +69,8 @@ private:
     std::vector<PrinterSetup> selections_;
     bool printing_ = false;
     bool aborted_ = false;
+    bool outputFailed_ = false;
+    bool pdf_ = false;
     int page_ = 0;
     int jobsEnded_ = 0;
 };

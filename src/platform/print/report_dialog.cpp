@@ -1,5 +1,7 @@
 #include "platform/print/report_dialog.h"
 
+#include "platform/process_state.h"
+
 namespace oltoma::platform {
 namespace {
 
@@ -20,6 +22,11 @@ ReportDialog*& BoundDialog() {
     static ReportDialog* dialog = nullptr;
     return dialog;
 }
+
+void UnbindReportDialog() {
+    BoundDialog() = nullptr;
+}
+[[maybe_unused]] const bool kResetRegistered = RegisterStateReset(&UnbindReportDialog);
 
 }  // namespace
 

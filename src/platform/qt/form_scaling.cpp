@@ -1,7 +1,11 @@
 #include "platform/qt/form_scaling.h"
 
+#include <QGuiApplication>
 #include <QLayout>
+#include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 #include <vector>
 
@@ -72,7 +76,28 @@ QFont ScaledFont(const QFont& font, int percent) {
     return scaled;
 }
 
+int FittingPercent(const QWidget* form, int percent) {
+    if (form == nullptr || percent <= 100) {
+        return percent;
+    }
+    const QWidget* owner = form->parentWidget() != nullptr ? form->parentWidget()->window() : form;
+    const QScreen* screen = owner->screen();
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    // A form laid out by its layout takes the size the layout asks for.
+    const QSize designed = form->layout() != nullptr ? form->sizeHint() : form->size();
+    if (screen == nullptr || designed.width() <= 0 || designed.height() <= 0) {
+        return percent;
+    }
+    const QSize room = screen->availableGeometry().size() - kWindowFrameAllowance;
+    const int byWidth = room.width() * 100 / designed.width();
+    const int byHeight = room.height() * 100 / designed.height();
+    return std::max(100, std::min({percent, byWidth, byHeight}));
+}
+
 void ScaleForm(QWidget* form, int percent) {
+    percent = FittingPercent(form, percent);
     if (form == nullptr || percent == 100 || percent < 1) {
         return;
     }

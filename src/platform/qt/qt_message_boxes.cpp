@@ -4,8 +4,10 @@
 
 #include <vector>
 
+#include "platform/qt/dialog_frame.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/swedish_buttons.h"
 #include "platform/qt/window_handles.h"
 
 namespace oltoma::platform {
@@ -43,6 +45,7 @@ private:
 QMessageBox::StandardButtons ButtonsOf(MessageButtons buttons) {
     switch (buttons) {
         case MessageButtons::YesNo:
+        case MessageButtons::YesNoDefaultNo:
             return QMessageBox::Yes | QMessageBox::No;
         case MessageButtons::AbortRetryIgnore:
             return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
@@ -52,9 +55,24 @@ QMessageBox::StandardButtons ButtonsOf(MessageButtons buttons) {
     return QMessageBox::Ok;
 }
 
+QMessageBox::StandardButton DefaultButtonOf(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::YesNo:
+            return QMessageBox::Yes;
+        case MessageButtons::YesNoDefaultNo:
+            return QMessageBox::No;
+        case MessageButtons::AbortRetryIgnore:
+            return QMessageBox::Abort;
+        case MessageButtons::Ok:
+            break;
+    }
+    return QMessageBox::Ok;
+}
+
 QMessageBox::StandardButton EscapeButtonOf(MessageButtons buttons) {
     switch (buttons) {
         case MessageButtons::YesNo:
+        case MessageButtons::YesNoDefaultNo:
             return QMessageBox::No;
         case MessageButtons::AbortRetryIgnore:
             return QMessageBox::Abort;
@@ -111,8 +129,11 @@ MessageResult QtMessageBoxes::Show(WindowHandle owner, std::string_view caption,
     box.setText(ToQString(text));
     box.setIcon(IconOf(icon));
     box.setStandardButtons(ButtonsOf(buttons));
+    UseSwedishButtons(box);
+    box.setDefaultButton(DefaultButtonOf(buttons));
     box.setEscapeButton(EscapeButtonOf(buttons));
     box.setWindowModality(Qt::ApplicationModal);
+    SetDialogWindowFlags(&box, TitleBarButtons::Close);
     box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     LoweredTopMostWindows lowered(&box);
     return ResultOf(box.exec());

@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "platform/qt/qt_printer_description.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_text.h"
 
@@ -15,8 +16,11 @@ int HundredthsOfMillimetre(qreal millimetres) {
     return static_cast<int>(std::lround(millimetres * 100));
 }
 
-void DescribePage(const QPrinterInfo& info, PrinterInfo& printer) {
-    QPageSize page = info.defaultPageSize();
+// The paper, orientation, resolution and minimum margins of a printer as
+// set up.
+void DescribePage(const QPrinter& job, PrinterInfo& printer) {
+    QPageLayout layout = job.pageLayout();
+    QPageSize page = layout.pageSize();
     if (!page.isValid()) {
         page = QPageSize(QPageSize::A4);
     }
@@ -25,13 +29,9 @@ void DescribePage(const QPrinterInfo& info, PrinterInfo& printer) {
     printer.paperCode = page.windowsId();
     printer.paperWidth = static_cast<int>(std::lround(size.width() * 10));
     printer.paperLength = static_cast<int>(std::lround(size.height() * 10));
-    printer.orientation = 1;
-
-    QPrinter job(info, QPrinter::HighResolution);
-    job.setPageSize(page);
+    printer.orientation = layout.orientation() == QPageLayout::Landscape ? 2 : 1;
     printer.resolutionX = job.resolution();
     printer.resolutionY = job.resolution();
-    QPageLayout layout = job.pageLayout();
     layout.setUnits(QPageLayout::Millimeter);
     const QMarginsF minimum = layout.minimumMargins();
     printer.minimumMargins = {
@@ -40,6 +40,16 @@ void DescribePage(const QPrinterInfo& info, PrinterInfo& printer) {
 }
 
 }  // namespace
+
+PrinterInfo PrinterInfoOf(const QPrinter& job) {
+    const QPrinterInfo info(job);
+    PrinterInfo printer;
+    printer.name = FromQString(job.printerName());
+    printer.driver = FromQString(info.makeAndModel());
+    printer.isDefault = !info.isNull() && info.isDefault();
+    DescribePage(job, printer);
+    return printer;
+}
 
 std::vector<std::string> QtPrinterCatalog::PrinterNames() {
     std::vector<std::string> names;
@@ -61,12 +71,11 @@ std::optional<PrinterInfo> QtPrinterCatalog::Describe(std::string_view name) {
     if (info.isNull()) {
         return std::nullopt;
     }
-    PrinterInfo printer;
-    printer.name = FromQString(info.printerName());
-    printer.driver = FromQString(info.makeAndModel());
-    printer.isDefault = info.isDefault();
-    DescribePage(info, printer);
-    return printer;
+    QPageSize page = info.defaultPageSize();
+    QPrinter job(info, QPrinter::HighResolution);
+    job.setPageSize(page.isValid() ? page : QPageSize(QPageSize::A4));
+    job.setPageOrientation(QPageLayout::Portrait);
+    return PrinterInfoOf(job);
 }
 
 }  // namespace oltoma::platform

@@ -20,7 +20,8 @@ QtServices& BindQtServices() {
                   .numberPrompt = &services.numberPrompt,
                   .shell = &services.shell,
                   .programLauncher = &services.programLauncher,
-                  .printerCatalog = &services.printerCatalog});
+                  .printerCatalog = &services.printerCatalog,
+                  .fileDialogs = &services.fileDialogs});
     return services;
 }
 

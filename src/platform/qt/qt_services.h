@@ -1,7 +1,7 @@
 // The Qt binding of the platform services, for the program:
 //   int main(...) { QApplication app(...); platform::BindQtServices(); ... }
-// Message boxes, beeps, cursors, the number dialog and the desktop shell go
-// through Qt Widgets; programs start through NativeProgramLauncher; printers
+// Message boxes, beeps, cursors, the number dialog, the file dialogs and the
+// desktop shell go through Qt Widgets; programs start through NativeProgramLauncher; printers
 // come from Qt Print Support (CUPS). Tests bind the doubles of
 // tests/support instead.
 #pragma once
@@ -24,7 +24,11 @@ namespace oltoma::platform {
 // by the owner's window (or none), plain text. Other top-most windows of the
 // application are lowered while a box shows and raised again after it.
 // Closing a box with Escape or its title bar answers as No (yes/no boxes),
-// Abort (abort/retry/ignore) or Ok. Returns None without a QApplication.
+// Abort (abort/retry/ignore) or Ok. The buttons read Swedish ("&Ja",
+// "&Nej", "OK", "&Avbryt", "&Försök igen", "&Ignorera"); the first is the
+// default button, except in YesNoDefaultNo boxes, where it is No. The title
+// bar offers no minimise or maximise button. Returns None without a
+// QApplication.
 class QtMessageBoxes final : public MessageBoxes {
 public:
     MessageResult Show(WindowHandle owner, std::string_view caption, std::string_view text,
@@ -80,6 +84,14 @@ public:
     std::optional<PrinterInfo> Describe(std::string_view name) override;
 };
 
+// The open and save dialogs of the exchange files: Qt's own file dialog,
+// application-modal over the owner's window and scaled by the window scale;
+// the save dialog asks before an existing file is replaced.
+class QtFileDialogs final : public FileDialogs {
+public:
+    FileDialogAnswer Ask(WindowHandle owner, const FileDialogRequest& request) override;
+};
+
 struct QtServices {
     QtMessageBoxes messageBoxes;
     QtSound sound;
@@ -88,6 +100,7 @@ struct QtServices {
     QtShell shell;
     NativeProgramLauncher programLauncher;
     QtPrinterCatalog printerCatalog;
+    QtFileDialogs fileDialogs;
 };
 
 // Binds the Qt services (once; later calls bind them again) and returns

@@ -1,5 +1,6 @@
 #include "storage/internal/engine_state.h"
 
+#include "platform/process_state.h"
 #include "storage/internal/isam_status_detail.h"
 #include "storage/isam_status.h"
 
@@ -9,6 +10,28 @@ Engine& TheEngine() {
     static Engine engine;
     return engine;
 }
+
+namespace {
+
+// The engine as before InitIsam. Open fileblocks are closed as a process
+// death would close them: nothing cached or pending is written.
+void ResetEngine() {
+    Engine& engine = TheEngine();
+    for (const auto& block : engine.openBlocks) {
+        for (FileHandle* file : {&block->data, &block->index, &block->journal}) {
+            if (file->IsOpen()) {
+                CloseFile(*file);
+            }
+        }
+    }
+    engine.openBlocks.clear();
+    engine.cache.Release();
+    engine.initialised = false;
+    engine.lockingMode = 0;
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&ResetEngine);
+
+}  // namespace
 
 bool Fail(int code) {
     detail::SetIsamError(code);

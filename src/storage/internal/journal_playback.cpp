@@ -1,5 +1,6 @@
 // Playback of the repair journal: restores the before-images it holds.
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 #include "storage/internal/engine_state.h"
@@ -10,6 +11,10 @@
 
 namespace oltoma::storage {
 namespace {
+
+// Both kinds of record keep the key number at the same place, so it is read
+// before the kind's length is known.
+static_assert(offsetof(HeaderRecord, KeyNumber) == offsetof(PageRecordPrefix, KeyNumber));
 
 bool PlaybackFailed() {
     return Fail(IsamCode::kRollbackFailed);
@@ -133,7 +138,9 @@ bool ApplyRecords(FileBlock& block, const Extent& extent, std::int64_t journalSi
         if (position + 4 > journalSize) {
             return true;  // a cut-off record ends the journal
         }
-        if (!ReadAt(block.journal, position + 2, sizeof key, &key) || key > block.KeyCount() ||
+        if (!ReadAt(block.journal, position + offsetof(HeaderRecord, KeyNumber), sizeof key,
+                    &key) ||
+            key > block.KeyCount() ||
             (code != kHeaderRecordCode && (key == 0 || code > block.keys[key].header.PageSize))) {
             return false;
         }

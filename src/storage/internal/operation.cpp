@@ -1,6 +1,7 @@
 #include "storage/internal/operation.h"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "storage/internal/engine_state.h"
 #include "storage/internal/index_file.h"
@@ -83,7 +84,8 @@ bool StartModification(FileBlock& block, int key, int rollbackCode) {
         BeginOperation(block, key);
     } else if (!block.changedSinceOpen) {
         const std::uint8_t modified = 1;
-        if (!WriteAt(block.data, 20, sizeof modified, &modified)) {
+        if (!WriteAt(block.data, offsetof(DataHeaderImage, ModifiedFlag), sizeof modified,
+                     &modified)) {
             return false;
         }
         block.dataHeader.ModifiedFlag = modified;

@@ -211,9 +211,10 @@ private slots:
                                       "ingen.txt", "ingen2.imp", "klubbar.txt"};
         QCOMPARE(Lines(files), importFiles);  // no hidden file, no pipe
         auto* filters = PartOf<QComboBox>(form, "FilterComboBox1");
-        QCOMPARE(filters->count(), 2);
-        QCOMPARE(filters->itemText(1), QString("Alla filer (*.*)"));
-        filters->setCurrentIndex(1);
+        QCOMPARE(filters->count(), 3);
+        QCOMPARE(filters->itemText(1), QString("IOF XML 3.0 (*.xml)"));
+        QCOMPARE(filters->itemText(2), QString("Alla filer (*.*)"));
+        filters->setCurrentIndex(2);
         QVERIFY(Lines(files).contains("notes.doc"));
         QCOMPARE(files->count(), importFiles.size() + 1);
 
@@ -244,6 +245,16 @@ private slots:
         QCOMPARE(chosen->count(), 0);
         QVERIFY(!PartOf<QPushButton>(form, "excludeBtn")->isEnabled());
         QVERIFY(PartOf<QPushButton>(form, "IncludeBtn")->isEnabled());
+    }
+
+    void theMouseReachesEveryControl() {
+        TFileDlgActionForm form(nullptr);
+        for (const char* name : {"editDir", "DirectoryListBox1", "FileListBox1", "IncludeBtn",
+                                 "excludeBtn", "ActionFilesList", "btnOK"}) {
+            QWidget* part = PartOf<QWidget>(form, name);
+            QWidget* hit = form.childAt(part->geometry().center());
+            QVERIFY2(hit == part || part->isAncestorOf(hit), name);
+        }
     }
 
     void designedFormWithTheChosenListFont() {

@@ -105,6 +105,27 @@ private slots:
         QCOMPARE(QDir::currentPath(), here_);  // never moved
     }
 
+    // The first letters typed highlight a folder by its name; the same
+    // letter again steps on; a pause starts afresh.
+    void typeAheadHighlightsByFolderName() {
+        QVERIFY(QDir::current().mkpath("data/Berg"));
+        DirectoryListBox list;
+        list.setDirectory("data");
+        const QString data = QDir::currentPath() + "/data";
+        const auto typed = [&list](const char* keys) {
+            QTest::keyClicks(&list, keys);
+            return list.highlightedFolder();
+        };
+        QCOMPARE(typed("b"), data + "/Banor");
+        QCOMPARE(typed("b"), data + "/Berg");
+        QCOMPARE(typed("b"), data + "/Banor");  // round again
+        QTest::qWait(QApplication::keyboardInputInterval() + 50);
+        QCOMPARE(typed("ber"), data + "/Berg");
+        QTest::qWait(QApplication::keyboardInputInterval() + 50);
+        QCOMPARE(typed("ARK"), data + "/arkiv");
+        QCOMPARE(list.directory(), data);  // highlighted, not listed
+    }
+
     void driveListFollowsTheFolderList() {
         DirectoryListBox list;
         DriveComboBox drives;

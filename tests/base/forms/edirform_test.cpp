@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -69,6 +70,14 @@ private slots:
                                                         << "ok" << here;
         QTest::newRow("into a subfolder") << here + "/data"
                                           << "enter ok" << here + "/data/Banor";
+        QTest::newRow("highlighted folder") << here + "/data"
+                                            << "highlight ok" << here + "/data/Banor";
+        QTest::newRow("highlighted by typing") << here + "/data"
+                                               << "typeahead ok" << here + "/data/Banor";
+        QTest::newRow("typed folder") << here << "type ok" << here + "/data/Banor";
+        QTest::newRow("typed name that is no folder") << here + "/data"
+                                                      << "missing cancel"
+                                                      << "";
         QTest::newRow("cancel after moving") << here + "/data"
                                              << "enter cancel"
                                              << "";
@@ -83,8 +92,29 @@ private slots:
         WhenShown([steps](Tedatadir& dialog) {
             QCOMPARE(dialog.windowTitle(), QString("kopiera till..."));
             for (const QString& step : steps.split(' ')) {
+                auto* list = dialog.findChild<DirectoryListBox*>("DirectoryListBox1");
+                auto* path = dialog.findChild<QLineEdit*>("editDir");
                 if (step == "enter") {
                     EnterSubfolder(dialog, "Banor");
+                } else if (step == "highlight") {
+                    // One click on a line: the path shown follows it.
+                    QListWidgetItem* line = list->findItems("Banor", Qt::MatchEndsWith).last();
+                    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                                      list->visualItemRect(line).center());
+                    QVERIFY(path->text().endsWith("/data/Banor"));
+                } else if (step == "typeahead") {
+                    list->setFocus();
+                    QTest::keyClicks(list, "ba");
+                    QVERIFY(path->text().endsWith("/data/Banor"));
+                } else if (step == "type") {
+                    path->setText("data/Banor");
+                } else if (step == "missing") {
+                    path->setText("saknas");
+                    Click(dialog, "BitBtn1");
+                    QVERIFY(dialog.isVisible());
+                    QVERIFY(dialog.findChild<QStatusBar*>("StatusBar1")
+                                ->currentMessage()
+                                .contains("saknas"));
                 } else if (step == "ok") {
                     Click(dialog, "BitBtn1");
                 } else if (step == "cancel") {
@@ -128,7 +158,8 @@ private slots:
         Tedatadir normal(nullptr);
         QCOMPARE(normal.size(), QSize(334, 372));
         QCOMPARE(normal.findChild<QWidget*>("DirectoryListBox1")->geometry(),
-                 QRect(32, 24, 283, 273));
+                 QRect(32, 24, 283, 245));
+        QCOMPARE(normal.findChild<QWidget*>("editDir")->geometry(), QRect(32, 277, 283, 21));
         QCOMPARE(normal.findChild<QWidget*>("BitBtn2")->geometry(), QRect(120, 312, 75, 25));
         QVERIFY(normal.findChild<QPushButton*>("BitBtn1")->isDefault());
         QVERIFY(!normal.windowFlags().testFlag(Qt::WindowCloseButtonHint));

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "base/messages/message_owner_stack.h"
 #include "base/text/windows1252.h"
 #include "scripted_message_boxes.h"
@@ -43,6 +46,21 @@ TEST_F(Messages, ClassChoosesCaptionButtonsAndIcon) {
         EXPECT_EQ(boxes.shown[0].owner, 42u) << c.code;
         EXPECT_EQ(boxes.shown[0].text, "text") << c.code;
     }
+}
+
+TEST_F(Messages, AQuestionBeforeDestroyingDefaultsToNo) {
+    PushMessageOwner(42);
+    boxes.answers = {MessageResult::No};
+    std::string text = "radera \x94";  // an OEM ö, shown as Windows-1252
+    text += std::string(200, 'x');
+    EXPECT_EQ(AskBeforeDestroying(text), MessageResult::No);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].caption, "??");
+    EXPECT_EQ(boxes.shown[0].buttons, MessageButtons::YesNoDefaultNo);
+    EXPECT_EQ(boxes.shown[0].owner, 42u);
+    EXPECT_EQ(boxes.shown[0].text.substr(0, 8), "radera \xF6");
+    EXPECT_EQ(boxes.shown[0].text.size(), 160u);
+    PopMessageOwner();
 }
 
 TEST_F(Messages, ClassZeroOnlyFillsTheMessageLine) {
@@ -133,6 +151,26 @@ TEST_F(Messages, ConfirmMessageOfClassZeroSetsTheLineWithoutABox) {
     EXPECT_TRUE(ConfirmMessage(1));
     EXPECT_EQ(MessageLine, "ready");
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+std::vector<std::string>& ObservedLines() {
+    static std::vector<std::string> lines;
+    return lines;
+}
+
+TEST_F(Messages, TheObserverSeesEveryTextOnceAsItIsSet) {
+    ObservedLines().clear();
+    const MessageLineObserver previous =
+        BindMessageLineObserver([](std::string_view line) { ObservedLines().emplace_back(line); });
+    SetMessageLine("first");
+    ConfirmMessage(1);  // shows the line it holds: nothing new
+    DisplayMessage(16, "second");
+    ConfirmMessage(39);  // puts a text of its own into the line
+    SetMessageLine(std::string(200, 'x'));
+    BindMessageLineObserver(previous);
+    SetMessageLine("unobserved");
+    EXPECT_EQ(ObservedLines(),
+              (std::vector<std::string>{"first", "second", msgtext(330), std::string(160, 'x')}));
 }
 
 TEST(MessagesWithoutBoxes, ConfirmMessageAcceptsWhenNoBoxCanBeShown) {

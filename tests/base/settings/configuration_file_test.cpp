@@ -67,7 +67,8 @@ TEST_P(WrongSizeTest, GivesTheVersionConflictAndADefaultFile) {
     EXPECT_EQ(WorkingGlobalSettings().labelNames[1], "Laser 3x8");
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, WrongSizeTest, ::testing::Values(0, 318271, 318273));
+INSTANTIATE_TEST_SUITE_P(Sizes, WrongSizeTest, ::testing::Values(0, 318271, 318273),
+                         [](const auto& info) { return std::to_string(info.param) + "_bytes"; });
 
 TEST_F(ConfigurationFileTest, StoredScaleAndSettingNumbersOutOfRange) {
     ASSERT_TRUE(LoadConfiguration(5));
@@ -107,7 +108,7 @@ TEST_F(ConfigurationFileTest, VanishedPrinterKeepsTheFileAndNamesIt) {
 TEST_F(ConfigurationFileTest, WithoutPrintersTheProgramRunsAndKeepsItsSettings) {
     printers.Remove("laser");
     ASSERT_TRUE(LoadConfiguration(5));
-    EXPECT_EQ(MessageLine, "pagesetupdlg error: 4104");
+    EXPECT_EQ(MessageLine, "Ingen skrivare installerad (pagesetupdlg error: 4104)");
     EXPECT_EQ(DefaultPrinterBlock().valid, 0);
     EXPECT_EQ(WorkingPrintSetting().printer.deviceName, "");
     EXPECT_EQ(WorkingPrintSetting().printer.pageSetup.margins[0], 500);

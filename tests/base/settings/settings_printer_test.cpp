@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstring>
 
 #include "base/messages/messages.h"
@@ -48,6 +49,22 @@ platform::PrinterInfo Laser() {
     return printer;
 }
 
+// Where the platform areas and their fields lie in the block.
+constexpr std::size_t kDeviceMode = offsetof(PrinterBlock, deviceMode);
+constexpr std::size_t kPageSetup = offsetof(PrinterBlock, pageSetup);
+constexpr std::size_t kDeviceNames = offsetof(PrinterBlock, deviceNames);
+
+constexpr std::size_t InDeviceMode(std::size_t field) {
+    return kDeviceMode + field;
+}
+constexpr std::size_t InPageSetup(std::size_t field) {
+    return kPageSetup + field;
+}
+// The device names' own offsets count UTF-16 characters from their start.
+constexpr std::size_t DeviceNameCharacter(std::size_t character) {
+    return kDeviceNames + 2 * character;
+}
+
 TEST(SettingsPrinter, FillsThePlatformAreasAtTheirOffsets) {
     PrinterBlock block{};
     block.stor.size = 14;
@@ -55,35 +72,40 @@ TEST(SettingsPrinter, FillsThePlatformAreasAtTheirOffsets) {
     block.driverExtra[5] = 0x55;
     FillPrinterBlock(Laser(), block);
 
+    const char* bytes = reinterpret_cast<const char*>(&block);
     EXPECT_EQ(block.driverName, "Gr\xE5 Laser");
-    EXPECT_STREQ(reinterpret_cast<const char*>(&block) + 81, "laser-2");
-    EXPECT_STREQ(reinterpret_cast<const char*>(&block) + 162, "usb://x");
-    EXPECT_EQ(At<std::uint8_t>(block, 544), 1);
-    EXPECT_EQ(Utf16At(block, 552), u"laser-2");
-    EXPECT_EQ(At<std::uint16_t>(block, 620), 220);
-    EXPECT_EQ(At<std::uint16_t>(block, 622), 0);
-    EXPECT_EQ(At<std::int16_t>(block, 628), 2);
-    EXPECT_EQ(At<std::int16_t>(block, 630), 9);
-    EXPECT_EQ(At<std::int16_t>(block, 638), 1);  // copies
-    EXPECT_EQ(At<std::int16_t>(block, 642), 600);
-    EXPECT_EQ(At<std::int16_t>(block, 648), 1200);
-    EXPECT_EQ(Utf16At(block, 552 + 102), u"A4");
+    EXPECT_STREQ(bytes + offsetof(PrinterBlock, deviceName), "laser-2");
+    EXPECT_STREQ(bytes + offsetof(PrinterBlock, portName), "usb://x");
+    EXPECT_EQ(At<std::uint8_t>(block, offsetof(PrinterBlock, valid)), 1);
+    EXPECT_EQ(Utf16At(block, InDeviceMode(offsetof(DeviceMode, deviceName))), u"laser-2");
+    EXPECT_EQ(At<std::uint16_t>(block, InDeviceMode(offsetof(DeviceMode, size))), 220);
+    EXPECT_EQ(At<std::uint16_t>(block, InDeviceMode(offsetof(DeviceMode, driverExtra))), 0);
+    EXPECT_EQ(At<std::int16_t>(block, InDeviceMode(offsetof(DeviceMode, orientation))), 2);
+    EXPECT_EQ(At<std::int16_t>(block, InDeviceMode(offsetof(DeviceMode, paperSize))), 9);
+    EXPECT_EQ(At<std::int16_t>(block, InDeviceMode(offsetof(DeviceMode, copies))), 1);
+    EXPECT_EQ(At<std::int16_t>(block, InDeviceMode(offsetof(DeviceMode, printQuality))), 600);
+    EXPECT_EQ(At<std::int16_t>(block, InDeviceMode(offsetof(DeviceMode, yResolution))), 1200);
+    EXPECT_EQ(Utf16At(block, InDeviceMode(offsetof(DeviceMode, formName))), u"A4");
     EXPECT_EQ(block.driverExtra[5], 0);
-    EXPECT_EQ(At<std::uint32_t>(block, 8968), 128u);
-    EXPECT_EQ(At<std::uint32_t>(block, 9000), 8u);
-    EXPECT_EQ(At<std::int32_t>(block, 9004), 29700);  // landscape extent
-    EXPECT_EQ(At<std::int32_t>(block, 9008), 21000);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(At<std::int32_t>(block, 9028 + 4 * i), 400 + 10 * i);
+    EXPECT_EQ(At<std::uint32_t>(block, InPageSetup(offsetof(PageSetupData, structSize))), 128u);
+    EXPECT_EQ(At<std::uint32_t>(block, InPageSetup(offsetof(PageSetupData, flags))), 8u);
+    // Landscape: the extent turns.
+    EXPECT_EQ(At<std::int32_t>(block, InPageSetup(offsetof(PageSetupData, paperWidth))), 29700);
+    EXPECT_EQ(At<std::int32_t>(block, InPageSetup(offsetof(PageSetupData, paperHeight))), 21000);
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(At<std::int32_t>(block, InPageSetup(offsetof(PageSetupData, margins)) + 4 * i),
+                  400 + 10 * static_cast<int>(i));
     }
     // Device names: four word offsets counted in characters, then the names.
-    EXPECT_EQ(At<std::uint16_t>(block, 9096), 4);
-    EXPECT_EQ(At<std::uint16_t>(block, 9098), 4 + 10);
-    EXPECT_EQ(At<std::uint16_t>(block, 9100), 4 + 10 + 8);
-    EXPECT_EQ(At<std::uint16_t>(block, 9102), 1);
-    EXPECT_EQ(Utf16At(block, 9096 + 2 * 4), u"Gr\u00E5 Laser");
-    EXPECT_EQ(Utf16At(block, 9096 + 2 * 14), u"laser-2");
-    EXPECT_EQ(Utf16At(block, 9096 + 2 * 22), u"usb://x");
+    EXPECT_EQ(At<std::uint16_t>(block, kDeviceNames + offsetof(DeviceNamesData, driverOffset)), 4);
+    EXPECT_EQ(At<std::uint16_t>(block, kDeviceNames + offsetof(DeviceNamesData, deviceOffset)),
+              4 + 10);
+    EXPECT_EQ(At<std::uint16_t>(block, kDeviceNames + offsetof(DeviceNamesData, outputOffset)),
+              4 + 10 + 8);
+    EXPECT_EQ(At<std::uint16_t>(block, kDeviceNames + offsetof(DeviceNamesData, defaultFlag)), 1);
+    EXPECT_EQ(Utf16At(block, DeviceNameCharacter(4)), u"Gr\u00E5 Laser");
+    EXPECT_EQ(Utf16At(block, DeviceNameCharacter(14)), u"laser-2");
+    EXPECT_EQ(Utf16At(block, DeviceNameCharacter(22)), u"usb://x");
     EXPECT_EQ(block.stor.size, 14);  // kept
     EXPECT_EQ(block.columns, 3);
 }
@@ -96,8 +118,9 @@ TEST(SettingsPrinter, LongNamesStayInsideTheirFields) {
     PrinterBlock block{};
     FillPrinterBlock(printer, block);
     EXPECT_EQ(block.deviceName.view(), std::string(80, 'n'));
-    EXPECT_EQ(Utf16At(block, 552), std::u16string(31, u'n'));
-    EXPECT_EQ(Utf16At(block, 9096 + 2 * (4 + 81 + 81)), std::u16string(80, u'p'));
+    EXPECT_EQ(Utf16At(block, InDeviceMode(offsetof(DeviceMode, deviceName))),
+              std::u16string(31, u'n'));
+    EXPECT_EQ(Utf16At(block, DeviceNameCharacter(4 + 81 + 81)), std::u16string(80, u'p'));
 }
 
 TEST(SettingsPrinter, MarginsAreReadInEitherUnit) {

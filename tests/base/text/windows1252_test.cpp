@@ -32,6 +32,27 @@ TEST(Windows1252, RoundTripsThroughUtf8) {
     EXPECT_EQ(Windows1252FromUtf8("a\xC3"), "a?");  // cut sequence
 }
 
+TEST(Windows1252, PrintablePrefixStopsAtTheFirstControlOrUndefinedByte) {
+    using namespace std::string_view_literals;
+    struct Case {
+        std::string_view text;
+        std::string_view shown;
+    };
+    const Case cases[] = {
+        {"arial.st\xE5\x65nde", "arial.st\xE5\x65nde"},  // all printable, € and nbsp too
+        {"\x80 \xA0x", "\x80 \xA0x"},
+        {"Laser\0garbage"sv, "Laser"},
+        {"ab\x1F", "ab"},
+        {"ab\x7F", "ab"},
+        {"Giro\x81x", "Giro"},
+        {"\x9D", ""},
+        {"", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(PrintablePrefix(c.text), c.shown);
+    }
+}
+
 TEST(ShortString, CutsAtCapacityAndNeverReadsPastIt) {
     ShortString<3> s("abcdef");
     EXPECT_EQ(s.view(), "abc");

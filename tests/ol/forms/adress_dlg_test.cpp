@@ -98,6 +98,16 @@ private slots:
         dialog.memo()->setPlainText(QString(200, 'x'));
         QCOMPARE(dialog.memo()->toPlainText().size(), kAddressMemoLength);
     }
+
+    void tabLeavesTheMemo() {
+        TadressDlg dialog(nullptr, AdressLines{});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.memo()->setFocus();
+        QTest::keyClick(dialog.memo(), Qt::Key_Tab);
+        QVERIFY(!dialog.memo()->hasFocus());
+        QVERIFY(!dialog.memo()->toPlainText().contains('\t'));
+    }
 };
 
 }  // namespace oltoma::ol

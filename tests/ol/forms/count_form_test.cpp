@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QWindow>
 
 #include "base/messages/progress.h"
 #include "base/settings/window_scale.h"
@@ -49,7 +50,8 @@ private slots:
         QVERIFY(!form->cancelButton()->isVisible());
         for (int line = 1; line <= 8; ++line) {
             QCOMPARE(form->statusLine(line)->geometry(), QRect(8, 48 + 32 * (line - 1), 497, 23));
-            QCOMPARE(form->statusLine(line)->text(), QString::number(line));
+            // Nothing shows before the command writes a line.
+            QCOMPARE(form->statusLine(line)->text(), QString());
         }
         ProgressLine(10, "Klass H21");
         QCOMPARE(form->statusLine(1)->text(), QString("Klass H21"));
@@ -68,7 +70,7 @@ private slots:
         QVERIFY(AbortedCounter());
         QVERIFY(form->isVisible());
         ProgressLine(2, "efter avbryt");
-        QCOMPARE(form->statusLine(1)->text(), QString("1"));
+        QCOMPARE(form->statusLine(1)->text(), QString());
         CloseProgress();
 
         OpenProgress(0, 4, "igen", true);
@@ -91,6 +93,41 @@ private slots:
         QVERIFY(!owner.isEnabled());
         CloseProgress();
         QVERIFY(owner.isEnabled());
+    }
+
+    void theWindowStaysAboveItsOwnerAndTakesInput() {
+        QWidget owner;
+        owner.resize(800, 600);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        OpenProgress(platform::HandleOf(&owner), 4, "indexbygg", true);
+        TCountForm* form = Latest();
+        // A child window of the owner's window: the window manager keeps it
+        // above that window.
+        QCOMPARE(form->parentWidget(), &owner);
+        QVERIFY(form->isWindow());
+        QCOMPARE(form->windowHandle()->transientParent(), owner.windowHandle());
+        // The owner is disabled, the progress window is not.
+        QVERIFY(!owner.isEnabled());
+        QVERIFY(form->isEnabled());
+        QVERIFY(form->cancelButton()->isEnabled());
+        owner.activateWindow();
+        ProgressLine(2, "KLUBBAR");
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        QCOMPARE(form->statusLine(1)->text(), QString("KLUBBAR"));
+        CloseProgress();
+        QVERIFY(owner.isEnabled());
+    }
+
+    void anOwnerThatGoesFirstTakesItsProgressWindowAlong() {
+        auto* owner = new QWidget;
+        owner->show();
+        OpenProgress(platform::HandleOf(owner), 3, "kopiering", false);
+        delete owner;
+        QVERIFY(Latest() == nullptr);
+        ProgressLine(2, "efter");
+        CloseProgress();
+        QCOMPARE(ProgressDepth(), 0);
     }
 
     void theWindowIsScaled() {

@@ -9,11 +9,15 @@
 #include <QTimer>
 
 #include <functional>
+#include <map>
 
 #include "base/messages/messages.h"
 #include "base/settings/window_scale.h"
 #include "forms_data_fixture.h"
+#include "ol/data/records/cmp_club_rec.h"
+#include "ol/data/records/info_rec.h"
 #include "ol/forms/adress_dlg.h"
+#include "platform/qt/qt_text.h"
 #include "qtest_main.h"
 #include "scripted_message_boxes.h"
 
@@ -40,41 +44,104 @@ private slots:
     void init() { testing::StartDataLayer(QTest::currentTestFunction()); }
     void cleanup() { testing::StopDataLayer(); }
 
-    void captionsAndLimits() {
+    void captions() {
         QCOMPARE(testing::NewCompetition("Ett"), 1);
         TInfoDlgForm form(nullptr, false);
         QCOMPARE(form.windowTitle(), QString::fromUtf8("tävling/turnering"));
-        QCOMPARE(form.edArr->maxLength(), 41);
-        QCOMPARE(form.edTvl->maxLength(), 41);
-        QCOMPARE(form.edTvlDatum->maxLength(), 21);
-        QCOMPARE(form.cbTyp->lineEdit()->maxLength(), 13);
-        QCOMPARE(form.edPostgiro->maxLength(), 33);
-        QCOMPARE(form.edBankgiro->maxLength(), 33);
-        QCOMPARE(form.edBetMottagare->maxLength(), 33);
-        for (int i = 0; i < 4; ++i) {
-            QCOMPARE(form.edKontakt[i]->maxLength(), 23);
-        }
         QCOMPARE(form.edOmg->minimum(), 1);
         QCOMPARE(form.edOmg->maximum(), 5);
         QCOMPARE(form.edAktuellEtapp->maximum(), 5);
         QCOMPARE(form.btnKontakt[0]->text(), QString::fromUtf8("tävlingsledare"));
         QCOMPARE(form.btnKontakt[3]->text(), QString::fromUtf8("tävlingskontroll"));
         QCOMPARE(form.rbUsePG->text(), QString::fromUtf8("använd"));
+        QCOMPARE(form.cancelButton->text(), QString("Avbryt"));
         QCOMPARE(form.edTvl->text(), QString("Ett"));
+        QVERIFY(!form.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     }
 
-    void textsAreCutAsStored() {
+    // Each box takes as many characters as its field stores, and OK stores
+    // all of them: one more is refused as it is typed, not dropped on OK.
+    void whatIsTypedIsWhatIsStored_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("arrangör") << "edArr" << int(decltype(InfoRec::Arr)::kCapacity);
+        QTest::newRow("tävling") << "edTvl" << int(decltype(InfoRec::Tvl)::kCapacity);
+        QTest::newRow("datum") << "edTvlDatum" << TInfoDlgForm::kDateLength;
+        QTest::newRow("typ") << "cbTyp" << int(decltype(InfoRec::Typ)::kCapacity);
+        QTest::newRow("plusgironummer")
+            << "edPostgiro" << int(decltype(CmpClubRec::Text1)::kCapacity);
+        QTest::newRow("bankgironummer")
+            << "edBankgiro" << int(decltype(CmpClubRec::Text2)::kCapacity);
+        QTest::newRow("betalningsmottagare")
+            << "edBetMottagare" << int(decltype(CmpClubRec::Arr)::kCapacity);
+    }
+    void whatIsTypedIsWhatIsStored() {
+        QFETCH(QString, box);
+        QFETCH(int, stored);
+        static_assert(TInfoDlgForm::kDateLength <= decltype(InfoRec::Date)::kCapacity);
         QCOMPARE(testing::NewCompetition("Ett"), 1);
         TInfoDlgForm form(nullptr, false);
-        form.edArr->setText(QString(41, 'a'));
-        form.edTvlDatum->setText(QString(21, '1'));
-        form.cbTyp->setEditText(QString(13, 'm'));
-        form.edPostgiro->setText(QString(33, '9'));
+        QWidget* widget = form.findChild<QWidget*>(box);
+        QVERIFY(widget != nullptr);
+        auto* combo = qobject_cast<QComboBox*>(widget);
+        QLineEdit* edit = combo != nullptr ? combo->lineEdit() : qobject_cast<QLineEdit*>(widget);
+        const QString typed = QString::fromUtf8("Åre") + QString(stored, 'x');
+        edit->clear();
+        edit->insert(typed.left(stored - 1));
+        QTest::keyClicks(edit, "xy");  // the y is one too many
+        QCOMPARE(edit->text(), typed.left(stored));
         form.accept();
-        QCOMPARE(Ol().competition.rec.Arr.size(), 40u);
-        QCOMPARE(Ol().competition.rec.Date.size(), 20u);
-        QCOMPARE(Ol().competition.rec.Typ.size(), 12u);
-        QCOMPARE(Ol().clubTable.Text1.size(), 32u);
+        const std::map<QString, std::string> storedText = {
+            {"edArr", Ol().competition.rec.Arr.str()},
+            {"edTvl", Ol().competition.rec.Tvl.str()},
+            {"edTvlDatum", Ol().competition.rec.Date.str()},
+            {"cbTyp", Ol().competition.rec.Typ.str()},
+            {"edPostgiro", Ol().clubTable.Text1.str()},
+            {"edBankgiro", Ol().clubTable.Text2.str()},
+            {"edBetMottagare", Ol().clubTable.Arr.str()},
+        };
+        QCOMPARE(platform::ToQString(storedText.at(box)), typed.left(stored));
+    }
+
+    void theContactBoxesAreReadOnly() {
+        QCOMPARE(testing::NewCompetition("Ett"), 1);
+        TInfoDlgForm form(nullptr, false);
+        for (QLineEdit* contact : form.edKontakt) {
+            QVERIFY(contact->isReadOnly());
+            QCOMPARE(contact->focusPolicy(), Qt::NoFocus);
+        }
+    }
+
+    // Tab goes through the fields as they stand, each "använd" before its
+    // number field.
+    void tabOrder() {
+        QCOMPARE(testing::NewCompetition("Ett"), 1);
+        TInfoDlgForm form(nullptr, false);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.edArr->setFocus();
+        const QList<QWidget*> expected = {
+            form.edArr,         form.edTvl,          form.edTvlDatum,     form.cbTyp,
+            form.edOmg,         form.edAktuellEtapp, form.btnKontakt[0],  form.btnKontakt[1],
+            form.btnKontakt[2], form.btnKontakt[3],  form.rbUsePG,        form.edPostgiro,
+            form.rbUseBG,       form.edBankgiro,     form.edBetMottagare, form.okButton,
+            form.cancelButton,  form.edArr};
+        QList<QWidget*> visited = {QApplication::focusWidget()};
+        for (int i = 1; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget();
+        }
+        // The combo box gives its focus to its edit field.
+        for (QWidget*& widget : visited) {
+            if (widget == form.cbTyp->lineEdit()) {
+                widget = form.cbTyp;
+            }
+            if (qobject_cast<QSpinBox*>(widget->parentWidget()) != nullptr) {
+                widget = widget->parentWidget();
+            }
+        }
+        QCOMPARE(visited, expected);
     }
 
     void giroChoice_data() {
@@ -102,6 +169,9 @@ private slots:
         QCOMPARE(int(Ol().competition.rec.postgiromode), stored);
 
         (bankgiro ? form.rbUsePG : form.rbUseBG)->click();  // the two exclude each other
+        QCOMPARE(form.rbUsePG->isChecked(), bankgiro);
+        QCOMPARE(form.rbUseBG->isChecked(), !bankgiro);
+        (bankgiro ? form.rbUsePG : form.rbUseBG)->click();  // a checked one stays checked
         QCOMPARE(form.rbUsePG->isChecked(), bankgiro);
         QCOMPARE(form.rbUseBG->isChecked(), !bankgiro);
     }
@@ -145,6 +215,8 @@ private slots:
         QCOMPARE(testing::NewCompetition("Ett"), 1);
         Ol().competition.rec.adress[1].line[0] = "Bo Banl\xE4ggare";
         TInfoDlgForm form(nullptr, false);
+        QCOMPARE(form.edKontakt[1]->text(), QString::fromUtf8("Bo Banläggare"));
+        QTest::keyClicks(form.edKontakt[1], "Ingen alls");
         QCOMPARE(form.edKontakt[1]->text(), QString::fromUtf8("Bo Banläggare"));
         form.edKontakt[1]->setText("Ingen alls");
         form.okButton->click();

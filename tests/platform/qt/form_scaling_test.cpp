@@ -1,7 +1,9 @@
 #include "platform/qt/form_scaling.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "base/settings/window_scale.h"
@@ -70,6 +72,26 @@ private slots:
         QCOMPARE(layout->spacing(), 10);
         QCOMPARE(pointLabel->font().pointSizeF(), 15.0);
         QCOMPARE(form.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    }
+
+    // On the full-HD screen this test runs on: a dialog never grows beyond
+    // the screen's available area, and never shrinks below its design.
+    void formsFitTheirScreen() {
+        QWidget dialog;
+        dialog.resize(540, 430);
+        auto* ok = new QPushButton("OK", &dialog);
+        ok->setGeometry(436, 400, 92, 27);
+        const QSize room =
+            QGuiApplication::primaryScreen()->availableGeometry().size() - kWindowFrameAllowance;
+        QCOMPARE(FittingPercent(&dialog, 200), 200);
+        QCOMPARE(FittingPercent(&dialog, 300), room.height() * 100 / 430);
+        ScaleForm(&dialog, 300);
+        QVERIFY(dialog.height() <= room.height());
+        QVERIFY(QRect(QPoint(0, 0), dialog.size()).contains(ok->geometry()));
+
+        QWidget huge;
+        huge.resize(3000, 2000);
+        QCOMPARE(FittingPercent(&huge, 200), 100);
     }
 
     void hundredPercentChangesNothing() {

@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 #include <functional>
@@ -88,10 +89,53 @@ private slots:
         QVERIFY(applicationModal);
     }
 
+    // The buttons read Swedish whatever translation is installed; only a
+    // question before destroying data has No as its default button.
+    void swedishButtonsAndTheirDefault_data() {
+        QTest::addColumn<MessageButtons>("buttons");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("defaultText");
+        QTest::newRow("question") << MessageButtons::YesNo << QStringList{"Ja", "Nej"} << "Ja";
+        QTest::newRow("destructive question")
+            << MessageButtons::YesNoDefaultNo << QStringList{"Ja", "Nej"} << "Nej";
+        QTest::newRow("error") << MessageButtons::AbortRetryIgnore
+                               << QStringList{"Avbryt", QString::fromUtf8("Försök igen"),
+                                              "Ignorera"}
+                               << "Avbryt";
+        QTest::newRow("information") << MessageButtons::Ok << QStringList{"OK"} << "OK";
+    }
+    void swedishButtonsAndTheirDefault() {
+        QFETCH(MessageButtons, buttons);
+        QFETCH(QStringList, texts);
+        QFETCH(QString, defaultText);
+        QStringList shown;
+        QString shownDefault;
+        Qt::WindowFlags flags;
+        WhenShown([&](QMessageBox* box) {
+            for (QAbstractButton* button : box->buttons()) {
+                shown << button->text().remove('&');
+            }
+            shownDefault = box->defaultButton()->text().remove('&');
+            flags = box->windowFlags();
+            // Enter presses the default button.
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QtMessageBoxes boxes;
+        const MessageResult answer = boxes.Show(0, "??", "x", buttons, MessageIcon::None);
+        shown.sort();
+        texts.sort();
+        QCOMPARE(shown, texts);
+        QCOMPARE(shownDefault, defaultText);
+        QCOMPARE(answer == MessageResult::No, buttons == MessageButtons::YesNoDefaultNo);
+        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    }
+
     void escapeAnswersNoAbortOrOk_data() {
         QTest::addColumn<MessageButtons>("buttons");
         QTest::addColumn<MessageResult>("result");
         QTest::newRow("yes/no") << MessageButtons::YesNo << MessageResult::No;
+        QTest::newRow("yes/no, default no") << MessageButtons::YesNoDefaultNo << MessageResult::No;
         QTest::newRow("abort/retry/ignore")
             << MessageButtons::AbortRetryIgnore << MessageResult::Abort;
         QTest::newRow("ok") << MessageButtons::Ok << MessageResult::Ok;

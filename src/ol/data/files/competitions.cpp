@@ -19,7 +19,6 @@ namespace oltoma::ol {
 namespace {
 
 constexpr int kMaxCompetitionsMessage = 526;
-constexpr int kQuestionCode = 101;
 constexpr int kInformationCode = 201;
 
 // The competition register, open for the life of one operation. Opening and
@@ -203,6 +202,9 @@ bool SaveCompetition(bool add, int& n) {
     OlState& ol = Ol();
     CompetitionRegister reg;
     if (!reg.IsOpen()) {
+        // The register is gone (its folder may have been removed): the line
+        // must say so, not keep an older text.
+        ReportStorageFailure(kCompetitionRegisterBase);
         return false;
     }
     InfoRec& record = ol.competition.rec;
@@ -304,8 +306,8 @@ bool DeleteCompetition(int n, bool confirm) {
         ConvertAfterRead(record);
         TakeCompetition(record, n);
     }
-    if (confirm && DisplayMessage(kQuestionCode, "OlDataBas: " + ol.competition.rec.Tvl.str() +
-                                                     " raderas ") != platform::MessageResult::Yes) {
+    if (confirm && AskBeforeDestroying("OlDataBas: " + ol.competition.rec.Tvl.str() +
+                                       " raderas ") != platform::MessageResult::Yes) {
         return false;
     }
     SetMessageLine(DeleteCompetitionFiles(n));

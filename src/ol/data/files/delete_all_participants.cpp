@@ -24,7 +24,6 @@
 namespace oltoma::ol {
 namespace {
 
-constexpr int kQuestionCode = 101;
 constexpr int kProgressLines = 3;  // one status line
 constexpr std::string_view kNewFileSuffix = "NY";
 
@@ -131,9 +130,8 @@ void ResetClubCounters() {
 }  // namespace
 
 bool DeleteAllParticipants() {
-    if (!HasParticipants() ||
-        DisplayMessage(kQuestionCode, "Alla Persondata kommer att raderas Ok!") !=
-            platform::MessageResult::Yes) {
+    if (!HasParticipants() || AskBeforeDestroying("Alla Persondata kommer att raderas Ok!") !=
+                                  platform::MessageResult::Yes) {
         return false;
     }
     OpenProgress(CurrentMessageOwner(), kProgressLines, "Skapar nya personfiler", false);

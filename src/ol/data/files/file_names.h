@@ -10,6 +10,10 @@
 //                               description format 1) or RUTBESKR (any other)
 //   participant files of n      KLASSnn, OLnn, TRACKnn, club table CLUBSnn.Dat
 //   definition files of n       KLASSnn, KONTRnn, TRACKnn, club table
+//   labels and giro slips       Etikett (labels), giroP (plusgiro and
+//                               postgiro slips), giroB (bankgiro slips);
+//                               kept by the label subsystem, named here so
+//                               the backup copies them too
 //
 // The club table is a plain file named exactly CLUBSnn.Dat (this case, on a
 // case-sensitive file system) wherever it is read, written, copied or
@@ -31,6 +35,9 @@ inline constexpr std::string_view kParticipantFileBase = "OL";
 inline constexpr std::string_view kCourseFileBase = "TRACK";
 inline constexpr std::string_view kControlFileBase = "KONTR";
 inline constexpr std::string_view kClubTableBase = "CLUBS";
+inline constexpr std::string_view kLabelFileBase = "Etikett";
+inline constexpr std::string_view kPlusgiroFileBase = "giroP";
+inline constexpr std::string_view kBankgiroFileBase = "giroB";
 
 // The competition number in two digits ("01".."08"; wider numbers keep all
 // their digits).

@@ -49,4 +49,12 @@ void CloseDataFile(storage::FileBlock*& handle, std::string_view baseName) {
     handle = nullptr;
 }
 
+std::int32_t LiveRecordCount(storage::FileBlock* handle) {
+    if (handle == nullptr) {
+        return 0;
+    }
+    const std::int32_t used = storage::UsedRecs(handle);
+    return storage::IsamSucceeded() ? used : 0;
+}
+
 }  // namespace oltoma::ol

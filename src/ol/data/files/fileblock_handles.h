@@ -1,6 +1,7 @@
 // Opening and closing the data layer's fileblocks by base name.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "storage/isam_types.h"
@@ -18,5 +19,9 @@ void CloseDataFile(storage::FileBlock*& handle, std::string_view baseName);
 
 // True when the last failure was a missing file or folder.
 bool LastFailureWasMissingFile();
+
+// The live records of an open fileblock (UsedRecs); 0 for a null handle or
+// when the count cannot be read.
+std::int32_t LiveRecordCount(storage::FileBlock* handle);
 
 }  // namespace oltoma::ol

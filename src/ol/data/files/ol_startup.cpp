@@ -7,6 +7,7 @@
 #include "ol/data/files/competitions.h"
 #include "ol/data/files/ol_state.h"
 #include "ol/data/files/registers.h"
+#include "platform/process_state.h"
 #include "storage/access_layer.h"
 #include "storage/storage_start.h"
 
@@ -14,6 +15,11 @@ namespace oltoma::ol {
 namespace {
 
 bool engineStarted = false;
+
+void ForgetEngineStart() {
+    engineStarted = false;
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&ForgetEngineStart);
 
 void ShutdownAtExit() {
     OlShutdown();

@@ -169,7 +169,6 @@ namespace register_detail {
 template <typename Record>
 bool FailStore(StoreUnit& unit, storage::FileBlock* file, std::string_view fileText, bool add,
                std::int32_t rc, const Record& old) {
-    const std::string text = StorageFailureText(fileText);
     const KeptFailure failure;
     const bool undoneByEngine = storage::IsamErrorClass() != 1;
     unit.Cancel();
@@ -178,8 +177,9 @@ bool FailStore(StoreUnit& unit, storage::FileBlock* file, std::string_view fileT
     } else if (!add) {
         storage::PutRec(file, rc, &old);
     }
-    SetMessageLine(text);
     failure.Restore();
+    // Reported like any other store failure, so callers see its error class.
+    ReportStorageFailure(fileText);
     return false;
 }
 

@@ -3,6 +3,7 @@
 #include "base/text/number_format.h"
 #include "base/text/swedish_case.h"
 #include "base/text/windows1252.h"
+#include "ol/data/files/control_uses.h"
 #include "ol/data/files/file_names.h"
 #include "ol/data/files/register_family.h"
 #include "ol/data/records/class_sort_key.h"
@@ -64,7 +65,7 @@ struct ControlTraits : RegisterTraitsBase {
     static void PrepareForStore(Record& r) { ReplaceEmptyKey(r); }
     // A control that a course uses stays; the club table counts the uses.
     static bool MayDelete(const Record&, std::int32_t rc) {
-        if (ControlUseOf(Ol().clubTable, rc) == 0) {
+        if (ControlUseOf(Ol().clubTable, rc) <= 0) {
             return true;
         }
         SetMessageLine(
@@ -84,45 +85,34 @@ struct CourseTraits : RegisterTraitsBase {
     static std::string KeyOfText(std::string_view text) { return CourseKey(text); }
     static std::vector<StoredKey> Keys(const Record& r) { return {{1, CourseKey(r.Bana)}}; }
     static void PrepareForStore(Record& r) { ReplaceEmptyKey(r); }
-    // The course no longer uses its controls: each one found in the control
-    // file counts one use less.
-    static void AfterDelete(const Record& r) {
-        storage::FileBlock* controls = Ol().controlFile;
-        if (controls == nullptr) {
-            return;
-        }
-        for (int i = 0; i < ControlCount(r); ++i) {
-            const std::int32_t controlRc = storage::FindKey(controls, 1, ControlKey(r.KodNr[i]));
-            if (storage::IsamSucceeded()) {
-                AddControlUse(Ol().clubTable, controlRc, -1);
-            }
-        }
-    }
+    // The course no longer uses its controls.
+    static void AfterDelete(const Record& r) { CountControlUses(r, -1); }
     static std::string DeletionNotice(const Record& r) {
         return "Banan " + Quoted(r.Bana) + ", raderad...";
     }
 };
 
-struct RouteTraits : RegisterTraitsBase {
-    using Record = RutbRec;
-    static storage::FileBlock* File() { return Ol().routeFile; }
-    static RecordBuffer<Record>& Buffer() { return Ol().route; }
-    static std::string FileText() { return std::string(kRouteBase); }
+// The two route description registers differ only in their record, file
+// and buffer.
+template <typename Route>
+struct RouteDescriptionTraits : RegisterTraitsBase {
+    using Record = Route;
     static std::string KeyOfText(std::string_view text) { return RouteKey(text); }
     static std::vector<StoredKey> Keys(const Record& r) { return {{1, RouteKey(r.Namn)}}; }
     static void PrepareForStore(Record& r) { ReplaceEmptyKey(r); }
     static void AfterAdd(Record& r, std::int32_t rc) { r.Rc = static_cast<std::int16_t>(rc); }
 };
 
-struct Route24Traits : RegisterTraitsBase {
-    using Record = Rutb24Rec;
+struct RouteTraits : RouteDescriptionTraits<RutbRec> {
+    static storage::FileBlock* File() { return Ol().routeFile; }
+    static RecordBuffer<Record>& Buffer() { return Ol().route; }
+    static std::string FileText() { return std::string(kRouteBase); }
+};
+
+struct Route24Traits : RouteDescriptionTraits<Rutb24Rec> {
     static storage::FileBlock* File() { return Ol().route24File; }
     static RecordBuffer<Record>& Buffer() { return Ol().route24; }
     static std::string FileText() { return std::string(kRoute24Base); }
-    static std::string KeyOfText(std::string_view text) { return RouteKey(text); }
-    static std::vector<StoredKey> Keys(const Record& r) { return {{1, RouteKey(r.Namn)}}; }
-    static void PrepareForStore(Record& r) { ReplaceEmptyKey(r); }
-    static void AfterAdd(Record& r, std::int32_t rc) { r.Rc = static_cast<std::int16_t>(rc); }
 };
 
 struct ClassTraits : RegisterTraitsBase {
@@ -243,6 +233,9 @@ bool FindRoute(int mode, std::string_view key, std::int32_t& rc, bool& notFound,
 bool SaveRoute(bool add, std::int32_t& rc) {
     return SaveRecord<RouteTraits>(add, rc);
 }
+bool RewriteRoute(std::int32_t rc) {
+    return RewriteRecord<RouteTraits>(rc);
+}
 void ClearRoute() {
     ClearRutbRec(Ol().route.rec);
     Ol().route.rc = 0;
@@ -253,6 +246,9 @@ bool FindRoute24(int mode, std::string_view key, std::int32_t& rc, bool& notFoun
 }
 bool SaveRoute24(bool add, std::int32_t& rc) {
     return SaveRecord<Route24Traits>(add, rc);
+}
+bool RewriteRoute24(std::int32_t rc) {
+    return RewriteRecord<Route24Traits>(rc);
 }
 void ClearRoute24() {
     ClearRutb24Rec(Ol().route24.rec);

@@ -39,10 +39,10 @@
 //   Reads live record rc into the buffer and deletes its key 1; withRecord
 //   also deletes the record, makes the current record 0, sets the changed
 //   flag and leaves the deletion notice in MessageLine. A control that a
-//   course uses (its use counter in the club table is not 0) is not deleted
-//   with its record; MessageLine says so. Deleting a course with its record
-//   lowers the use counter of each of its controls found in the control
-//   file.
+//   course uses (its use counter in the club table is above 0) is not
+//   deleted with its record; MessageLine says so. Deleting a course with its
+//   record lowers the use counter of each of its controls found in the
+//   control file (control_uses.h).
 //
 // Clear: fills the buffer with the defaults of a new record; current record
 //   0.
@@ -97,9 +97,11 @@ void ClearCourse();
 // Route descriptions, older form (RUTBESKR) and 24-line form (RUTB24).
 bool FindRoute(int mode, std::string_view key, std::int32_t& rc, bool& notFound, bool& ok);
 bool SaveRoute(bool add, std::int32_t& rc);
+bool RewriteRoute(std::int32_t rc);
 void ClearRoute();
 bool FindRoute24(int mode, std::string_view key, std::int32_t& rc, bool& notFound, bool& ok);
 bool SaveRoute24(bool add, std::int32_t& rc);
+bool RewriteRoute24(std::int32_t rc);
 void ClearRoute24();
 
 // Classes (KLASSnn).

@@ -1,6 +1,7 @@
 #include "ol/data/files/storage_failure.h"
 
 #include "base/messages/messages.h"
+#include "platform/process_state.h"
 #include "platform/system_error.h"
 #include "storage/isam_status.h"
 
@@ -29,8 +30,31 @@ std::string StorageFailureText(std::string_view fileText) {
     return text;
 }
 
+namespace {
+
+int& ReportedError() {
+    static int code = 0;
+    return code;
+}
+
+void ForgetReportedError() {
+    ReportedError() = 0;
+}
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&ForgetReportedError);
+
+}  // namespace
+
 void ReportStorageFailure(std::string_view fileText) {
+    ReportedError() = storage::IsamError();
     SetMessageLine(StorageFailureText(fileText));
+}
+
+int LastReportedStorageError() {
+    return ReportedError();
+}
+
+void ForgetReportedStorageError() {
+    ReportedError() = 0;
 }
 
 void ClearStorageStatus() {

@@ -14,8 +14,17 @@ namespace oltoma::ol {
 // 5 ("Filåtkomst förvägras").
 std::string StorageFailureText(std::string_view fileText);
 
-// Puts StorageFailureText into MessageLine (message class 0).
+// Puts StorageFailureText into MessageLine (message class 0) and remembers
+// the engine code for LastReportedStorageError.
 void ReportStorageFailure(std::string_view fileText);
+
+// The engine code of the last failure ReportStorageFailure reported since
+// ForgetReportedStorageError; 0 when none was. An operation that undoes its
+// first steps after a failure leaves the engine status of the undo, so a
+// caller that must tell a refused key (class 2) from an I/O failure or
+// damage (classes 3 and 4) asks here.
+int LastReportedStorageError();
+void ForgetReportedStorageError();
 
 // Clears the engine status before file primitives are called outside an
 // engine operation (the club table file), so the status they leave is their

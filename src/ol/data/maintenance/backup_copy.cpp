@@ -21,6 +21,7 @@
 #include "ol/data/maintenance/backup_manifest.h"
 #include "ol/data/maintenance/file_copy.h"
 #include "ol/data/maintenance/maintenance_messages.h"
+#include "platform/process_state.h"
 #include "storage/access_layer.h"
 #include "storage/file_primitives.h"
 #include "storage/fileblock_names.h"
@@ -46,6 +47,12 @@ BackupFolderPrompt& BoundPrompt() {
     static BackupFolderPrompt prompt;
     return prompt;
 }
+
+void UnbindBackupFolderPrompt() {
+    BoundPrompt() = nullptr;
+}
+[[maybe_unused]] const bool kResetRegistered =
+    platform::RegisterStateReset(&UnbindBackupFolderPrompt);
 
 // A file of the backup: the fileblock it belongs to (empty for the club
 // table) and its name in the data directory and in the target folder.
@@ -85,6 +92,16 @@ std::vector<BackupFile> BackupFiles(int competition) {
         files.push_back({name, IndexName(name)});
     }
     files.push_back({std::string(), CompetitionBaseName(kClubTableBase, competition) + ".Dat"});
+    return files;
+}
+
+// The label file and the giro files follow the listed files, so a backup
+// keeps the office's labels and prepared slips too.
+std::vector<BackupFile> WithLabelAndGiroFiles(std::vector<BackupFile> files) {
+    for (std::string_view base : {kLabelFileBase, kPlusgiroFileBase, kBankgiroFileBase}) {
+        files.push_back({std::string(base), DataName(base)});
+        files.push_back({std::string(base), IndexName(base)});
+    }
     return files;
 }
 
@@ -150,7 +167,7 @@ public:
     FileSetCopy(std::string targetText, int competition)
         : targetText_(std::move(targetText)),
           target_(Utf8FromWindows1252(targetText_)),
-          files_(BackupFiles(competition)) {
+          files_(WithLabelAndGiroFiles(BackupFiles(competition))) {
         manifest_.competition = competition;
     }
 

@@ -6,6 +6,7 @@
 //   RUTBESKR.DAT RUTBESKR.IX  RUTB24.DAT RUTB24.IX
 //   and for competition nn: KLASSnn.DAT OLnn.DAT OLnn.IX KLASSnn.IX
 //   TRACKnn.DAT TRACKnn.IX KONTRnn.DAT KONTRnn.IX CLUBSnn.Dat
+//   then Etikett.DAT Etikett.IX giroP.DAT giroP.IX giroB.DAT giroB.IX
 // A source file that does not exist is skipped without a message, so a
 // competition whose participant or definition files are missing is still
 // backed up. A competition register that exists but cannot be read fails

@@ -9,6 +9,7 @@
 #include <set>
 #include <utility>
 
+#include "base/files/folder_entries.h"
 #include "base/messages/messages.h"
 #include "base/text/swedish_case.h"
 #include "base/text/windows1252.h"
@@ -47,7 +48,13 @@ const Record& As(const void* record) {
 }
 
 // The register kind of a base name; nothing for other fileblocks.
-std::optional<RegisterKind> KindOf(const std::string& base) {
+std::optional<RegisterKind> KindOf(const std::string& base,
+                                   std::span<const CheckedRegister> others) {
+    for (const CheckedRegister& other : others) {
+        if (base == other.base) {
+            return RegisterKind{other.format, other.keys};
+        }
+    }
     const auto withNumber = [&base](std::string_view prefix) {
         return base.size() == prefix.size() + 2 && base.starts_with(prefix) &&
                std::isdigit(static_cast<unsigned char>(base[prefix.size()])) &&
@@ -120,8 +127,9 @@ std::string EngineText() {
 
 class FileBlockCheck {
 public:
-    FileBlockCheck(std::string base, std::string path, std::vector<std::string>& problems)
-        : base_(std::move(base)), path_(std::move(path)), problems_(problems) {}
+    FileBlockCheck(std::string base, std::string path, std::span<const CheckedRegister> others,
+                   std::vector<std::string>& problems)
+        : base_(std::move(base)), path_(std::move(path)), others_(others), problems_(problems) {}
 
     void Run() {
         bool journalPending = false;
@@ -136,7 +144,7 @@ public:
         for (const std::string& line : storage::CheckFileBlockStructure(block_)) {
             Problem(line);
         }
-        if (const std::optional<RegisterKind> kind = KindOf(base_)) {
+        if (const std::optional<RegisterKind> kind = KindOf(base_, others_)) {
             CheckRegister(*kind);
         }
         storage::CloseFileBlock(block_);
@@ -233,6 +241,7 @@ private:
 
     std::string base_;
     std::string path_;
+    std::span<const CheckedRegister> others_;
     std::vector<std::string>& problems_;
     storage::FileBlock* block_ = nullptr;
 };
@@ -251,12 +260,14 @@ void AddBackupManifestProblems(const std::string& folder, std::vector<std::strin
 
 }  // namespace
 
-std::vector<std::string> CheckFileSet(const std::string& folder) {
+std::vector<std::string> CheckFileSet(const std::string& folder,
+                                      std::span<const CheckedRegister> others) {
     std::vector<std::string> problems;
     std::error_code error;
     std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        if (entry.is_regular_file(error)) {
+    for (const auto& entry : FolderEntries(folder, error)) {
+        std::error_code kindError;
+        if (entry.is_regular_file(kindError)) {
             names.insert(entry.path().filename().string());
         }
     }
@@ -276,7 +287,7 @@ std::vector<std::string> CheckFileSet(const std::string& folder) {
             }
         } else if (name.ends_with(".DAT")) {
             const std::string base = name.substr(0, name.size() - 4);
-            FileBlockCheck(base, folder + "/" + base, problems).Run();
+            FileBlockCheck(base, folder + "/" + base, others, problems).Run();
         } else if (name.ends_with(".IX") &&
                    names.count(name.substr(0, name.size() - 3) + ".DAT") == 0) {
             problems.push_back(name + ": index file without its data file");

@@ -10,16 +10,32 @@
 //     is such a key of a live record;
 // and the club tables CLUBSnn.Dat must be 41080 bytes. Files of an
 // interrupted index rebuild ("filetmp") are reported, and so is a backup
-// whose files do not match its manifest (backup_manifest.h).
+// whose files do not match its manifest (backup_manifest.h). Registers of
+// other subsystems (labels and giro slips) are checked the same way when the
+// caller describes them.
 #pragma once
 
+#include <functional>
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "ol/data/files/file_formats.h"
 
 namespace oltoma::ol {
 
+// A register the data layer does not know itself: its base name, how its
+// file is made, and the keys (key number, text) of a live record.
+struct CheckedRegister {
+    std::string base;
+    IndexedFileFormat format;
+    std::function<std::vector<std::pair<int, std::string>>(const void* record)> keys;
+};
+
 // Checks the folder (file system name); the storage engine must be running.
 // Returns one line (UTF-8) per problem, none for a sound directory.
-std::vector<std::string> CheckFileSet(const std::string& folder);
+std::vector<std::string> CheckFileSet(const std::string& folder,
+                                      std::span<const CheckedRegister> others = {});
 
 }  // namespace oltoma::ol

@@ -1,6 +1,7 @@
 #include "ol/data/maintenance/maintenance_messages.h"
 
 #include "base/messages/messages.h"
+#include "platform/process_state.h"
 
 namespace oltoma::ol {
 namespace {
@@ -12,6 +13,12 @@ StatusLineObserver& BoundObserver() {
     static StatusLineObserver observer = nullptr;
     return observer;
 }
+
+void UnbindStatusLineObserver() {
+    BoundObserver() = nullptr;
+}
+[[maybe_unused]] const bool kResetRegistered =
+    platform::RegisterStateReset(&UnbindStatusLineObserver);
 
 }  // namespace
 

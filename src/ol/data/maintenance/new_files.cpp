@@ -23,7 +23,6 @@ namespace oltoma::ol {
 namespace {
 
 constexpr int kFilesOpenCode = 16;
-constexpr int kQuestionCode = 101;
 constexpr int kDestroyQuestionMessage = 504;
 
 struct CommonRegister {
@@ -97,8 +96,7 @@ MaintenanceResult CreateNewFilesCommand() {
             !RefreshCompetitionCounts() && DataFileExists(kCompetitionRegisterBase);
     }
     if ((ol.CompetitionsUsed > 0 || registerUnreadable) &&
-        DisplayMessage(kQuestionCode, msgtext(kDestroyQuestionMessage)) !=
-            platform::MessageResult::Yes) {
+        AskBeforeDestroying(msgtext(kDestroyQuestionMessage)) != platform::MessageResult::Yes) {
         return MaintenanceResult::declined;
     }
     CloseParticipantFiles();

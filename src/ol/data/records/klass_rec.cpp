@@ -1,6 +1,7 @@
 #include "ol/data/records/klass_rec.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "ol/data/records/record_text.h"
@@ -55,6 +56,20 @@ void ConvertAfterRead(KlassRec& klass) {
         ConvertOemField(klass.Bana[day]);
         ConvertOemField(klass.BanLottn[day]);
     }
+}
+
+std::int32_t ClassCourseLength(const KlassRec& klass, int stage, int splitIndex) {
+    if (stage < 1 || stage > kDayCount || splitIndex < 0 || splitIndex >= kPositionCount) {
+        return 0;
+    }
+    constexpr std::size_t kBlockBytes = sizeof(klass.BanSize) / kDayCount;
+    static_assert(kBlockBytes == kPositionCount * sizeof(std::int32_t));
+    std::int32_t length = 0;
+    std::memcpy(&length,
+                klass.BanSize + kBlockBytes * static_cast<std::size_t>(stage - 1) +
+                    sizeof(std::int32_t) * static_cast<std::size_t>(splitIndex),
+                sizeof length);
+    return length;
 }
 
 bool IsStruken(const KlassRec& klass, int day) {

@@ -11,7 +11,8 @@
 //   51      37    BanLottn     5 x string[6] + 2 bytes: per day j, in a relay
 //                              the first StrNr characters of "123456789",
 //                              otherwise the digit j *
-//   88      520   BanSize      five blocks of 104 bytes, one per day (kept)
+//   88      520   BanSize      five blocks of 26 int32, one per day: the
+//                              course length per split index
 //   608     20    SMell        5 x int32: 60 each when several days, else 0
 //   628     2     FrstStNr     0
 //   630     2     StNrCount    0
@@ -137,6 +138,11 @@ void ClearKlassRec(KlassRec& klass, const InfoRec& competition);
 
 // Converts the text fields marked * above from the OEM code page.
 void ConvertAfterRead(KlassRec& klass);
+
+// The length of the class's course on stage 1..5 at split index 0..25 (the
+// competition's `MellanTid`): int32 entry `splitIndex` of `BanSize` block
+// `stage`. 0 for a stage or index outside the table.
+std::int32_t ClassCourseLength(const KlassRec& klass, int stage, int splitIndex);
 
 // True when the class has the day (index 0..5) cancelled: its results read
 // "Struken" instead of a time or code. False for a day outside the table.

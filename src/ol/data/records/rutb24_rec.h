@@ -12,7 +12,8 @@
 //                             + (c-1)
 //   500     20    Reserv
 //
-// Fields marked * are converted from the OEM code page after reading.
+// Fields marked * are converted from the OEM code page after reading. What
+// the record shares with RutbRec is in route_description.h.
 #pragma once
 
 #include <cstddef>
@@ -20,7 +21,7 @@
 #include <type_traits>
 
 #include "base/text/short_string.h"
-#include "ol/data/records/rutb_rec.h"
+#include "ol/data/records/route_description.h"
 
 namespace oltoma::ol {
 

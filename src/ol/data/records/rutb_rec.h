@@ -11,7 +11,8 @@
 //   186     2     Mark        smallint; 999
 //   188     100   Reserv
 //
-// Fields marked * are converted from the OEM code page after reading.
+// Fields marked * are converted from the OEM code page after reading. What
+// the record shares with Rutb24Rec is in route_description.h.
 #pragma once
 
 #include <cstddef>
@@ -19,11 +20,9 @@
 #include <type_traits>
 
 #include "base/text/short_string.h"
+#include "ol/data/records/route_description.h"
 
 namespace oltoma::ol {
-
-// The value of the `Mark` smallint of a new route description.
-constexpr std::int16_t kRouteMarkOfNew = 999;
 
 #pragma pack(push, 1)
 

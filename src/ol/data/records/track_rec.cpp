@@ -28,4 +28,12 @@ std::int32_t CourseLength(const TrackRec& course, int splitIndex) {
     return course.BanSize[splitIndex];
 }
 
+bool SetCourseLength(TrackRec& course, int splitIndex, std::int32_t length) {
+    if (splitIndex < 0 || splitIndex >= kPositionCount) {
+        return false;
+    }
+    course.BanSize[splitIndex] = length;
+    return true;
+}
+
 }  // namespace oltoma::ol

@@ -67,4 +67,8 @@ int ControlCount(const TrackRec& course);
 // for an index outside the table.
 std::int32_t CourseLength(const TrackRec& course, int splitIndex);
 
+// Sets the course length at split index 0..25; false, changing nothing, for
+// an index outside the table.
+bool SetCourseLength(TrackRec& course, int splitIndex, std::int32_t length);
+
 }  // namespace oltoma::ol

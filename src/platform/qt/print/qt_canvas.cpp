@@ -6,6 +6,8 @@
 #include <cmath>
 
 #include "platform/print/picture.h"
+#include "platform/qt/print/qt_picture_reader.h"
+#include "platform/qt/qt_font.h"
 #include "platform/qt/qt_text.h"
 
 namespace oltoma::platform {
@@ -27,23 +29,13 @@ QString Lines(std::string_view text) {
 
 void QtCanvas::Attach(QPainter* painter, int dpiX, int dpiY) {
     painter_ = painter;
+    images_.clear();
     dpiX_ = dpiX > 0 ? dpiX : 96;
     dpiY_ = dpiY > 0 ? dpiY : 96;
 }
 
 QFont QtCanvas::DeviceFont() const {
-    QFont font(ToQString(font_.face));
-    const int points = FontPoints(font_);
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * dpiY_ / 72.0))));
-    font.setBold(font_.bold);
-    font.setItalic(font_.italic);
-    font.setUnderline(font_.underline);
-    font.setStrikeOut(font_.strikeOut);
-    if (font_.pitch == FontPitch::Fixed) {
-        font.setFixedPitch(true);
-        font.setStyleHint(QFont::TypeWriter);
-    }
-    return font;
+    return QFontOf(font_, dpiY_);
 }
 
 QPointF QtCanvas::ToDevice(Point point) const {
@@ -161,13 +153,32 @@ void QtCanvas::FrameRect(const Rect& rect) {
     }
 }
 
+const QImage& QtCanvas::CachedImage(const Picture& picture) {
+    const auto [entry, made] = images_.try_emplace(picture.cacheKey());
+    if (!made) {
+        return entry->second;
+    }
+    if (picture.monochrome()) {
+        QImage image(picture.width(), picture.height(), QImage::Format_Mono);
+        image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                image.setPixel(x, y, qGray(picture.Pixel(x, y)) < 128 ? 0 : 1);
+            }
+        }
+        entry->second = image;
+    } else {
+        entry->second = ImageOf(picture);
+    }
+    return entry->second;
+}
+
 void QtCanvas::StretchDraw(const Rect& rect, const Picture& picture) {
     if (!Drawing() || picture.empty()) {
         return;
     }
-    const QImage image(reinterpret_cast<const uchar*>(picture.pixels().data()), picture.width(),
-                       picture.height(), picture.width() * 4, QImage::Format_ARGB32);
-    painter_->drawImage(ToDevice(rect), image);
+    painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter_->drawImage(ToDevice(rect), CachedImage(picture));
 }
 
 }  // namespace oltoma::platform

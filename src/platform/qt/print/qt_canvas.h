@@ -3,10 +3,19 @@
 // millimetre, y up); fonts are set in device pixels from their point size.
 // Without an active painter, drawing calls do nothing while font, pen and
 // position still change.
+//
+// Pictures are drawn without smoothing. The canvas keeps one QImage per
+// distinct picture (by its cache key) until it is attached anew, because a
+// PDF stores an image once only when it is handed the same QImage again;
+// monochrome pictures become 1-bit images.
 #pragma once
 
 #include <QFont>
+#include <QImage>
 #include <QPainter>
+
+#include <cstdint>
+#include <unordered_map>
 
 #include "platform/print/canvas.h"
 
@@ -43,6 +52,7 @@ private:
     int ToLogicalX(double deviceLength) const;
     int ToLogicalY(double deviceLength) const;
     QPen DevicePen() const;
+    const QImage& CachedImage(const Picture& picture);
 
     QPainter* painter_ = nullptr;
     int dpiX_ = 96;
@@ -53,6 +63,7 @@ private:
     int penWidth_ = 1;
     std::uint32_t penColour_ = 0;
     Point pen_;
+    std::unordered_map<std::uint64_t, QImage> images_;
 };
 
 }  // namespace oltoma::platform

@@ -19,6 +19,15 @@ Picture PictureFromImage(const QImage& image) {
     return picture;
 }
 
+QImage ImageOf(const Picture& picture) {
+    if (picture.empty()) {
+        return QImage();
+    }
+    return QImage(reinterpret_cast<const uchar*>(picture.pixels().data()), picture.width(),
+                  picture.height(), picture.width() * 4, QImage::Format_ARGB32)
+        .copy();
+}
+
 Picture QtPictureReader::Read(const std::string& path) {
     return PictureFromImage(QImage(QString::fromLocal8Bit(path.c_str())));
 }

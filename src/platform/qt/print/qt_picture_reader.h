@@ -15,4 +15,8 @@ public:
 // The Picture of a QImage (empty for a null image).
 Picture PictureFromImage(const QImage& image);
 
+// The QImage of a Picture (a null image for an empty one), sharing nothing
+// with it.
+QImage ImageOf(const Picture& picture);
+
 }  // namespace oltoma::platform

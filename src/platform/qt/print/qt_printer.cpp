@@ -1,5 +1,6 @@
 #include "platform/qt/print/qt_printer.h"
 
+#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinterInfo>
@@ -30,7 +31,58 @@ QPageSize PageSizeOf(int paperSize) {
     }
 }
 
+QPageLayout::Orientation OrientationOf(int orientation) {
+    return orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+// The unprintable border of an installed queue for the paper, in
+// millimetres; 5 mm on every side for a queue that is not installed.
+QMarginsF BorderOf(const std::string& queueName, const QPageSize& size,
+                   QPageLayout::Orientation orientation) {
+    const double border = kPdfDefaultBorderMillimetres;
+    QMarginsF margins(border, border, border, border);
+    if (queueName.empty()) {
+        return margins;
+    }
+    const QPrinterInfo info = QPrinterInfo::printerInfo(ToQString(queueName));
+    if (info.isNull()) {
+        return margins;
+    }
+    QPrinter probe(info, QPrinter::HighResolution);
+    probe.setPageSize(size);
+    probe.setPageOrientation(orientation);
+    QPageLayout layout = probe.pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    return layout.minimumMargins();
+}
+
+// A PDF file Qt finished writing ends with its trailer.
+bool PdfComplete(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 16) {
+        return false;
+    }
+    file.seek(file.size() - 16);
+    return file.read(16).contains("%%EOF");
+}
+
 }  // namespace
+
+void ApplyPdfSetup(QPrinter& printer, const PrinterSetup& setup) {
+    QPageSize size = PageSizeOf(setup.paperSize > 0 ? setup.paperSize : kPdfDefaultPaper);
+    if (!size.isValid()) {
+        size = PageSizeOf(kPdfDefaultPaper);
+    }
+    const QPageLayout::Orientation orientation =
+        OrientationOf(setup.orientation > 0 ? setup.orientation : kPdfDefaultOrientation);
+    const QMarginsF border = BorderOf(setup.deviceName, size, orientation);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setResolution(setup.resolutionX > 0 ? setup.resolutionX : kPdfDefaultResolution);
+    printer.setPageSize(size);
+    printer.setPageOrientation(orientation);
+    printer.setFullPage(false);
+    printer.setPageMargins(border, QPageLayout::Millimeter);
+}
 
 void ApplyPrinterSetup(QPrinter& printer, const std::string& queueName, const PrinterSetup& setup) {
     printer.setOutputFormat(QPrinter::NativeFormat);
@@ -49,7 +101,10 @@ void ApplyPrinterSetup(QPrinter& printer, const std::string& queueName, const Pr
     printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
 }
 
-QtPrinter::QtPrinter() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+// Until a printer is selected, a PDF printer stands in: constructing it asks
+// no print system for its default printer.
+QtPrinter::QtPrinter()
+    : printer_(std::make_unique<QPrinter>(QPrinterInfo(), QPrinter::HighResolution)) {}
 
 QtPrinter::~QtPrinter() {
     if (printing_) {
@@ -73,6 +128,13 @@ bool QtPrinter::Select(const PrinterSetup& setup) {
     if (printing_) {
         return false;
     }
+    if (!setup.pdfFile.empty()) {
+        printer_ = std::make_unique<QPrinter>(QPrinterInfo(), QPrinter::HighResolution);
+        ApplyPdfSetup(*printer_, setup);
+        current_ = setup.deviceName.empty() ? "PDF" : setup.deviceName;
+        pdfFile_ = setup.pdfFile;
+        return true;
+    }
     const std::string name = setup.deviceName.empty() ? DefaultPrinterName() : setup.deviceName;
     if (name.empty() || QPrinterInfo::printerInfo(ToQString(name)).isNull()) {
         return false;
@@ -82,6 +144,7 @@ bool QtPrinter::Select(const PrinterSetup& setup) {
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     ApplyPrinterSetup(*printer_, name, setup);
     current_ = name;
+    pdfFile_.clear();
     return true;
 }
 
@@ -93,7 +156,22 @@ void QtPrinter::SetTitle(std::string_view title) {
 }
 
 bool QtPrinter::BeginDoc() {
-    if (printing_ || current_.empty() || !painter_.begin(printer_.get())) {
+    outputFailed_ = false;
+    if (printing_ || current_.empty()) {
+        return false;
+    }
+    if (!pdfFile_.empty()) {
+        output_ = std::make_unique<ReplacingFile>(pdfFile_);
+        if (!output_->Create()) {
+            output_.reset();
+            outputFailed_ = true;
+            return false;
+        }
+        printer_->setOutputFileName(QString::fromStdString(output_->TemporaryName()));
+    }
+    if (!painter_.begin(printer_.get())) {
+        outputFailed_ = output_ != nullptr;
+        output_.reset();
         return false;
     }
     printing_ = true;
@@ -118,8 +196,13 @@ void QtPrinter::Finish() {
 }
 
 void QtPrinter::EndDoc() {
-    if (printing_) {
-        Finish();
+    if (!printing_) {
+        return;
+    }
+    Finish();
+    if (output_ != nullptr) {
+        outputFailed_ = !PdfComplete(output_->TemporaryName()) || !output_->Commit();
+        output_.reset();
     }
 }
 
@@ -129,6 +212,7 @@ void QtPrinter::Abort() {
     }
     printer_->abort();
     Finish();
+    output_.reset();
     aborted_ = true;
 }
 

@@ -1,6 +1,7 @@
 // The Printer on Qt Print Support: the installed CUPS queues, selection by
 // queue name, jobs on a QPrinter (Qt submits them to CUPS as PDF) and the
-// QtCanvas drawing on them.
+// QtCanvas drawing on them. A setup with a PDF file prints to that file as
+// QPrinter::PdfFormat, through a temporary file that EndDoc puts in place.
 #pragma once
 
 #include <QPainter>
@@ -10,6 +11,7 @@
 
 #include "platform/print/printer.h"
 #include "platform/qt/print/qt_canvas.h"
+#include "platform/replacing_file.h"
 
 namespace oltoma::platform {
 
@@ -18,6 +20,13 @@ namespace oltoma::platform {
 // device's smallest margins, so the canvas origin is the top-left of what the
 // printer can print and the report writer adds the page-setup margins itself.
 void ApplyPrinterSetup(QPrinter& printer, const std::string& queueName, const PrinterSetup& setup);
+
+// Sets up a QPrinter for a PDF job laid out as the printer of the setup
+// (installed or not) would print it: paper, orientation and resolution of
+// the setup (A4, portrait, 600 dpi where it gives none), margins the
+// queue's unprintable border when it is installed, else 5 mm; the output
+// file is not set.
+void ApplyPdfSetup(QPrinter& printer, const PrinterSetup& setup);
 
 class QtPrinter final : public Printer {
 public:
@@ -35,6 +44,7 @@ public:
     void Abort() override;
     bool Printing() const override { return printing_; }
     bool Aborted() const override { return aborted_; }
+    bool OutputFailed() const override { return outputFailed_; }
     Canvas& GetCanvas() override { return canvas_; }
     bool HasDeviceContext() const override { return printing_ && painter_.isActive(); }
     int PageWidth() const override;
@@ -51,8 +61,11 @@ private:
     QPainter painter_;
     QtCanvas canvas_;
     std::string current_;
+    std::string pdfFile_;                    // the PDF target of the selection
+    std::unique_ptr<ReplacingFile> output_;  // the running PDF job's file
     bool printing_ = false;
     bool aborted_ = false;
+    bool outputFailed_ = false;
 };
 
 }  // namespace oltoma::platform

@@ -8,8 +8,10 @@
 #include <QVBoxLayout>
 
 #include "base/settings/window_scale.h"
+#include "platform/qt/dialog_frame.h"
 #include "platform/qt/form_scaling.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/swedish_buttons.h"
 
 namespace oltoma::platform {
 namespace {
@@ -34,7 +36,7 @@ QLabel* StatusLine(QVBoxLayout* column, const char* name) {
 }  // namespace
 
 TrapportDlg::TrapportDlg(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : QDialog(owner, DialogWindowFlags(TitleBarButtons::None)) {
     setObjectName(QStringLiteral("TrapportDlg"));
     setWindowTitle(QStringLiteral("rapport"));
     setFixedSize(426, 241);
@@ -46,7 +48,7 @@ TrapportDlg::TrapportDlg(QWidget* owner)
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(4, 4, 4, 4);
     column->setSpacing(2);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"));
+    CancelBtn = new QPushButton(SwedishButtonText(QDialogButtonBox::Cancel));
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     column->addWidget(CancelBtn);
     connect(CancelBtn, &QPushButton::clicked, this, &TrapportDlg::reject);

@@ -54,6 +54,8 @@ TEST_F(Competitions, NewChooseEditAndDeleteThroughTheDataLayer) {
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].caption, "??");
     EXPECT_EQ(Utf8FromWindows1252(boxes.shown[0].text), "OlDataBas: Höstträffen raderas ");
+    // One Enter must not destroy the data: No is the default button.
+    EXPECT_EQ(boxes.shown[0].buttons, platform::MessageButtons::YesNoDefaultNo);
 
     ASSERT_TRUE(DeleteCompetition(2, true));
     EXPECT_EQ(MessageLine.str(), "\"KLASS02\" \"CLUBS02\" \"OL02\" \"TRACK02\" \"KONTR02\" ");

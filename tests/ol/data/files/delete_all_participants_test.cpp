@@ -53,6 +53,8 @@ TEST_F(DeleteAll, NoKeepsEverything) {
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].caption, "??");
     EXPECT_EQ(boxes.shown[0].text, "Alla Persondata kommer att raderas Ok!");
+    // One Enter must not destroy the data: No is the default button.
+    EXPECT_EQ(boxes.shown[0].buttons, platform::MessageButtons::YesNoDefaultNo);
     EXPECT_EQ(Participants(), 3);
     EXPECT_TRUE(progress.windows.empty());
 }

@@ -4,7 +4,9 @@
 
 #include "base/messages/messages.h"
 #include "base/settings/settings_state.h"
+#include "ol/data/files/file_groups.h"
 #include "ol/data/files/ol_state.h"
+#include "platform/process_state.h"
 #include "scripted_message_boxes.h"
 #include "storage/access_layer.h"
 #include "storage/isam_status.h"
@@ -54,6 +56,24 @@ TEST(OlStartup, AnEngineThatCannotStartIsReportedAndTheLayerGoesOn) {
     OlShutdown();
     storage::ExitIsam();
     EXPECT_TRUE(storage::IsamSucceeded()) << "the layer left the engine it did not start";
+}
+
+// Between independent jobs in one process the reset leaves the layer as before
+// OlStartup with its files closed, so the next start opens them again.
+TEST(OlStartup, ProcessStateResetLetsTheLayerStartAgain) {
+    ASSERT_TRUE(OlStartup({}));
+    ASSERT_TRUE(CreateCommonFiles());
+    ASSERT_TRUE(OpenCommonFiles());
+
+    platform::ResetProcessState();
+
+    EXPECT_FALSE(Ol().started);
+    EXPECT_FALSE(Ol().CommonFilesOpen);
+    EXPECT_EQ(Ol().clubFile, nullptr);
+    ASSERT_TRUE(OlStartup({}));
+    EXPECT_TRUE(OpenCommonFiles()) << MessageLine.str();
+    CloseCommonFiles();
+    OlShutdown();
 }
 
 }  // namespace

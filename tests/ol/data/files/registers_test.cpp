@@ -122,7 +122,8 @@ TEST_F(Registers, AControlThatACourseUsesCannotBeDeleted) {
     EXPECT_EQ(Message(), "Kan ej radera denna kontroll då den används av någon bana.");
     EXPECT_TRUE(Found(FindControl, "31"));
 
-    AddControlUse(Ol().clubTable, rc, -1);
+    // A count below 0 (a damaged table) uses the control no more than 0.
+    AddControlUse(Ol().clubTable, rc, -2);
     ASSERT_TRUE(DeleteControl(FindMode::kByKey, "31", 0, true));
     EXPECT_EQ(Message(), "Kontroll ,kodnr. \"31\", raderad...");
     EXPECT_FALSE(Found(FindControl, "31"));
@@ -133,6 +134,7 @@ TEST_F(Registers, DeletingACourseReleasesItsControls) {
     ASSERT_TRUE(OpenDefinitionFiles());
     const std::int32_t first = AddControl("31");
     const std::int32_t second = AddControl("32");
+    const std::int32_t uncounted = AddControl("33");
     AddControlUse(Ol().clubTable, first, 1);
     AddControlUse(Ol().clubTable, second, 2);
 
@@ -142,6 +144,7 @@ TEST_F(Registers, DeletingACourseReleasesItsControls) {
     course.KodNr[0] = "31";
     course.KodNr[1] = "32";
     course.KodNr[2] = "99";  // not in the control file
+    course.KodNr[3] = "33";  // counted by nobody: the count stays at 0
     course.Antal = 32000;    // as a damaged file might say: only 35 slots are read
     course.KodNr[34] = "32";
     std::int32_t rc = 0;
@@ -151,6 +154,7 @@ TEST_F(Registers, DeletingACourseReleasesItsControls) {
     EXPECT_EQ(Message(), "Banan \"A\", raderad...");
     EXPECT_EQ(ControlUseOf(Ol().clubTable, first), 0);
     EXPECT_EQ(ControlUseOf(Ol().clubTable, second), 0);
+    EXPECT_EQ(ControlUseOf(Ol().clubTable, uncounted), 0);
 }
 
 TEST_F(Registers, ClassesGetTheirSortKeyAndAreWalkedInDesignationOrder) {

@@ -5,8 +5,12 @@
 #include <map>
 
 #include "file_set_fixture.h"
+#include "ol/data/files/file_names.h"
 #include "ol/data/maintenance/backup_manifest.h"
 #include "ol/data/maintenance/fnv_checksum.h"
+#include "ol/data/maintenance/maintenance_messages.h"
+#include "platform/process_state.h"
+#include "storage/access_layer.h"
 #include "storage/fault_injection.h"
 
 namespace oltoma::ol {
@@ -103,6 +107,23 @@ TEST_F(Backup, CopiesTheFileSetAndRemembersTheFolder) {
     ASSERT_EQ(progress.windows.size(), 1u);
     EXPECT_EQ(progress.windows[0]->options.caption, "kopiering");
     EXPECT_EQ(progress.windows[0]->lines[1], target.string() + "/CLUBS01.Dat bytes:  41080 ..done");
+}
+
+TEST_F(Backup, LabelAndGiroFilesFollowTheFileSet) {
+    const storage::IndexDescriptor key{30, false};
+    for (std::string_view base : {kLabelFileBase, kPlusgiroFileBase, kBankgiroFileBase}) {
+        storage::CreateFileBlock(DataFileName(base), base == kLabelFileBase ? 248 : 1708, 1,
+                                 {&key, 1});
+        ASSERT_TRUE(storage::IsamSucceeded()) << base;
+    }
+    EXPECT_EQ(BackupCopy(), MaintenanceResult::done);
+    for (const char* name :
+         {"Etikett.DAT", "Etikett.IX", "giroP.DAT", "giroP.IX", "giroB.DAT", "giroB.IX"}) {
+        EXPECT_EQ(TargetBytes(name), FileBytes(name)) << name;
+    }
+    EXPECT_FALSE(std::filesystem::exists(target / "Etikett.DIA"));
+    ASSERT_EQ(progress.windows.size(), 1u);
+    EXPECT_EQ(progress.windows[0]->lines[1].rfind(target.string() + "/giroB.IX bytes:", 0), 0u);
 }
 
 TEST_F(Backup, MissingSourcesAreSkipped) {
@@ -260,6 +281,16 @@ TEST_F(Backup, CancelDoesNothing) {
     EXPECT_EQ(BackupCopy(), MaintenanceResult::declined);
     EXPECT_TRUE(TargetNames().empty());
     EXPECT_TRUE(Ol().ParticipantFilesOpen);
+}
+
+TEST(MaintenanceBindings, ProcessStateResetUnbindsThePromptAndTheObserver) {
+    BindBackupFolderPrompt([](std::string_view, std::string_view) { return std::string("/"); });
+    BindStatusLineObserver([](std::string_view) {});
+
+    platform::ResetProcessState();
+
+    EXPECT_FALSE(BindBackupFolderPrompt(nullptr));
+    EXPECT_EQ(BindStatusLineObserver(nullptr), nullptr);
 }
 
 }  // namespace

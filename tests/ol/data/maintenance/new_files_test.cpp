@@ -26,6 +26,8 @@ TEST_F(NewFiles, KeepsTheClubsAndEmptiesTheCompetitionRegister) {
     EXPECT_EQ(boxes.shown[0].caption, "??");
     EXPECT_EQ(Utf8FromWindows1252(boxes.shown[0].text),
               "Befintliga datafiler kommer att förstöras. OK?");
+    // One Enter must not destroy the data: No is the default button.
+    EXPECT_EQ(boxes.shown[0].buttons, platform::MessageButtons::YesNoDefaultNo);
     ASSERT_TRUE(Ol().CommonFilesOpen);
     EXPECT_EQ(Ol().CompetitionSlots, 1);
     EXPECT_EQ(Ol().CurrentCompetition, 0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/text/windows1252.h"
+#include "case_names.h"
 
 namespace oltoma::ol {
 namespace {
@@ -52,7 +53,11 @@ INSTANTIATE_TEST_SUITE_P(
         DesignationCase{"h21e", "Ö DIR", "13079eh21e"},
         // An absurd number still gives a key of at most 14 characters.
         DesignationCase{"12345678", "Ö DIR", "13-12345578123"},
-        DesignationCase{"H123456789012345678901234567890", "Ö DIR", "10-1234467H123"}));
+        DesignationCase{"H123456789012345678901234567890", "Ö DIR", "10-1234467H123"}),
+    [](const auto& info) {
+        return oltoma::testing::CaseName(info.param.designationUtf8) +
+               (*info.param.filterUtf8 == '\0' ? "_unfiltered" : "");
+    });
 
 TEST(ManualSortKey, KeepsTheOrderAndAddsTheRecordNumber) {
     struct Case {

@@ -50,6 +50,12 @@ TEST(RecordBounds, CountsAndIndexesFromFilesAreLimited) {
     EXPECT_EQ(CourseLength(course, 25), 4200);
     EXPECT_EQ(CourseLength(course, 26), 0);
     EXPECT_EQ(CourseLength(course, -1), 0);
+    const TrackRec before = course;
+    EXPECT_FALSE(SetCourseLength(course, 26, 1));
+    EXPECT_FALSE(SetCourseLength(course, -1, 1));
+    EXPECT_EQ(std::memcmp(&course, &before, sizeof course), 0);
+    EXPECT_TRUE(SetCourseLength(course, 0, 3500));
+    EXPECT_EQ(CourseLength(course, 0), 3500);
 
     EXPECT_EQ(ClampedDayCount(-1), 0);
     EXPECT_EQ(ClampedDayCount(3), 3);

@@ -1,7 +1,10 @@
 // With no printer installed the Qt printer lists none: ReportOpen returns
 // false and the report, the log list and ReportEnd do nothing and fail
-// nowhere. CTest points the CUPS client at a scheduler that is not there.
+// nowhere. The test points the CUPS client at a scheduler that is not there
+// before anything asks for printers.
 #include <QPrinterInfo>
+
+#include <stdlib.h>
 
 #include <memory>
 
@@ -17,6 +20,8 @@ class NoPrinterTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { ::setenv("CUPS_SERVER", "127.0.0.1:9", 1); }
+
     void reportOpenFailsQuietly() {
         QVERIFY(QPrinterInfo::availablePrinterNames().isEmpty());
         platform::BindQtPrint();

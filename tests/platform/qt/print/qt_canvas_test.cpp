@@ -3,6 +3,9 @@
 #include "platform/qt/print/qt_canvas.h"
 
 #include <QLabel>
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -86,6 +89,35 @@ private slots:
                         DrawTextFlag::kCalculateRect | DrawTextFlag::kWordBreak);
         QVERIFY(one.bottom < one.top);
         QVERIFY(narrow.top - narrow.bottom >= 2 * (one.top - one.bottom));
+    }
+
+    // On a printer whose printable area starts 10 mm in and 15 mm down, the
+    // low-metric origin is that corner, not the sheet's: a line 10 mm right
+    // of it lies 20 mm from the sheet's left edge.
+    void lowMetricCountsFromThePrintableAreasCorner() {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName("margins.pdf");
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageMargins(QMarginsF(10, 15, 10, 10), QPageLayout::Millimeter);
+        printer.setResolution(254);
+        QPainter painter(&printer);
+        QtCanvas canvas;
+        canvas.Attach(&painter, printer.resolution(), printer.resolution());
+        canvas.SetMapMode(MapMode::LowMetric);
+        canvas.SetPen(10, 0);
+        canvas.MoveTo({100, -100});
+        canvas.LineTo({100, -600});
+        painter.end();
+        QProcess render;
+        render.start("pdftoppm", {"-r", "254", "-gray", "-singlefile", "margins.pdf", "margins"});
+        QVERIFY(render.waitForFinished(30000));
+        const QImage page("margins.pgm");
+        QVERIFY(!page.isNull());
+        // 20 mm and 25 to 75 mm down on the sheet, at a pixel a tenth of a mm.
+        QVERIFY(qGray(page.pixel(200, 400)) < 128);
+        QVERIFY(qGray(page.pixel(100, 400)) > 128);
+        QVERIFY(qGray(page.pixel(200, 200)) > 128);
     }
 
     void pictureReaderReadsPng() {

@@ -111,7 +111,8 @@ private:
 
     std::string CheckTarget(const RebuildTarget& target) {
         const storage::FileBlockNames names = storage::NamesOfFileBlock(DataFileName(target.base));
-        if (!std::filesystem::exists(names.data)) {
+        std::error_code error;
+        if (!std::filesystem::exists(names.data, error)) {
             return target.optional ? std::string() : target.base + " saknas.";
         }
         ClearStorageStatus();

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "base/files/folder_entries.h"
 #include "base/settings/settings_state.h"
 #include "base/text/swedish_case.h"
 #include "base/text/windows1252.h"
@@ -31,9 +32,8 @@ std::string LeftoverTemporaryFiles() {
     std::string found;
     std::error_code error;
     const std::string folder = Utf8FromWindows1252(WorkingGlobalSettings().dataDirectory.view());
-    for (auto entry = std::filesystem::directory_iterator(folder, error);
-         !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
+    for (const auto& entry : FolderEntries(folder, error)) {
+        const std::string name = entry.path().filename().string();
         if (IsTemporaryFileName(name)) {
             found += (found.empty() ? "" : " ") + Windows1252FromUtf8(name);
         }
@@ -44,15 +44,14 @@ std::string LeftoverTemporaryFiles() {
 std::string LeftoverTemporaryRegister(int competition) {
     std::error_code error;
     const std::string folder = Utf8FromWindows1252(WorkingGlobalSettings().dataDirectory.view());
-    for (auto entry = std::filesystem::directory_iterator(folder, error);
-         !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
-        if (UpperString(entry->path().filename().string()) != "FILETMP.DAT") {
+    for (const auto& entry : FolderEntries(folder, error)) {
+        if (UpperString(entry.path().filename().string()) != "FILETMP.DAT") {
             continue;
         }
         storage::FileHandle file;
         std::int32_t recordLength = 0;
         ClearStorageStatus();
-        if (!storage::OpenFile(file, entry->path().string(), true, false)) {
+        if (!storage::OpenFile(file, entry.path().string(), true, false)) {
             return {};
         }
         storage::ReadAt(file, 12, sizeof recordLength, &recordLength);

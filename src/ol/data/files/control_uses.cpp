@@ -1,0 +1,28 @@
+#include "ol/data/files/control_uses.h"
+
+#include "ol/data/files/ol_state.h"
+#include "ol/data/records/cmp_club_rec.h"
+#include "ol/data/records/record_keys.h"
+#include "storage/access_layer.h"
+
+namespace oltoma::ol {
+
+void CountControlUses(const TrackRec& course, int sign) {
+    OlState& ol = Ol();
+    if (ol.controlFile == nullptr) {
+        return;
+    }
+    for (int i = 0; i < ControlCount(course); ++i) {
+        const std::int32_t controlRc =
+            storage::FindKey(ol.controlFile, 1, ControlKey(course.KodNr[i].view()));
+        if (!storage::IsamSucceeded()) {
+            continue;
+        }
+        if (sign < 0 && ControlUseOf(ol.clubTable, controlRc) <= 0) {
+            continue;
+        }
+        AddControlUse(ol.clubTable, controlRc, sign < 0 ? -1 : 1);
+    }
+}
+
+}  // namespace oltoma::ol

@@ -1,0 +1,2 @@
+// Qt outside the Qt folders.
+#include <QWidget>
