@@ -89,7 +89,9 @@ void CheckDataFile(FileBlock& block, Problems& problems) {
     }
     const std::int64_t available = size / header.RecordLength - 1;
     const std::int32_t highest = header.SlotCount;
-    const std::int64_t limit = std::min<std::int64_t>(highest, available < 0 ? 0 : available);
+    // A negative slot count in a damaged header must not size the marks.
+    const std::int64_t limit =
+        std::max<std::int64_t>(0, std::min<std::int64_t>(highest, available));
     std::vector<Mark> marks(static_cast<std::size_t>(limit) + 1, Mark::Unseen);
     const auto length = WalkFreeList(
         block.data, header.FreeHead, highest, limit,
