@@ -19,6 +19,7 @@
 #include "ol/data/files/ol_state.h"
 #include "ol/reports/course_sheet.h"
 #include "ol/reports/description_geometry.h"
+#include "platform/qt/dialog_frame.h"
 #include "platform/qt/form_scaling.h"
 #include "platform/qt/print/qt_canvas.h"
 #include "platform/qt/qt_text.h"
@@ -59,6 +60,8 @@ std::string Quoted(std::string_view text) {
 
 TbanImgForm::TbanImgForm(QWidget* owner) : QDialog(owner) {
     setObjectName("banImgForm");
+    // A modal view: a close button (through the save dialog), no minimise or maximise.
+    platform::SetDialogWindowFlags(this, platform::TitleBarButtons::Close);
     sheetArea = new QScrollArea(this);
     sheetArea->setObjectName("sheetArea");
     sheetArea->setBackgroundRole(QPalette::Dark);
@@ -131,6 +134,7 @@ QString TbanImgForm::saveBanaDlg() {
     dialog.setNameFilters({QStringLiteral("JPEG (*.jpg *.jpeg)"), QStringLiteral("PNG (*.png)"),
                            QStringLiteral("BMP (*.bmp)")});
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    platform::SetDialogWindowFlags(&dialog, platform::TitleBarButtons::Close);
     platform::ScaleForm(&dialog, WindowScale);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};

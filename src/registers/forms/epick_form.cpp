@@ -12,6 +12,7 @@
 #include "base/forms/form_parts.h"
 #include "base/settings/window_scale.h"
 #include "base/text/number_format.h"
+#include "platform/process_state.h"
 #include "platform/qt/form_fonts.h"
 #include "platform/qt/form_scaling.h"
 #include "platform/qt/qt_text.h"
@@ -172,9 +173,24 @@ PickDialogAnswer QtPickDialog::Run(const PickDialogRequest& request) {
     return answer;
 }
 
-void BindQtPickDialog() {
+namespace {
+
+// The program's one pick dialog; its PDF box keeps its state for the session.
+QtPickDialog& ProgramPickDialog() {
     static QtPickDialog dialog;
-    BindPickDialog(&dialog);
+    return dialog;
+}
+
+void ForgetPdfTicked() {
+    ProgramPickDialog().ForgetPdfTicked();
+}
+
+[[maybe_unused]] const bool kResetRegistered = platform::RegisterStateReset(&ForgetPdfTicked);
+
+}  // namespace
+
+void BindQtPickDialog() {
+    BindPickDialog(&ProgramPickDialog());
 }
 
 }  // namespace oltoma::registers

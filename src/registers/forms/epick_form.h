@@ -80,6 +80,8 @@ private:
 class QtPickDialog final : public PickDialog {
 public:
     PickDialogAnswer Run(const PickDialogRequest& request) override;
+    // The PDF box is off again, as at program start.
+    void ForgetPdfTicked() { pdfTicked_ = false; }
 
 private:
     bool pdfTicked_ = false;

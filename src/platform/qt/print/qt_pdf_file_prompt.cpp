@@ -3,6 +3,7 @@
 #include <QFileDialog>
 
 #include "base/settings/window_scale.h"
+#include "platform/qt/dialog_frame.h"
 #include "platform/qt/form_scaling.h"
 #include "platform/qt/window_handles.h"
 
@@ -16,6 +17,7 @@ std::string QtPdfFilePrompt::AskPdfFile(WindowHandle owner, const std::string& s
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.selectFile(QString::fromStdString(suggestedPath));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    SetDialogWindowFlags(&dialog, TitleBarButtons::Close);
     ScaleForm(&dialog, WindowScale);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
