@@ -18,6 +18,7 @@
 #include "ol/data/files/fileblock_handles.h"
 #include "ol/data/files/ol_state.h"
 #include "ol/data/files/storage_failure.h"
+#include "ol/data/maintenance/backup_file_set.h"
 #include "ol/data/maintenance/backup_manifest.h"
 #include "ol/data/maintenance/file_copy.h"
 #include "ol/data/maintenance/maintenance_messages.h"
@@ -54,55 +55,8 @@ void UnbindBackupFolderPrompt() {
 [[maybe_unused]] const bool kResetRegistered =
     platform::RegisterStateReset(&UnbindBackupFolderPrompt);
 
-// A file of the backup: the fileblock it belongs to (empty for the club
-// table) and its name in the data directory and in the target folder.
-struct BackupFile {
-    std::string fileBlock;
-    std::string name;
-};
-
 std::string DataName(std::string_view base) {
     return storage::NamesOfFileBlock(base).data;
-}
-
-std::string IndexName(std::string_view base) {
-    return storage::NamesOfFileBlock(base).index;
-}
-
-std::vector<BackupFile> BackupFiles(int competition) {
-    std::vector<BackupFile> files = {
-        {std::string(kCompetitionRegisterBase), DataName(kCompetitionRegisterBase)}};
-    for (std::string_view base :
-         {kClubRegisterBase, kDistrictRegisterBase, kRouteBase, kRoute24Base}) {
-        files.push_back({std::string(base), DataName(base)});
-        files.push_back({std::string(base), IndexName(base)});
-    }
-    if (competition == 0) {
-        return files;
-    }
-    const std::string klass = CompetitionBaseName(kClassFileBase, competition);
-    const std::string participants = CompetitionBaseName(kParticipantFileBase, competition);
-    files.push_back({klass, DataName(klass)});
-    files.push_back({participants, DataName(participants)});
-    files.push_back({participants, IndexName(participants)});
-    files.push_back({klass, IndexName(klass)});
-    for (std::string_view base : {kCourseFileBase, kControlFileBase}) {
-        const std::string name = CompetitionBaseName(base, competition);
-        files.push_back({name, DataName(name)});
-        files.push_back({name, IndexName(name)});
-    }
-    files.push_back({std::string(), CompetitionBaseName(kClubTableBase, competition) + ".Dat"});
-    return files;
-}
-
-// The label file and the giro files follow the listed files, so a backup
-// keeps the office's labels and prepared slips too.
-std::vector<BackupFile> WithLabelAndGiroFiles(std::vector<BackupFile> files) {
-    for (std::string_view base : {kLabelFileBase, kPlusgiroFileBase, kBankgiroFileBase}) {
-        files.push_back({std::string(base), DataName(base)});
-        files.push_back({std::string(base), IndexName(base)});
-    }
-    return files;
 }
 
 std::string WithoutTrailingSeparator(std::string folder) {
@@ -167,7 +121,7 @@ public:
     FileSetCopy(std::string targetText, int competition)
         : targetText_(std::move(targetText)),
           target_(Utf8FromWindows1252(targetText_)),
-          files_(WithLabelAndGiroFiles(BackupFiles(competition))) {
+          files_(BackupFileSet(competition)) {
         manifest_.competition = competition;
     }
 

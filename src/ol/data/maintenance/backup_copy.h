@@ -1,16 +1,13 @@
 // The backup copy ("säkerhetskopiera", tbKopiera): copies the common files
 // and the files of the current competition into a folder the user picks.
 //
-// Files, in this order (the engine's names; journals are not copied):
-//   OLTOMA.DAT  CLUBAR.DAT CLUBAR.IX  DISTR.DAT DISTR.IX
-//   RUTBESKR.DAT RUTBESKR.IX  RUTB24.DAT RUTB24.IX
-//   and for competition nn: KLASSnn.DAT OLnn.DAT OLnn.IX KLASSnn.IX
-//   TRACKnn.DAT TRACKnn.IX KONTRnn.DAT KONTRnn.IX CLUBSnn.Dat
-//   then Etikett.DAT Etikett.IX giroP.DAT giroP.IX giroB.DAT giroB.IX
+// Files, in this order: backup_file_set.h (journals are not copied).
 // A source file that does not exist is skipped without a message, so a
 // competition whose participant or definition files are missing is still
-// backed up. A competition register that exists but cannot be read fails
-// the copy (it names the file).
+// backed up. A file of that name already in the target folder (from an
+// earlier backup) is left as it is; the manifest does not list it, and the
+// check of the manifest reports it. A competition register that exists but
+// cannot be read fails the copy (it names the file).
 //
 // Every file goes to a temporary name in the target folder first (name +
 // ".TMP", made anew), is forced to the disk, and only when all of them are

@@ -1,10 +1,14 @@
 #include "ol/data/maintenance/backup_manifest.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <sstream>
 
+#include "ol/data/files/ol_state.h"
 #include "ol/data/files/storage_failure.h"
+#include "ol/data/maintenance/backup_file_set.h"
 #include "ol/data/maintenance/checked_text_file.h"
 #include "ol/data/maintenance/fnv_checksum.h"
 #include "storage/file_primitives.h"
@@ -81,6 +85,9 @@ ManifestState ReadBackupManifest(const std::string& folder, BackupManifest& mani
         return ManifestState::damaged;
     }
     manifest.competition = std::atoi(line.c_str() + 12);
+    if (manifest.competition < 0 || manifest.competition > kMaxCompetitions) {
+        return ManifestState::damaged;
+    }
     manifest.files.clear();
     while (std::getline(lines, line)) {
         std::istringstream fields(line);
@@ -117,6 +124,23 @@ std::vector<std::string> ManifestDifferences(const std::string& folder,
     return differences;
 }
 
+std::vector<std::string> FilesLeftFromEarlierCopies(const std::string& folder,
+                                                    const BackupManifest& manifest) {
+    std::vector<std::string> leftovers;
+    for (const BackupFile& file : BackupFileSet(manifest.competition)) {
+        const bool listed = std::any_of(
+            manifest.files.begin(), manifest.files.end(),
+            [&file](const BackupManifest::File& entry) { return entry.name == file.name; });
+        std::error_code error;
+        if (!listed && std::filesystem::exists(
+                           std::filesystem::symlink_status(folder + "/" + file.name, error))) {
+            leftovers.push_back(file.name + ": not in the backup manifest of " + manifest.time +
+                                "; left from an earlier copy");
+        }
+    }
+    return leftovers;
+}
+
 std::vector<std::string> BackupManifestProblems(const std::string& folder) {
     BackupManifest manifest;
     switch (ReadBackupManifest(folder, manifest)) {
@@ -127,7 +151,10 @@ std::vector<std::string> BackupManifestProblems(const std::string& folder) {
         case ManifestState::read:
             break;
     }
-    return ManifestDifferences(folder, manifest);
+    std::vector<std::string> problems = ManifestDifferences(folder, manifest);
+    const std::vector<std::string> leftovers = FilesLeftFromEarlierCopies(folder, manifest);
+    problems.insert(problems.end(), leftovers.begin(), leftovers.end());
+    return problems;
 }
 
 }  // namespace oltoma::ol

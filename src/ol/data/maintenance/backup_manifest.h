@@ -1,11 +1,14 @@
 // The manifest of a backup copy: written last into the target folder, it
 // makes a complete copy of a file set recognisable. A folder whose files do
-// not match its manifest holds a copy cut short or changed since.
+// not match its manifest holds a copy cut short or changed since. It lists
+// the files copied, in the order they were copied; a file of the set whose
+// source was missing is not listed, so one of that name in the folder is
+// an earlier copy's.
 //
 // File format (text, UTF-8, lines ending in "\n"), "kopia.manifest":
 //   line 1        "OLTOMA kopia 1"
 //   line 2        "time " + the local time of the copy, "YYYY-MM-DD hh:mm:ss"
-//   line 3        "competition " + the competition number (0 for none)
+//   line 3        "competition " + the competition number, 0..8 (0 for none)
 //   lines 4..     "file " + name + " " + size in bytes + " " + 8 hexadecimal
 //                 digits: the FNV-1a checksum (fnv_checksum.h) of its bytes
 //   last line     "check " + 8 hexadecimal digits: FNV-1a of every byte
@@ -50,10 +53,17 @@ ManifestState ReadBackupManifest(const std::string& folder, BackupManifest& mani
 std::vector<std::string> ManifestDifferences(const std::string& folder,
                                              const BackupManifest& manifest);
 
+// One line (UTF-8) for each file of the backup's file set
+// (backup_file_set.h, of the manifest's competition) that is in `folder`
+// but not in the manifest: its source was missing at the copy, so it is an
+// earlier copy's and need not agree with the files beside it.
+std::vector<std::string> FilesLeftFromEarlierCopies(const std::string& folder,
+                                                    const BackupManifest& manifest);
+
 // What `check` says of the manifest of `folder`: nothing when there is
 // none (a data directory) or its files match it; a line for a damaged
-// manifest or for each file that differs (a backup cut short or changed
-// since).
+// manifest, for each file that differs (a backup cut short or changed
+// since) and for each file left from an earlier copy.
 std::vector<std::string> BackupManifestProblems(const std::string& folder);
 
 }  // namespace oltoma::ol

@@ -138,6 +138,28 @@ TEST_F(Backup, MissingSourcesAreSkipped) {
     EXPECT_TRUE(std::filesystem::exists(target / "KLASS01.DAT"));
 }
 
+// A backup whose source lacks a file leaves the earlier backup's copy of it
+// in the folder (nothing is deleted); the manifest shows it does not belong
+// to the copy beside it, and check says so.
+TEST_F(Backup, AFileLeftFromAnEarlierBackupIsReported) {
+    ASSERT_EQ(BackupCopy(), MaintenanceResult::done);
+    const std::string earlier = TargetBytes("OL01.DAT");
+    CloseParticipantFiles();
+    for (const char* name : {"OL01.DAT", "OL01.IX"}) {
+        std::filesystem::remove(folder / name);
+    }
+    Ol().CurrentCompetition = 1;
+    ASSERT_EQ(BackupCopy(), MaintenanceResult::done);
+    EXPECT_EQ(TargetBytes("OL01.DAT"), earlier);
+
+    BackupManifest manifest;
+    ASSERT_EQ(ReadBackupManifest(target.string(), manifest), ManifestState::read);
+    const std::string suffix =
+        ": not in the backup manifest of " + manifest.time + "; left from an earlier copy";
+    EXPECT_EQ(BackupManifestProblems(target.string()),
+              (std::vector<std::string>{"OL01.DAT" + suffix, "OL01.IX" + suffix}));
+}
+
 TEST_F(Backup, OntoItselfIsRefused) {
     answer = Windows1252FromUtf8((folder / "." / "").string());
     CloseParticipantFiles();

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "file_set_fixture.h"
+#include "ol/data/maintenance/backup_file_set.h"
 #include "ol/data/maintenance/backup_manifest.h"
+#include "ol/data/maintenance/fnv_checksum.h"
 
 namespace oltoma::ol {
 namespace {
@@ -37,7 +39,20 @@ TEST_F(Check, ABackupMustMatchItsManifest) {
     BackupManifest manifest;
     manifest.time = "2026-05-01 10:00:00";
     manifest.competition = 1;
-    manifest.files.push_back({"OL01.DAT", 4096, 0});
+    for (const BackupFile& file : BackupFileSet(1)) {
+        if (std::filesystem::exists(folder / file.name)) {
+            const std::string bytes = FileBytes(file.name);
+            FnvChecksum checksum;
+            checksum.Add(bytes);
+            manifest.files.push_back(
+                {file.name, static_cast<std::int64_t>(bytes.size()), checksum.Value()});
+        }
+    }
+    ASSERT_TRUE(WriteBackupManifest(folder.string(), manifest));
+    EXPECT_EQ(Problems(), std::vector<std::string>{});
+    for (BackupManifest::File& file : manifest.files) {
+        file.bytes = file.name == "OL01.DAT" ? 4096 : file.bytes;
+    }
     manifest.files.push_back({"TRACK09.DAT", 1, 0});
     ASSERT_TRUE(WriteBackupManifest(folder.string(), manifest));
     const std::string size = std::to_string(std::filesystem::file_size(folder / "OL01.DAT"));
@@ -47,9 +62,13 @@ TEST_F(Check, ABackupMustMatchItsManifest) {
                       " bytes, 4096 listed)",
                   "TRACK09.DAT: missing or unreadable, listed in the backup manifest of "
                   "2026-05-01 10:00:00"}));
+    const std::vector<std::string> damaged{
+        "kopia.manifest: damaged; the backup cannot be verified"};
+    manifest.competition = 12;  // sound check line, impossible competition
+    ASSERT_TRUE(WriteBackupManifest(folder.string(), manifest));
+    EXPECT_EQ(Problems(), damaged);
     std::ofstream(folder / "kopia.manifest", std::ios::app) << "file EXTRA 1 00000000\n";
-    EXPECT_EQ(Problems(),
-              std::vector<std::string>{"kopia.manifest: damaged; the backup cannot be verified"});
+    EXPECT_EQ(Problems(), damaged);
 }
 
 struct Damage {
