@@ -11,6 +11,7 @@
 #include "ol/data/files/file_groups.h"
 #include "ol/data/files/ol_state.h"
 #include "ol/data/maintenance/backup_copy.h"
+#include "ol/data/maintenance/competition_register_check.h"
 #include "tool/maintenance_session.h"
 #include "tool/tool_commands.h"
 #include "tool/usage_text.h"
@@ -27,6 +28,10 @@ int RunBackupCommand(std::span<const std::string> arguments) {
     if (!session.Ready()) {
         return kExitFailure;
     }
+    // A damaged competition register fails the copy itself, naming the
+    // file, rather than hiding every competition it holds.
+    const bool registerDamaged =
+        ol::CheckCompetitionRegister().state == ol::CompetitionRegisterState::damaged;
     ol::OpenCommonFiles();
     if (competition != 0) {
         WorkingGlobalSettings().currentNumber = competition;
@@ -37,7 +42,7 @@ int RunBackupCommand(std::span<const std::string> arguments) {
         int found = competition;
         bool notFound = true;
         bool registerRead = false;
-        if (!ol::Ol().ParticipantFilesOpen &&
+        if (!registerDamaged && !ol::Ol().ParticipantFilesOpen &&
             !ol::FindCompetition(1, {}, found, notFound, registerRead)) {
             std::cerr << "oltoma-tool: competition " << competition << " does not exist\n";
             return kExitFailure;

@@ -86,11 +86,14 @@ struct MaintenanceSession::Bindings {
     MessageLineObserver previousMessageObserver = nullptr;
 };
 
-MaintenanceArguments ParseMaintenanceArguments(std::span<const std::string> arguments) {
+MaintenanceArguments ParseMaintenanceArguments(std::span<const std::string> arguments,
+                                               bool repairOptions) {
     MaintenanceArguments parsed;
     for (const std::string& argument : arguments) {
         if (argument == "--yes") {
             parsed.yes = true;
+        } else if (repairOptions && argument == "--discard-journal") {
+            parsed.discardJournal = true;
         } else if (argument.size() > 1 && argument.front() == '-') {
             parsed.unknownOption = true;
         } else {

@@ -22,16 +22,20 @@ namespace oltoma::tool {
 
 struct MaintenanceArguments {
     std::vector<std::string> positional;
-    bool yes = false;            // --yes
-    bool unknownOption = false;  // another argument starting with "-"
+    bool yes = false;             // --yes
+    bool discardJournal = false;  // --discard-journal (rebuild only)
+    bool unknownOption = false;   // another argument starting with "-"
 
     // True when there are exactly `count` positional arguments and no
     // unknown option.
     bool Takes(std::size_t count) const { return !unknownOption && positional.size() == count; }
 };
 
-// Splits --yes and unknown options from the other arguments.
-MaintenanceArguments ParseMaintenanceArguments(std::span<const std::string> arguments);
+// Splits --yes and unknown options from the other arguments. The repair
+// option --discard-journal is taken only when `repairOptions` is set;
+// otherwise it is an unknown option.
+MaintenanceArguments ParseMaintenanceArguments(std::span<const std::string> arguments,
+                                               bool repairOptions = false);
 
 // The competition number 0..8 of an argument; -1 when it is not one.
 int CompetitionArgument(const std::string& text);

@@ -20,6 +20,7 @@
 #include "ol/data/files/storage_failure.h"
 #include "ol/data/maintenance/backup_file_set.h"
 #include "ol/data/maintenance/backup_manifest.h"
+#include "ol/data/maintenance/competition_register_check.h"
 #include "ol/data/maintenance/file_copy.h"
 #include "ol/data/maintenance/maintenance_messages.h"
 #include "platform/process_state.h"
@@ -54,10 +55,6 @@ void UnbindBackupFolderPrompt() {
 }
 [[maybe_unused]] const bool kResetRegistered =
     platform::RegisterStateReset(&UnbindBackupFolderPrompt);
-
-std::string DataName(std::string_view base) {
-    return storage::NamesOfFileBlock(base).data;
-}
 
 std::string WithoutTrailingSeparator(std::string folder) {
     while (folder.size() > 1 && folder.back() == '/') {
@@ -97,25 +94,6 @@ bool SettleJournal(const std::string& fileBlock) {
     return true;
 }
 
-// The competition register must be readable: every other file of the set
-// refers to it. A missing one is skipped like any missing source.
-bool CompetitionRegisterReadable() {
-    const std::string name = DataFileName(kCompetitionRegisterBase);
-    std::error_code error;
-    if (!std::filesystem::exists(storage::NamesOfFileBlock(name).data, error)) {
-        return true;
-    }
-    ClearStorageStatus();
-    storage::FileBlock* handle = nullptr;
-    bool journalPending = false;
-    storage::OpenFileBlockForReading(handle, name, journalPending);
-    if (!storage::IsamSucceeded()) {
-        return false;
-    }
-    storage::CloseFileBlock(handle);
-    return true;
-}
-
 class FileSetCopy {
 public:
     FileSetCopy(std::string targetText, int competition)
@@ -128,8 +106,12 @@ public:
     // Copies every file to its temporary name, puts them in place, syncs the
     // folder and writes the manifest.
     bool Run() {
-        if (!CompetitionRegisterReadable()) {
-            return Fail(DataName(kCompetitionRegisterBase), FileFailureNumber());
+        // Every other file refers to the competition register; a missing
+        // one is skipped like any missing source, a damaged one fails the
+        // copy before anything in the target changes.
+        const CompetitionRegisterCheck competitionRegister = CheckCompetitionRegister();
+        if (competitionRegister.state == CompetitionRegisterState::damaged) {
+            return Fail(competitionRegister.fileName, competitionRegister.failureNumber);
         }
         for (const BackupFile& file : files_) {
             if (!file.fileBlock.empty() && !SettleJournal(file.fileBlock)) {

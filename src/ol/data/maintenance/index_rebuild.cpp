@@ -19,6 +19,7 @@
 #include "ol/data/files/storage_failure.h"
 #include "ol/data/maintenance/file_copy.h"
 #include "ol/data/maintenance/maintenance_messages.h"
+#include "ol/data/maintenance/rebuild/journal_discard.h"
 #include "ol/data/maintenance/rebuild/rebuild_checks.h"
 #include "ol/data/maintenance/rebuild/rebuild_participants.h"
 #include "ol/data/maintenance/rebuild/rebuild_plan.h"
@@ -151,6 +152,27 @@ bool Switch(const RebuildState& state) {
     return true;
 }
 
+// Moves each unplayable journal aside (only met with discardJournal); false
+// (reported) when one cannot be.
+bool DiscardJournals(const std::vector<std::string>& journals) {
+    for (const std::string& journal : journals) {
+        const std::string name =
+            Windows1252FromUtf8(std::filesystem::path(journal).filename().string());
+        const std::string moved = DiscardJournal(journal);
+        if (moved.empty()) {
+            ShowInformation(Windows1252FromUtf8("Kan ej indexbygga: journalen ") + name +
+                            Windows1252FromUtf8(" kan ej flyttas undan: ") +
+                            StorageFailureText(name));
+            return false;
+        }
+        ShowStatusLine(name + Windows1252FromUtf8(" kunde inte spelas upp och är flyttad till ") +
+                       Windows1252FromUtf8(std::filesystem::path(moved).filename().string()) +
+                       Windows1252FromUtf8("; den avbrutna ändringen är förlorad, registret byggs "
+                                           "om från datafilen."));
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string RecoverIndexRebuildAtStart() {
@@ -170,6 +192,11 @@ MaintenanceResult RebuildIndexes() {
 }
 
 MaintenanceResult RebuildFileSet(int competition) {
+    RebuildRepairs repairs;
+    return RebuildFileSet(competition, repairs);
+}
+
+MaintenanceResult RebuildFileSet(int competition, RebuildRepairs& repairs) {
     const RebuildTexts texts = LoadRebuildTexts();
     OpenProgress(CurrentMessageOwner(), kProgressLines, kProgressCaption, false);
     CloseParticipantFiles();
@@ -183,9 +210,16 @@ MaintenanceResult RebuildFileSet(int competition) {
     if (!recovery.empty()) {
         ShowStatusLine(recovery);
     }
-    const std::string refusal = CheckRebuildPreconditions(competition);
-    if (!refusal.empty()) {
-        ShowInformation(refusal);
+    const RebuildPreconditions checked =
+        CheckRebuildPreconditions(competition, repairs.discardJournal);
+    for (const std::string& journal : checked.unplayableJournals) {
+        repairs.unplayableJournals.push_back(std::filesystem::path(journal).filename().string());
+    }
+    if (!checked.refusal.empty()) {
+        ShowInformation(checked.refusal);
+        return Finish(competition, MaintenanceResult::failed);
+    }
+    if (!DiscardJournals(checked.unplayableJournals)) {
         return Finish(competition, MaintenanceResult::failed);
     }
     RebuildState state;

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "ol/data/maintenance/maintenance_result.h"
 
@@ -38,5 +39,21 @@ MaintenanceResult RebuildIndexes();
 // register was rebuilt. Does not need the common files open, so that
 // support staff can rebuild a file set whose indexes cannot be opened.
 MaintenanceResult RebuildFileSet(int competition);
+
+// What a rebuild may repair besides the indexes, and what it met.
+struct RebuildRepairs {
+    // A register whose journal cannot be played back (10180) is rebuilt
+    // from its data file after the journal is moved aside
+    // (rebuild/journal_discard.h); the status line says so and that the
+    // interrupted operation is lost. Without it such a register refuses
+    // the rebuild.
+    bool discardJournal = false;
+    // Filled by the rebuild: the journals that could not be played back
+    // (names without folder, e.g. "OL01.DIA").
+    std::vector<std::string> unplayableJournals;
+};
+
+// RebuildFileSet with the repairs asked for.
+MaintenanceResult RebuildFileSet(int competition, RebuildRepairs& repairs);
 
 }  // namespace oltoma::ol

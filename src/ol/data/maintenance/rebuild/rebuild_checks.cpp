@@ -20,12 +20,14 @@
 #include "ol/data/files/fileblock_handles.h"
 #include "ol/data/files/registers.h"
 #include "ol/data/files/storage_failure.h"
+#include "ol/data/maintenance/competition_register_check.h"
 #include "ol/data/maintenance/data_file_records.h"
 #include "ol/data/maintenance/rebuild/rebuild_state.h"
 #include "ol/data/maintenance/rebuild/rebuild_temp.h"
 #include "platform/system_error.h"
 #include "storage/file_primitives.h"
 #include "storage/fileblock_names.h"
+#include "storage/isam_status.h"
 
 namespace oltoma::ol {
 namespace {
@@ -76,7 +78,8 @@ bool JournalPending(const storage::FileBlockNames& names) {
 
 class PreconditionCheck {
 public:
-    explicit PreconditionCheck(int competition) : competition_(competition) {}
+    PreconditionCheck(int competition, bool discardJournal, std::vector<std::string>& unplayable)
+        : competition_(competition), discardJournal_(discardJournal), unplayable_(unplayable) {}
 
     std::string Run() {
         if (::access(DataFolder().c_str(), W_OK) != 0) {
@@ -90,6 +93,10 @@ public:
                           (owner.empty() ? Text("filer") : Text("registret ") + owner) +
                           Text(" i \"filetmp\" (") + leftover +
                           Text("); registrets poster kan finnas bara där."));
+        }
+        std::string reason = CheckCompetitionRegisterFile();
+        if (!reason.empty()) {
+            return Refuse(reason);
         }
         for (const RebuildTarget& target : TargetsOf(competition_)) {
             std::string reason = CheckTarget(target);
@@ -109,6 +116,41 @@ public:
 private:
     static std::string Refuse(const std::string& reason) { return "Kan ej indexbygga: " + reason; }
 
+    // The competition register is copied, not rebuilt, but the competition's
+    // counters are written into it and every file refers to it.
+    std::string CheckCompetitionRegisterFile() const {
+        const CompetitionRegisterCheck check = CheckCompetitionRegister();
+        switch (check.state) {
+            case CompetitionRegisterState::sound:
+                return {};
+            case CompetitionRegisterState::missing:
+                return competition_ == 0 ? std::string() : check.fileName + " saknas.";
+            case CompetitionRegisterState::damaged:
+                break;
+        }
+        return Text("tävlingsregistret är skadat: ") + check.failureText;
+    }
+
+    // A journal that cannot be played back refuses the rebuild unless it is
+    // to be moved aside; then the register is rebuilt from its data file.
+    std::string CheckJournal(const RebuildTarget& target, const storage::FileBlockNames& names) {
+        storage::FileBlock* handle = nullptr;
+        if (OpenDataFile(handle, target.base)) {
+            CloseDataFile(handle, target.base);
+            return {};
+        }
+        if (storage::IsamError() != storage::IsamCode::kRollbackFailed) {
+            return Text("journalen kan ej spelas upp: ") + StorageFailureText(target.base);
+        }
+        unplayable_.push_back(names.journal);
+        if (discardJournal_) {
+            return {};
+        }
+        const std::string journal = std::filesystem::path(names.journal).filename().string();
+        return Text("journalen ") + Text(journal) + Text(" kan ej spelas upp: ") +
+               StorageFailureText(target.base);
+    }
+
     std::string CheckTarget(const RebuildTarget& target) {
         const storage::FileBlockNames names = storage::NamesOfFileBlock(DataFileName(target.base));
         std::error_code error;
@@ -122,11 +164,10 @@ private:
             }
         }
         if (JournalPending(names)) {
-            storage::FileBlock* handle = nullptr;
-            if (!OpenDataFile(handle, target.base)) {
-                return Text("journalen kan ej spelas upp: ") + StorageFailureText(target.base);
+            std::string reason = CheckJournal(target, names);
+            if (!reason.empty()) {
+                return reason;
             }
-            CloseDataFile(handle, target.base);
         }
         DataFileRecords records;
         if (!records.Open(names.data, target.format.recordLength)) {
@@ -200,13 +241,18 @@ private:
     }
 
     int competition_;
+    bool discardJournal_;
+    std::vector<std::string>& unplayable_;
     std::uintmax_t largestNeed_ = 0;
 };
 
 }  // namespace
 
-std::string CheckRebuildPreconditions(int competition) {
-    return PreconditionCheck(competition).Run();
+RebuildPreconditions CheckRebuildPreconditions(int competition, bool discardJournal) {
+    RebuildPreconditions result;
+    result.refusal =
+        PreconditionCheck(competition, discardJournal, result.unplayableJournals).Run();
+    return result;
 }
 
 }  // namespace oltoma::ol
