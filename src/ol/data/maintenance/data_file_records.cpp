@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 #include "ol/data/files/storage_failure.h"
 #include "storage/data_header.h"
@@ -28,9 +29,11 @@ bool DataFileRecords::Open(const std::string& dataFileName, std::int32_t recordL
     }
     recordLength_ = recordLength;
     headerSlots_ = header.SlotCount;
+    modified_ = header.ModifiedFlag != 0;
     const std::int64_t whole = size / recordLength - 1;
-    slots_ = static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(whole, 0, static_cast<std::int64_t>(header.SlotCount)));
+    const std::int64_t counted =
+        modified_ ? std::numeric_limits<std::int32_t>::max() : header.SlotCount;
+    slots_ = static_cast<std::int32_t>(std::clamp<std::int64_t>(whole, 0, counted));
     return true;
 }
 
@@ -52,6 +55,7 @@ void DataFileRecords::Close() {
     }
     slots_ = 0;
     headerSlots_ = 0;
+    modified_ = false;
 }
 
 }  // namespace oltoma::ol

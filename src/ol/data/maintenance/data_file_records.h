@@ -26,10 +26,14 @@ public:
     bool Open(const std::string& dataFileName, std::int32_t recordLength);
 
     // Record slots 1..Slots(): those the header counts that lie wholly in
-    // the file.
+    // the file. For a file whose header carries the modified marker (written
+    // without journal and never closed, so its counts cannot be trusted):
+    // every whole record the file holds, (size - header) / record length.
     std::int32_t Slots() const { return slots_; }
     // The header's slot count.
     std::int32_t HeaderSlots() const { return headerSlots_; }
+    // True when the header carries the modified marker.
+    bool Modified() const { return modified_; }
 
     // Reads record slot rc (1..Slots()); false with the engine status set.
     bool Read(std::int32_t rc, void* record);
@@ -44,6 +48,7 @@ private:
     std::int32_t recordLength_ = 0;
     std::int32_t slots_ = 0;
     std::int32_t headerSlots_ = 0;
+    bool modified_ = false;
 };
 
 }  // namespace oltoma::ol

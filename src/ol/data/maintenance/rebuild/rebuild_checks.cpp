@@ -173,10 +173,12 @@ private:
         if (!records.Open(names.data, target.format.recordLength)) {
             return target.base + Text(" kan ej läsas: ") + msgtext(FileFailureNumber());
         }
-        if (records.HeaderSlots() > target.maxSlots) {
-            return target.base + " har " + std::to_string(records.HeaderSlots()) +
-                   Text(" poster, högst ") + std::to_string(target.maxSlots) +
-                   Text(" kan indexbyggas.");
+        // A header marked as modified cannot be trusted; its records are
+        // counted from the file's size.
+        const std::int32_t slots = records.Modified() ? records.Slots() : records.HeaderSlots();
+        if (slots > target.maxSlots) {
+            return target.base + " har " + std::to_string(slots) + Text(" poster, högst ") +
+                   std::to_string(target.maxSlots) + Text(" kan indexbyggas.");
         }
         if (target.maxLive != kNoLimit) {
             std::string reason = CheckLiveRecords(target, records);

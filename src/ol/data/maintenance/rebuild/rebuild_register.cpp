@@ -1,5 +1,7 @@
 #include "ol/data/maintenance/rebuild/rebuild_register.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <vector>
 
 #include "base/messages/messages.h"
@@ -53,6 +55,9 @@ public:
             return false;
         }
         ShowStatusLine(line + texts_.finished);
+        if (source.Modified()) {
+            ReportUntrustedHeader(source);
+        }
         return true;
     }
 
@@ -87,8 +92,12 @@ private:
                 ShowStorageFailure(job_.base);
                 return false;
             }
-            if (!DataFileRecords::IsLive(record.data())) {
+            if (!DataFileRecords::IsLive(record.data()) ||
+                (rc > source.HeaderSlots() && AllZero(record))) {
                 continue;
+            }
+            if (rc > source.HeaderSlots()) {
+                ++recoveredBeyondHeader_;
             }
             std::string name;
             const std::int32_t newRc = job_.add(record.data(), name);
@@ -112,8 +121,36 @@ private:
         return true;
     }
 
+    // A data file written without journal and never closed: its header's
+    // count cannot be trusted, so every whole record of the file was read.
+    // Says how that differs from the header.
+    void ReportUntrustedHeader(const DataFileRecords& source) const {
+        std::string line = Windows1252FromUtf8(DataFileBaseName()) +
+                           Windows1252FromUtf8(": skriven utan att stängas; ");
+        if (source.Slots() >= source.HeaderSlots()) {
+            line += std::to_string(recoveredBeyondHeader_) +
+                    Windows1252FromUtf8(" poster utöver huvudets antal återvunna.");
+        } else {
+            line += Windows1252FromUtf8("huvudet räknar ") + std::to_string(source.HeaderSlots()) +
+                    Windows1252FromUtf8(" poster, filen rymmer ") + std::to_string(source.Slots()) +
+                    ".";
+        }
+        ShowStatusLine(line);
+    }
+
+    std::string DataFileBaseName() const {
+        return std::filesystem::path(job_.liveData).filename().string();
+    }
+
+    // Slots past the header's count that hold only zeros are appends that
+    // never reached the disk, not records.
+    static bool AllZero(const std::vector<std::uint8_t>& record) {
+        return std::all_of(record.begin(), record.end(), [](std::uint8_t b) { return b == 0; });
+    }
+
     const RegisterRebuild& job_;
     const RebuildTexts& texts_;
+    std::int32_t recoveredBeyondHeader_ = 0;
 };
 
 }  // namespace
