@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 
 #include "base/settings/settings_state.h"
@@ -190,6 +191,113 @@ TEST_F(MaintenanceCommands, BackupSkipsMissingFilesOfACompetition) {
     run = Tool("backup data 2 missing-sources");  // not in the register
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "oltoma-tool: competition 2 does not exist\n");
+}
+
+// Every file of a folder with its bytes, to tell that nothing changed.
+std::map<std::string, std::string> FolderBytes(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        files[entry.path().filename().string()] = Slurp(entry.path().string());
+    }
+    return files;
+}
+
+void WriteAt(const std::string& name, std::streamoff offset, std::string_view bytes) {
+    std::fstream file(name, std::ios::binary | std::ios::in | std::ios::out);
+    file.seekp(offset);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A journal whose first record code (500) is none the format defines: it
+// cannot be played back (10180).
+const std::string kUnplayableJournal("\0\xF4\x01\0\0\x07\x08", 7);
+
+TEST_F(MaintenanceCommands, RebuildMovesAnUnplayableJournalAsideOnlyWhenAsked) {
+    std::ofstream("data/OL01.DIA", std::ios::binary) << kUnplayableJournal;
+    const auto before = FolderBytes("data");
+    ToolRun run = Tool("rebuild data 1");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("journalen OL01.DIA kan ej spelas upp"), std::string::npos) << run.out;
+    EXPECT_NE(run.err.find("OL01.DIA cannot be played back; 'oltoma-tool rebuild DIR N "
+                           "--discard-journal'"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(FolderBytes("data"), before);
+    EXPECT_EQ(Tool("backup data 1 saker --discard-journal").status, 2);  // rebuild only
+
+    run = Tool("rebuild data 1 --discard-journal");
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_NE(run.out.find("OL01.DIA kunde inte spelas upp och är flyttad till OL01.DIA.bad; den "
+                           "avbrutna ändringen är förlorad"),
+              std::string::npos)
+        << run.out;
+    EXPECT_EQ(Slurp("data/OL01.DIA.bad"), kUnplayableJournal);
+    run = Tool("check data");
+    EXPECT_EQ(run.status, 0) << run.out;
+    run = Tool("list data participants 1");
+    EXPECT_NE(run.out.find("\"Rc\":2,"), std::string::npos) << run.out;
+
+    // An earlier bad journal is never replaced: the next one is numbered.
+    std::ofstream("data/OL01.DIA", std::ios::binary) << kUnplayableJournal << "x";
+    run = Tool("rebuild data 1 --discard-journal");
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_EQ(Slurp("data/OL01.DIA.bad"), kUnplayableJournal);
+    EXPECT_EQ(Slurp("data/OL01.DIA.bad.1"), kUnplayableJournal + "x");
+}
+
+// A participant file written without journal and never closed: the header
+// still counts no record, the file holds two and a slot of zeros (an append
+// that never reached the disk).
+TEST_F(MaintenanceCommands, RebuildRecoversRecordsBeyondAnUntrustedHeader) {
+    WriteAt("data/OL01.DAT", 8, std::string(4, '\0'));  // SlotCount
+    WriteAt("data/OL01.DAT", 20, "\x01");               // ModifiedFlag
+    std::ofstream("data/OL01.DAT", std::ios::binary | std::ios::app) << std::string(1748, '\0');
+    ToolRun run = Tool("rebuild data 1");
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_NE(run.out.find(
+                  "OL01.DAT: skriven utan att stängas; 2 poster utöver huvudets antal återvunna."),
+              std::string::npos)
+        << run.out;
+    run = Tool("check data");
+    EXPECT_EQ(run.status, 0) << run.out;
+    run = Tool("list data participants 1");
+    EXPECT_NE(run.out.find("\"Rc\":2,"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("\"Rc\":3,"), std::string::npos) << run.out;
+}
+
+// A damaged competition register fails the rebuild and the backup, naming
+// it, and leaves the data directory and an earlier backup as they were.
+TEST_F(MaintenanceCommands, DamagedCompetitionRegisterFailsRebuildAndBackup) {
+    std::filesystem::create_directory("saker");
+    ASSERT_EQ(Tool("backup data 1 saker").status, 0);
+    const auto backup = FolderBytes("saker");
+    struct Damage {
+        const char* what;
+        void (*apply)();
+    };
+    const Damage damages[] = {
+        {"cut short", [] { std::filesystem::resize_file("data/OLTOMA.DAT", 3000); }},
+        {"garbage header", [] { WriteAt("data/OLTOMA.DAT", 0, "garbage header bytes!"); }},
+        {"unplayable journal",
+         [] { std::ofstream("data/OLTOMA.DIA", std::ios::binary) << kUnplayableJournal; }},
+    };
+    const std::string sound = Slurp("data/OLTOMA.DAT");
+    for (const Damage& damage : damages) {
+        std::ofstream("data/OLTOMA.DAT", std::ios::binary) << sound;
+        std::ofstream("data/OLTOMA.DIA", std::ios::binary) << '\0';
+        damage.apply();
+        const auto before = FolderBytes("data");
+        for (const char* command :
+             {"rebuild data 1", "rebuild data 0", "backup data 1 saker", "backup data 0 saker"}) {
+            const ToolRun run = Tool(command);
+            EXPECT_EQ(run.status, 1) << damage.what << ": " << command;
+            EXPECT_NE(run.out.find("OLTOMA.DAT: Btree: "), std::string::npos)
+                << damage.what << ": " << command << "\n"
+                << run.out << run.err;
+        }
+        EXPECT_EQ(FolderBytes("data"), before) << damage.what;
+        EXPECT_EQ(FolderBytes("saker"), backup) << damage.what;
+    }
 }
 
 TEST_F(MaintenanceCommands, RefusesFilesHeldByAnotherProgram) {
