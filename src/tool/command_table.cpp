@@ -44,16 +44,22 @@ constexpr ToolCommand kCommands[] = {
     },
     {
         .name = "rebuild",
-        .arguments = "DIR COMPETITION",
+        .arguments = "DIR COMPETITION [--discard-journal]",
         .summary = "Rebuild every index of the data files in DIR (\"indexbygg\").",
         .description =
             "Rebuilds the indexes of the common registers in data directory DIR and, when "
             "COMPETITION is 1 to 8, of that competition's files, renumbering clubs and "
             "classes and recounting participants. COMPETITION 0 rebuilds the common "
-            "registers only.",
+            "registers only. A data file written without closing is rebuilt from every "
+            "whole record it holds, and the difference from its header is reported. A "
+            "register whose repair journal cannot be played back stops the rebuild; with "
+            "--discard-journal that journal is moved aside as NAME.DIA.bad (never deleted "
+            "nor replaced: when that name is taken, NAME.DIA.bad.1 and so on) and the "
+            "register is rebuilt from its data file; the interrupted operation is lost.",
         .exitSuccess = "every index was rebuilt",
-        .exitFailure = "DIR is not a folder or its files are in use, the competition does not "
-                       "exist, or the rebuild failed",
+        .exitFailure = "DIR is not a folder or its files are in use, the competition register "
+                       "is damaged, the competition does not exist, a journal cannot be played "
+                       "back, or the rebuild failed",
         .exitUsage = "bad arguments, or COMPETITION is not 0 to 8",
         .example = "oltoma-tool rebuild ~/Documents/OltomaW64/data 1",
         .run = &RunRebuildCommand,
@@ -68,8 +74,8 @@ constexpr ToolCommand kCommands[] = {
             "only when every copy is complete, so a failed copy leaves an earlier backup as "
             "it was.",
         .exitSuccess = "every file was copied",
-        .exitFailure = "DIR is not a folder or its files are in use, the competition cannot "
-                       "be opened, or a copy failed",
+        .exitFailure = "DIR is not a folder or its files are in use, the competition register "
+                       "is damaged, the competition does not exist, or a copy failed",
         .exitUsage = "bad arguments, or COMPETITION is not 0 to 8",
         .example = "oltoma-tool backup ~/Documents/OltomaW64/data 1 /media/usb/backup",
         .run = &RunBackupCommand,

@@ -76,6 +76,10 @@ TEST(ToolHelp, ShowsEveryCommandInFull) {
         EXPECT_EQ(run.out, expected.str()) << arguments;
         EXPECT_TRUE(run.out.starts_with("usage: oltoma-tool backup DIR COMPETITION TARGET\n"));
     }
+    const ProcessRun rebuild = Tool("help rebuild");
+    EXPECT_TRUE(rebuild.out.starts_with(
+        "usage: oltoma-tool rebuild DIR COMPETITION [--discard-journal]\n"));
+    EXPECT_TRUE(Contains(rebuild.out, "moved aside as NAME.DIA.bad")) << rebuild.out;
 }
 
 // Bad command lines print the usage on standard error, nothing on standard
@@ -105,7 +109,10 @@ TEST(ToolHelp, BadCommandLinesGiveTheUsageAndStatusTwo) {
         }
     }
     // A command's own bad arguments give that command's usage line.
-    for (const char* arguments : {"check", "check data --bogus", "rebuild data 9", "backup data"}) {
+    // --discard-journal is an option of rebuild alone.
+    for (const char* arguments :
+         {"check", "check data --bogus", "rebuild data 9", "backup data",
+          "check data --discard-journal", "backup data 1 saker --discard-journal"}) {
         const ProcessRun run = Tool(arguments);
         EXPECT_EQ(run.status, 2) << arguments;
         const std::string name = std::string(arguments).substr(0, std::string(arguments).find(' '));
