@@ -49,6 +49,17 @@ bool DataFileRecords::IsLive(const void* record) {
     return status == 0;
 }
 
+bool DataFileRecords::IsLiveAt(std::int32_t rc, const void* record) const {
+    if (!IsLive(record)) {
+        return false;
+    }
+    if (rc <= headerSlots_) {
+        return true;
+    }
+    const auto* bytes = static_cast<const std::uint8_t*>(record);
+    return std::any_of(bytes, bytes + recordLength_, [](std::uint8_t b) { return b != 0; });
+}
+
 void DataFileRecords::Close() {
     if (file_.IsOpen()) {
         storage::CloseFile(file_);

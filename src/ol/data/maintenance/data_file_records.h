@@ -40,6 +40,10 @@ public:
 
     // True when a record read is live: its first 4 bytes are 0.
     static bool IsLive(const void* record);
+    // True when record slot rc, as read, holds a live record: IsLive, and,
+    // past the header's count (a file marked as modified), not a slot of
+    // zeros only, which is an append that never reached the disk.
+    bool IsLiveAt(std::int32_t rc, const void* record) const;
 
     void Close();
 

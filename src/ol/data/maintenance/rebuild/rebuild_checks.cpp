@@ -197,7 +197,7 @@ private:
             if (!records.Read(rc, record.data())) {
                 return target.base + Text(" kan ej läsas: ") + msgtext(FileFailureNumber());
             }
-            live += DataFileRecords::IsLive(record.data()) ? 1 : 0;
+            live += records.IsLiveAt(rc, record.data()) ? 1 : 0;
         }
         if (live > target.maxLive) {
             return target.base + " har " + std::to_string(live) + Text(" poster, högst ") +

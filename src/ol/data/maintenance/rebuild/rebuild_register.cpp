@@ -1,6 +1,5 @@
 #include "ol/data/maintenance/rebuild/rebuild_register.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <vector>
 
@@ -92,8 +91,7 @@ private:
                 ShowStorageFailure(job_.base);
                 return false;
             }
-            if (!DataFileRecords::IsLive(record.data()) ||
-                (rc > source.HeaderSlots() && AllZero(record))) {
+            if (!source.IsLiveAt(rc, record.data())) {
                 continue;
             }
             if (rc > source.HeaderSlots()) {
@@ -140,12 +138,6 @@ private:
 
     std::string DataFileBaseName() const {
         return std::filesystem::path(job_.liveData).filename().string();
-    }
-
-    // Slots past the header's count that hold only zeros are appends that
-    // never reached the disk, not records.
-    static bool AllZero(const std::vector<std::uint8_t>& record) {
-        return std::all_of(record.begin(), record.end(), [](std::uint8_t b) { return b == 0; });
     }
 
     const RegisterRebuild& job_;
