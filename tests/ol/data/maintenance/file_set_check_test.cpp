@@ -20,6 +20,7 @@ protected:
         AddClass("H21");
         AddParticipant(1, 1, 1);
         AddParticipant(2, 2, 1);
+        CountEntries();
     }
 
     std::vector<std::string> Problems() {
