@@ -15,6 +15,7 @@
 #include "ol/data/files/ol_startup.h"
 #include "ol/data/files/ol_state.h"
 #include "ol/data/files/registers.h"
+#include "ol/data/records/entry_counts.h"
 #include "process_run.h"
 #include "storage/access_layer.h"
 #include "storage/file_primitives.h"
@@ -33,8 +34,9 @@ ToolRun Tool(const std::string& arguments) {
     return oltoma::testing::RunCommand("'" OLTOMA_TOOL_PATH "' " + arguments);
 }
 
-// A data directory "data" with competition 1, one club and two
-// participants, made through the data layer and closed again.
+// A data directory "data" with competition 1, one club, one class and two
+// participants with their counters, made through the data layer and closed
+// again: a sound file set.
 class MaintenanceCommands : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -55,12 +57,27 @@ protected:
         int n = 0;
         ASSERT_TRUE(ol::SaveCompetition(true, n));
         ASSERT_TRUE(ol::CreateCompetitionFiles());
+        ol::ClearClass();
+        ol::Ol().klass.rec.Bet = "H21";
+        std::int32_t classRc = 0;
+        ASSERT_TRUE(ol::SaveClass(true, classRc));
+        ol::CmpClubRec& table = ol::Ol().clubTable;
         for (const char* number : {"0001", "0002"}) {
             ol::ClearParticipant();
-            ol::Ol().participant.rec.NrStr = number;
-            ol::Ol().participant.rec.ClubRc = 1;
+            ol::DeltRec& participant = ol::Ol().participant.rec;
+            participant.NrStr = number;
+            participant.Nr = static_cast<std::int16_t>(std::stoi(number));
+            participant.ClubRc = 1;
+            participant.KlassRc = classRc;
             ASSERT_TRUE(ol::SaveParticipant(true, rc));
+            // The counters an entry gives, as the index rebuild counts them.
+            ol::KlassRec& klass = ol::Ol().klass.rec;
+            ol::CountEntryInGroups(participant, klass.StrNr, klass.Count);
+            ol::CountEntryInGroups(participant, klass.StrNr, ol::Ol().competition.rec.Count);
+            ol::SetEntryCount(table, 1, static_cast<std::int16_t>(ol::EntryCountOf(table, 1) + 1));
         }
+        ol::SetEntryCount(table, 0, 1);
+        ASSERT_TRUE(ol::RewriteClass(classRc));
         ol::CloseCommonFiles();
         ol::OlShutdown();
     }
