@@ -121,6 +121,29 @@ TEST_F(MaintenanceCommands, RebuildThenCheck) {
     EXPECT_EQ(Tool("rebuild missing 0").status, 1);
 }
 
+// A course may name a code without a control: listed, not a failure.
+TEST_F(MaintenanceCommands, CheckPrintsNoticesWithoutFailing) {
+    ASSERT_TRUE(ol::OlStartup({}));
+    ASSERT_TRUE(ol::OpenCommonFiles());
+    ol::SelectCompetition(true, 1);
+    ol::CloseParticipantFiles();
+    ASSERT_TRUE(ol::OpenDefinitionFiles());
+    ol::ClearCourse();
+    ol::Ol().course.rec.Bana = "A";
+    ol::Ol().course.rec.KodNr[0] = "99";
+    ol::Ol().course.rec.Antal = 1;
+    std::int32_t rc = 0;
+    ASSERT_TRUE(ol::SaveCourse(true, rc));
+    ol::CloseCommonFiles();
+    ol::OlShutdown();
+    const ToolRun run = Tool("check data");
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out,
+              "notice: TRACK01: course \"A\" names control code \"99\", which KONTR01 does "
+              "not hold (allowed)\n" +
+                  std::filesystem::absolute("data").string() + ": no problems found\n");
+}
+
 TEST_F(MaintenanceCommands, CheckReportsADamagedDirectory) {
     std::filesystem::remove("data/OL01.IX");
     const ToolRun run = Tool("check data");
