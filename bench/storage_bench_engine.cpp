@@ -25,6 +25,10 @@ std::uint64_t EngineSyncs() {
     return storage::FlushCount();
 }
 
+std::uint64_t EngineSyncWaits() {
+    return storage::FlushWaitCount();
+}
+
 EngineTable::EngineTable(const std::string& directory) : name_(directory + "/RECORDS") {}
 
 EngineTable::~EngineTable() {
@@ -51,19 +55,25 @@ bool EngineTable::Create() {
 
 // A record and its key as one store unit, as the data layer stores them.
 bool EngineTable::Insert(const DataSet& data, std::size_t i) {
+    return InsertBatch(data, i, 1);
+}
+
+bool EngineTable::InsertBatch(const DataSet& data, std::size_t first, std::size_t count) {
     storage::BeginStoreUnit(block_);
     if (!storage::IsamSucceeded()) {
         return Failed("BeginStoreUnit");
     }
-    const std::int32_t record = storage::AddRec(block_, data.Record(i));
-    if (!storage::IsamSucceeded()) {
-        storage::CancelStoreUnit(block_);
-        return Failed("AddRec");
-    }
-    storage::AddKey(block_, 1, record, data.Key(i));
-    if (!storage::IsamSucceeded()) {
-        storage::CancelStoreUnit(block_);
-        return Failed("AddKey");
+    for (std::size_t i = first; i < first + count; ++i) {
+        const std::int32_t record = storage::AddRec(block_, data.Record(i));
+        if (!storage::IsamSucceeded()) {
+            storage::CancelStoreUnit(block_);
+            return Failed("AddRec");
+        }
+        storage::AddKey(block_, 1, record, data.Key(i));
+        if (!storage::IsamSucceeded()) {
+            storage::CancelStoreUnit(block_);
+            return Failed("AddKey");
+        }
     }
     return storage::CommitStoreUnit(block_) || Failed("CommitStoreUnit");
 }

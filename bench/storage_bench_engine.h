@@ -20,6 +20,9 @@ void StopEngine();
 
 // Syncs made by the engine's flush primitive so far.
 std::uint64_t EngineSyncs();
+// Syncs the engine waited for one after the other so far (the data and index
+// files synced side by side count one).
+std::uint64_t EngineSyncWaits();
 
 class EngineTable {
 public:
@@ -32,6 +35,9 @@ public:
     bool Create();
     // AddRec of entry i's record, then AddKey of its key; each commits durably.
     bool Insert(const DataSet& data, std::size_t i);
+    // AddRec and AddKey of entries first..first+count-1, all in one store
+    // unit that commits durably at its end.
+    bool InsertBatch(const DataSet& data, std::size_t first, std::size_t count);
     // FindKey; the record number, 0 when not found or failed.
     std::int32_t Find(std::string_view key);
     // A full NextKey scan from ClearKey: key and record number of each entry,

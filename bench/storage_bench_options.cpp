@@ -60,6 +60,7 @@ bool ParseStorageBenchOptions(int& argc, char** argv, StorageBenchOptions& optio
         {"--disk_dir", "OLTOMA_BENCH_DISK_DIR", &options.diskDirectory},
         {"--tmpfs_dir", "OLTOMA_BENCH_TMPFS_DIR", &options.tmpfsDirectory},
         {"--inserts", "OLTOMA_BENCH_INSERTS", nullptr, &options.inserts},
+        {"--unit_stores", "OLTOMA_BENCH_UNIT_STORES", nullptr, &options.unitStores},
         {"--index_keys", "OLTOMA_BENCH_INDEX_KEYS", nullptr, &options.indexKeys},
         {"--lookups", "OLTOMA_BENCH_LOOKUPS", nullptr, &options.lookups},
         {"--sync_samples", "OLTOMA_BENCH_SYNC_SAMPLES", nullptr, &options.syncSamples},
@@ -102,6 +103,8 @@ const char* StorageBenchUsage() {
            "  --tmpfs_dir=PATH     tmpfs directory [OLTOMA_BENCH_TMPFS_DIR], default /dev/shm\n"
            "  --inserts=N          durable inserts of (a) and (b) [OLTOMA_BENCH_INSERTS], "
            "default 20000\n"
+           "  --unit_stores=N      stores per unit / transaction of (e) "
+           "[OLTOMA_BENCH_UNIT_STORES], default 256\n"
            "  --index_keys=N       keys of the index of (c) and (d) [OLTOMA_BENCH_INDEX_KEYS], "
            "default 100000\n"
            "  --lookups=N          random lookups of (c) [OLTOMA_BENCH_LOOKUPS], default "

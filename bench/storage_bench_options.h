@@ -6,6 +6,7 @@
 //   --inserts=N           OLTOMA_BENCH_INSERTS        20000   workloads (a) and (b)
 //   --index_keys=N        OLTOMA_BENCH_INDEX_KEYS     100000  workloads (c) and (d)
 //   --lookups=N           OLTOMA_BENCH_LOOKUPS        1000000 workload (c)
+//   --unit_stores=N       OLTOMA_BENCH_UNIT_STORES    256     stores per unit in (e)
 //   --sync_samples=N      OLTOMA_BENCH_SYNC_SAMPLES   300     sync latency samples
 //   --seed=N              OLTOMA_BENCH_SEED           20261210
 //
@@ -23,6 +24,7 @@ struct StorageBenchOptions {
     std::string diskDirectory = "bench-data";
     std::string tmpfsDirectory = "/dev/shm";
     std::size_t inserts = 20000;
+    std::size_t unitStores = 256;
     std::size_t indexKeys = 100000;
     std::size_t lookups = 1000000;
     std::size_t syncSamples = 300;

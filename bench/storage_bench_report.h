@@ -10,7 +10,7 @@
 namespace oltoma::bench {
 
 enum class Side { Engine, SqliteRollback, SqliteWal };
-enum class Workload { InsertDisk, InsertTmpfs, FindKey, Scan };
+enum class Workload { InsertDisk, InsertTmpfs, UnitInsertDisk, UnitInsertTmpfs, FindKey, Scan };
 enum class Place { Disk, Tmpfs };
 
 const char* SideName(Side side);
@@ -18,17 +18,19 @@ const char* SideName(Side side);
 struct Measurement {
     std::uint64_t operations = 0;
     double seconds = 0;
-    std::uint64_t syncs = 0;  // durable syncs made by the side during the workload
+    std::uint64_t syncs = 0;      // durable syncs made by the side during the workload
+    std::uint64_t syncWaits = 0;  // of them waited for one after the other
     // The sync latency sampled in the same directory during the workload
     // (means); 0 when not measured.
     double appendSyncSeconds = 0;
     double truncateSyncSeconds = 0;
 };
 
-// The time per durable insert the journal protocol allows: the append syncs
-// (all syncs but the commits) at the append+sync latency and the commit
+// The time per durable insert the journal protocol allows: the append sync
+// waits (all but the commits) at the append+sync latency and the commit
 // syncs at the truncate+sync latency.
-double FloorSeconds(double syncsPerInsert, double appendSyncSeconds, double truncateSyncSeconds);
+double FloorSeconds(double syncWaitsPerInsert, double appendSyncSeconds,
+                    double truncateSyncSeconds);
 
 void RecordMeasurement(Workload workload, Side side, const Measurement& measurement);
 void RecordSyncLatency(Place place, const SyncLatency& latency);

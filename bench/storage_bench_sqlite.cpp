@@ -81,11 +81,11 @@ bool SqliteTable::Insert(const DataSet& data, std::size_t i) {
     return result == SQLITE_DONE || Failed("INSERT");
 }
 
-bool SqliteTable::InsertAll(const DataSet& data, std::size_t count) {
+bool SqliteTable::InsertBatch(const DataSet& data, std::size_t first, std::size_t count) {
     if (!Execute("BEGIN")) {
         return false;
     }
-    for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t i = first; i < first + count; ++i) {
         if (!Insert(data, i)) {
             return false;
         }

@@ -40,8 +40,10 @@ public:
     bool Create();
     // One INSERT of entry i in autocommit mode: its own durable transaction.
     bool Insert(const DataSet& data, std::size_t i);
+    // Inserts entries first..first+count-1 in one durable transaction.
+    bool InsertBatch(const DataSet& data, std::size_t first, std::size_t count);
     // Inserts entries 0..count-1 in one transaction (building a read set).
-    bool InsertAll(const DataSet& data, std::size_t count);
+    bool InsertAll(const DataSet& data, std::size_t count) { return InsertBatch(data, 0, count); }
     // The point SELECT of n by k; 0 when not found or failed.
     std::int32_t Find(std::string_view key);
     // SELECT ... ORDER BY k: key and n of each row, with `withRecords` also v.

@@ -5,7 +5,10 @@
 //       both synchronous=FULL;
 //   (b) the same in a tmpfs directory (processor and system-call cost);
 //   (c) random FindKey on a warm index against the indexed point SELECT;
-//   (d) a full ordered NextKey scan against SELECT ... ORDER BY the key.
+//   (d) a full ordered NextKey scan against SELECT ... ORDER BY the key;
+//   (e) the inserts of (a) and (b) in store units of --unit_stores records
+//       (an import's run of stores) against WAL transactions of as many rows,
+//       in the disk and in the tmpfs directory.
 // Every workload checks its result (count and checksum) outside the timed
 // part. The sync latency of the disk and tmpfs directories is measured in the
 // same run, as the journal uses a sync. A summary table with the goals is
@@ -15,6 +18,7 @@
 #include <sys/vfs.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -121,16 +125,24 @@ bool CheckInserted(Table& table, std::size_t count, std::string& failure) {
 // see it.
 constexpr std::size_t kProbeInterval = 16;
 
-// Inserts entries 0..inserts-1 one by one, each durable, and checks them.
-// For the engine the sync latency is also sampled during the workload and the
-// floor of the journal protocol reported.
+Workload InsertWorkload(Place place, std::size_t batch) {
+    if (batch > 1) {
+        return place == Place::Disk ? Workload::UnitInsertDisk : Workload::UnitInsertTmpfs;
+    }
+    return place == Place::Disk ? Workload::InsertDisk : Workload::InsertTmpfs;
+}
+
+// Inserts entries 0..inserts-1 in durable batches of `batch` (the last one
+// may be smaller), and checks them. For the engine inserting one by one the
+// sync latency is also sampled during the workload and the floor of the
+// journal protocol reported.
 template <typename Table>
 void RunInserts(benchmark::State& state, Table& table, Place place, Side side,
-                std::uint64_t (*syncs)()) {
+                std::uint64_t (*syncs)(), std::uint64_t (*waits)(), std::size_t batch) {
     const Context& context = TheContext();
     const std::size_t count = context.options.inserts;
-    const Workload workload = place == Place::Disk ? Workload::InsertDisk : Workload::InsertTmpfs;
-    const bool floor = side == Side::Engine;
+    const Workload workload = InsertWorkload(place, batch);
+    const bool floor = side == Side::Engine && batch == 1;
     if (!table.Create()) {
         Fail(state, table.Failure());
         return;
@@ -144,16 +156,19 @@ void RunInserts(benchmark::State& state, Table& table, Place place, Side side,
     for (auto _ : state) {
         double probing = 0;
         const std::uint64_t syncsBefore = syncs();
+        const std::uint64_t waitsBefore = waits();
         const auto start = Clock::now();
-        for (std::size_t i = 0; i < count && inserted; ++i) {
+        for (std::size_t i = 0; i < count && inserted; i += batch) {
             if (floor && i % kProbeInterval == 0) {
                 const auto probeStart = Clock::now();
                 probe->Sample();
                 probing += SecondsSince(probeStart);
             }
-            inserted = table.Insert(*context.data, i);
+            inserted = batch == 1 ? table.Insert(*context.data, i)
+                                  : table.InsertBatch(*context.data, i, std::min(batch, count - i));
         }
-        measurement = Measurement{count, SecondsSince(start) - probing, syncs() - syncsBefore};
+        measurement = Measurement{count, SecondsSince(start) - probing, syncs() - syncsBefore,
+                                  waits() - waitsBefore};
         state.SetIterationTime(measurement.seconds);
     }
     std::string failure;
@@ -173,8 +188,9 @@ void RunInserts(benchmark::State& state, Table& table, Place place, Side side,
     SetCounters(state, measurement);
     if (floor) {
         const double floorSeconds =
-            FloorSeconds(state.counters["syncs_per_op"], measurement.appendSyncSeconds,
-                         measurement.truncateSyncSeconds);
+            FloorSeconds(static_cast<double>(measurement.syncWaits) /
+                             static_cast<double>(measurement.operations),
+                         measurement.appendSyncSeconds, measurement.truncateSyncSeconds);
         state.counters["append_sync_us"] = measurement.appendSyncSeconds * 1e6;
         state.counters["truncate_sync_us"] = measurement.truncateSyncSeconds * 1e6;
         state.counters["floor_us_per_op"] = floorSeconds * 1e6;
@@ -184,15 +200,21 @@ void RunInserts(benchmark::State& state, Table& table, Place place, Side side,
     RecordMeasurement(workload, side, measurement);
 }
 
-void EngineInserts(benchmark::State& state, Place place) {
+void EngineInserts(benchmark::State& state, Place place, std::size_t batch = 1) {
     EngineTable table(DirectoryOf(place));
-    RunInserts(state, table, place, Side::Engine, EngineSyncs);
+    RunInserts(state, table, place, Side::Engine, EngineSyncs, EngineSyncWaits, batch);
 }
 
-void SqliteInserts(benchmark::State& state, Place place, SqliteJournal journal) {
+void SqliteInserts(benchmark::State& state, Place place, SqliteJournal journal,
+                   std::size_t batch = 1) {
     SqliteTable table(DirectoryOf(place), journal);
     RunInserts(state, table, place,
-               journal == SqliteJournal::Wal ? Side::SqliteWal : Side::SqliteRollback, SqliteSyncs);
+               journal == SqliteJournal::Wal ? Side::SqliteWal : Side::SqliteRollback, SqliteSyncs,
+               SqliteSyncs, batch);
+}
+
+std::size_t UnitStores() {
+    return TheContext().options.unitStores;
 }
 
 // The warm index of (c) and (d), built once in the tmpfs directory: entries
@@ -322,6 +344,16 @@ void RegisterWorkloads() {
              [](benchmark::State& s) { SqliteInserts(s, Place::Tmpfs, SqliteJournal::Rollback); });
     Register("b_insert_tmpfs/sqlite_wal",
              [](benchmark::State& s) { SqliteInserts(s, Place::Tmpfs, SqliteJournal::Wal); });
+    Register("e_units_disk/engine",
+             [](benchmark::State& s) { EngineInserts(s, Place::Disk, UnitStores()); });
+    Register("e_units_disk/sqlite_wal", [](benchmark::State& s) {
+        SqliteInserts(s, Place::Disk, SqliteJournal::Wal, UnitStores());
+    });
+    Register("e_units_tmpfs/engine",
+             [](benchmark::State& s) { EngineInserts(s, Place::Tmpfs, UnitStores()); });
+    Register("e_units_tmpfs/sqlite_wal", [](benchmark::State& s) {
+        SqliteInserts(s, Place::Tmpfs, SqliteJournal::Wal, UnitStores());
+    });
     Register("c_findkey/engine",
              [](benchmark::State& s) { RunFinds(s, TheReadSet().engine, Side::Engine); });
     Register("c_findkey/sqlite_wal",
@@ -359,10 +391,11 @@ void PrintSetting(const Context& context) {
     std::printf("tmpfs directory: %s%s\n", context.tmpfsDirectory.c_str(),
                 IsTmpfs(context.tmpfsDirectory) ? "" : "  (WARNING: this is not tmpfs)");
     std::printf(
-        "inserts %zu, index keys %zu, lookups %zu, sync samples %zu, records of %zu "
+        "inserts %zu (units of %zu in (e)), index keys %zu, lookups %zu, sync samples %zu, records "
+        "of %zu "
         "bytes, keys of %zu characters, caches of %lld bytes\n\n",
-        options.inserts, options.indexKeys, options.lookups, options.syncSamples, kRecordLength,
-        kKeyLength, static_cast<long long>(kEngineCacheBytes));
+        options.inserts, options.unitStores, options.indexKeys, options.lookups,
+        options.syncSamples, kRecordLength, kKeyLength, static_cast<long long>(kEngineCacheBytes));
     std::fflush(stdout);
 }
 

@@ -1,5 +1,7 @@
 #include "platform/replacing_file.h"
 
+#include "platform/folder_sync.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -12,20 +14,6 @@ namespace oltoma::platform {
 namespace {
 
 constexpr int kCreateAttempts = 16;
-
-bool SyncPath(const std::string& path, int flags) {
-    const int descriptor = ::open(path.c_str(), flags | O_CLOEXEC);
-    if (descriptor < 0) {
-        return false;
-    }
-    const bool synced = ::fsync(descriptor) == 0;
-    return ::close(descriptor) == 0 && synced;
-}
-
-std::string FolderOf(const std::string& path) {
-    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
-    return parent.empty() ? std::string(".") : parent.string();
-}
 
 }  // namespace
 
@@ -63,13 +51,13 @@ bool ReplacingFile::Commit() {
         return false;
     }
     const bool placed =
-        SyncPath(temporary_, O_RDONLY) && std::rename(temporary_.c_str(), target_.c_str()) == 0;
+        SyncFileAt(temporary_) && std::rename(temporary_.c_str(), target_.c_str()) == 0;
     if (!placed) {
         Discard();
         return false;
     }
     temporary_.clear();
-    SyncPath(FolderOf(target_), O_RDONLY | O_DIRECTORY);
+    SyncFolderOf(target_);
     return true;
 }
 

@@ -109,7 +109,11 @@ bool WriteZeros(FileHandle& file, std::int64_t offset, std::size_t count);
 bool LockRange(FileHandle& file, std::int64_t offset, std::int64_t length, bool systemLocks);
 bool UnlockRange(FileHandle& file, std::int64_t offset, std::int64_t length, bool systemLocks);
 
-// Number of FlushFile and FlushDirectory calls made by this process.
+// Number of FlushFile and FlushDirectory calls made by this process (a
+// FlushFilePair counts two).
 std::uint64_t FlushCount();
+// The syncs this process waited for one after the other: a FlushFilePair
+// whose two syncs ran side by side counts one.
+std::uint64_t FlushWaitCount();
 
 }  // namespace oltoma::storage

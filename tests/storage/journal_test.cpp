@@ -104,6 +104,29 @@ protected:
     FileBlock* block_ = nullptr;
 };
 
+// A fileblock just created is on the disk, names and bytes, when the machine
+// dies right after: its files are synced and then its folder.
+TEST_F(JournalTest, NewFileBlockSurvivesAMachineCrash) {
+    Close();
+    const std::string dataBefore = ReadFile("JNL.DAT");
+    const std::string indexBefore = ReadFile("JNL.IX");
+    for (const fault::CrashKind kind :
+         {fault::CrashKind::LoseUnsynced, fault::CrashKind::ZeroUnsyncedAppends}) {
+        const IndexDescriptor keys[] = {{kKeyLen, false}};
+        CreateFileBlock("NEW", kLength, 1, keys);
+        ASSERT_TRUE(IsamSucceeded()) << IsamError();
+        fault::CrashAtWrite(1, kind);
+        CreateFileBlock("LATER", kLength, 1, keys);  // the machine dies at its first write
+        ASSERT_TRUE(fault::Crashed());
+        engine::ExitIsam();
+        fault::Restart();
+        ASSERT_EQ(engine::InitIsam(0, 8), 8);
+        EXPECT_EQ(ReadFile("NEW.DAT"), dataBefore);
+        EXPECT_EQ(ReadFile("NEW.IX"), indexBefore);
+        DeleteFileBlock("NEW");
+    }
+}
+
 TEST_F(JournalTest, EveryOperationCommitsToOneByte) {
     const std::string empty(1, '\0');
     const std::function<void()> operations[] = {

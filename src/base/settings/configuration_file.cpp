@@ -15,6 +15,7 @@
 #include "base/settings/settings_printer.h"
 #include "base/settings/settings_state.h"
 #include "base/text/windows1252.h"
+#include "platform/folder_sync.h"
 
 namespace oltoma {
 namespace {
@@ -135,7 +136,13 @@ void RebuildFile() {
         WriteRecord(descriptor, WorkingPrintSetting(), PrintSlotOffset(n));
     }
     WriteRecord(descriptor, WorkingGlobalSettings(), 0);
+    // A new file of defaults lasts across a power loss: its bytes, then its
+    // name in the folder.
+    if (descriptor >= 0) {
+        ::fsync(descriptor);
+    }
     CloseDescriptor(descriptor);
+    platform::SyncFolderOf(Configuration().fileName);
     DefaultLabelSetting(CurrentLabelNumber());
     DefaultPrintSetting(CurrentPrintNumber());
 }

@@ -10,9 +10,12 @@
 namespace oltoma::storage::engine {
 namespace {
 
+// The files of a fileblock are created new (MakeFileBlock has deleted any old
+// ones), so nothing else can sit at their names, and synced before they are
+// closed.
 bool CreateDataFile(const std::string& name, std::int32_t recordLength, int numberOfKeys) {
     FileHandle file;
-    if (!CreateFile(file, name)) {
+    if (!CreateNewFile(file, name)) {
         return false;
     }
     DataHeader header;
@@ -20,7 +23,7 @@ bool CreateDataFile(const std::string& name, std::int32_t recordLength, int numb
     header.KeyCount = numberOfKeys;
     const DataHeaderImage image = ImageOf(header);
     if (!WriteZeros(file, 0, static_cast<std::size_t>(recordLength)) ||
-        !WriteAt(file, 0, sizeof image, &image) || !CloseFile(file)) {
+        !WriteAt(file, 0, sizeof image, &image) || !FlushFile(file) || !CloseFile(file)) {
         CloseAndDeleteKeepingError(&file, {&name});
         return false;
     }
@@ -30,7 +33,7 @@ bool CreateDataFile(const std::string& name, std::int32_t recordLength, int numb
 bool CreateIndexFile(const FileBlockNames& names, int numberOfKeys,
                      std::span<const IndexDescriptor> descriptors) {
     FileHandle file;
-    if (!CreateFile(file, names.index)) {
+    if (!CreateNewFile(file, names.index)) {
         CloseAndDeleteKeepingError(nullptr, {&names.data});
         return false;
     }
@@ -56,7 +59,7 @@ bool CreateIndexFile(const FileBlockNames& names, int numberOfKeys,
         written = WriteAt(file, offset, sizeof image, &image);
         offset += headers[key].PageBytes;
     }
-    if (!written || !CloseFile(file)) {
+    if (!written || !FlushFile(file) || !CloseFile(file)) {
         CloseAndDeleteKeepingError(&file, {&names.data, &names.index});
         return false;
     }
@@ -86,9 +89,11 @@ void MakeFileBlock(std::string_view name, std::int32_t recordLength, int numberO
     if (!CreateDataFile(names.data, recordLength, numberOfKeys)) {
         return;
     }
-    if (numberOfKeys > 0) {
-        CreateIndexFile(names, numberOfKeys, descriptors);
+    if (numberOfKeys > 0 && !CreateIndexFile(names, numberOfKeys, descriptors)) {
+        return;
     }
+    // The new names last only when the folder is synced.
+    FlushDirectoryOf(names.data);
 }
 
 void DeleteFileBlock(std::string_view name) {

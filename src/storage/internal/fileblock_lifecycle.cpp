@@ -37,7 +37,7 @@ bool OpenJournal(FileBlock& block, const std::string& name) {
     }
     FileHandle created;
     const std::uint8_t placeholder = 0;
-    if (!CreateFile(created, name) || !WriteAt(created, 0, 1, &placeholder) ||
+    if (!CreateNewFile(created, name) || !WriteAt(created, 0, 1, &placeholder) ||
         !CloseFile(created)) {
         CloseAndDeleteKeepingError(&created, {});
         return false;

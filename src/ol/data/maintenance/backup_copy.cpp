@@ -42,7 +42,6 @@ constexpr std::int64_t kCopyBufferBytes = 32768;
 constexpr int kProgressLines = 3;  // one status line
 constexpr std::string_view kCaption = "kopiera till...";
 constexpr std::string_view kProgressCaption = "kopiering";
-constexpr std::string_view kTemporarySuffix = ".TMP";
 
 BackupFolderPrompt& BoundPrompt() {
     static BackupFolderPrompt prompt;
@@ -174,7 +173,7 @@ private:
     }
 
     bool CopyOne(const BackupFile& file) {
-        const std::string temporary = TargetName(file.name) + std::string(kTemporarySuffix);
+        const std::string temporary = TargetName(file.name) + kBackupTemporarySuffix;
         const std::string text = ProgressText(file.name);
         std::int64_t total = 0;
         const CopyResult result =

@@ -23,4 +23,8 @@ struct BackupFile {
 // The files of a backup of `competition` (0: the common files only).
 std::vector<BackupFile> BackupFileSet(int competition);
 
+// Each file is copied under its name with this suffix in the target folder
+// and renamed over its name when the whole set is copied.
+inline constexpr const char* kBackupTemporarySuffix = ".TMP";
+
 }  // namespace oltoma::ol

@@ -141,6 +141,22 @@ std::vector<std::string> FilesLeftFromEarlierCopies(const std::string& folder,
     return leftovers;
 }
 
+std::vector<std::string> CopiesLeftByAnInterruptedBackup(const std::string& folder,
+                                                         const BackupManifest& manifest) {
+    std::vector<std::string> leftovers;
+    for (const BackupFile& file : BackupFileSet(manifest.competition)) {
+        const std::string temporary = file.name + kBackupTemporarySuffix;
+        std::error_code error;
+        if (std::filesystem::exists(
+                std::filesystem::symlink_status(folder + "/" + temporary, error))) {
+            leftovers.push_back(temporary +
+                                ": a copy left by an interrupted backup (the manifest is of " +
+                                manifest.time + ")");
+        }
+    }
+    return leftovers;
+}
+
 std::vector<std::string> BackupManifestProblems(const std::string& folder) {
     BackupManifest manifest;
     switch (ReadBackupManifest(folder, manifest)) {
@@ -152,8 +168,11 @@ std::vector<std::string> BackupManifestProblems(const std::string& folder) {
             break;
     }
     std::vector<std::string> problems = ManifestDifferences(folder, manifest);
-    const std::vector<std::string> leftovers = FilesLeftFromEarlierCopies(folder, manifest);
-    problems.insert(problems.end(), leftovers.begin(), leftovers.end());
+    for (const std::vector<std::string>& more :
+         {FilesLeftFromEarlierCopies(folder, manifest),
+          CopiesLeftByAnInterruptedBackup(folder, manifest)}) {
+        problems.insert(problems.end(), more.begin(), more.end());
+    }
     return problems;
 }
 

@@ -60,10 +60,17 @@ std::vector<std::string> ManifestDifferences(const std::string& folder,
 std::vector<std::string> FilesLeftFromEarlierCopies(const std::string& folder,
                                                     const BackupManifest& manifest);
 
+// One line (UTF-8) for each temporary copy (kBackupTemporarySuffix) of a
+// file of the manifest's file set in `folder`: a later backup into the
+// folder was interrupted before it put its copies in place.
+std::vector<std::string> CopiesLeftByAnInterruptedBackup(const std::string& folder,
+                                                         const BackupManifest& manifest);
+
 // What `check` says of the manifest of `folder`: nothing when there is
 // none (a data directory) or its files match it; a line for a damaged
 // manifest, for each file that differs (a backup cut short or changed
-// since) and for each file left from an earlier copy.
+// since), for each file left from an earlier copy and for each temporary
+// copy of an interrupted backup.
 std::vector<std::string> BackupManifestProblems(const std::string& folder);
 
 }  // namespace oltoma::ol

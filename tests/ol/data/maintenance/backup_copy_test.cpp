@@ -160,6 +160,21 @@ TEST_F(Backup, AFileLeftFromAnEarlierBackupIsReported) {
               (std::vector<std::string>{"OL01.DAT" + suffix, "OL01.IX" + suffix}));
 }
 
+// A backup killed before it put its copies in place leaves temporary copies
+// beside the earlier backup, which stays whole; check names them.
+TEST_F(Backup, CopiesLeftByAnInterruptedBackupAreReported) {
+    ASSERT_EQ(BackupCopy(), MaintenanceResult::done);
+    std::ofstream(target / "OL01.DAT.TMP", std::ios::binary) << "cut";
+    BackupManifest manifest;
+    ASSERT_EQ(ReadBackupManifest(target.string(), manifest), ManifestState::read);
+    EXPECT_EQ(BackupManifestProblems(target.string()),
+              (std::vector<std::string>{
+                  "OL01.DAT.TMP: a copy left by an interrupted backup (the manifest is of " +
+                  manifest.time + ")"}));
+    ASSERT_EQ(BackupCopy(), MaintenanceResult::done);  // the next backup takes its place
+    EXPECT_TRUE(BackupManifestProblems(target.string()).empty());
+}
+
 TEST_F(Backup, OntoItselfIsRefused) {
     answer = Windows1252FromUtf8((folder / "." / "").string());
     CloseParticipantFiles();
