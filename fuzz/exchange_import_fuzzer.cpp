@@ -35,6 +35,7 @@
 #include "ol/data/files/registers.h"
 #include "ol/data/files/route_file.h"
 #include "ol/data/maintenance/file_set_check.h"
+#include "ol/data/records/club_counters.h"
 #include "ol/data/records/entry_counts.h"
 #include "ol/exchange/import_command.h"
 #include "ol/exchange/iof/course_data_export.h"
@@ -136,6 +137,7 @@ void AddCompetition(const char* name, const char* designation, std::int16_t bibs
         Check(ol::SaveParticipant(true, rc), "a participant");
         ol::CountEntryInGroups(participant, klass.StrNr, klass.Count);
         ol::CountEntryInGroups(participant, klass.StrNr, ol::Ol().competition.rec.Count);
+        ol::CountClubEntry(ol::Ol().clubTable, participant, klass.Bet.view(), 1);
     }
     ol::SetEntryCount(ol::Ol().clubTable, 1, 3);
     ol::SetEntryCount(ol::Ol().clubTable, 0, 1);

@@ -15,6 +15,7 @@
 #include "ol/data/files/ol_startup.h"
 #include "ol/data/files/ol_state.h"
 #include "ol/data/files/registers.h"
+#include "ol/data/records/club_counters.h"
 #include "ol/data/records/entry_counts.h"
 #include "process_run.h"
 #include "storage/access_layer.h"
@@ -74,6 +75,7 @@ protected:
             ol::KlassRec& klass = ol::Ol().klass.rec;
             ol::CountEntryInGroups(participant, klass.StrNr, klass.Count);
             ol::CountEntryInGroups(participant, klass.StrNr, ol::Ol().competition.rec.Count);
+            ol::CountClubEntry(table, participant, klass.Bet.view(), 1);
             ol::SetEntryCount(table, 1, static_cast<std::int16_t>(ol::EntryCountOf(table, 1) + 1));
         }
         ol::SetEntryCount(table, 0, 1);

@@ -7,6 +7,7 @@
 #include "ol/data/files/control_uses.h"
 #include "ol/data/files/file_names.h"
 #include "ol/data/maintenance/read_only_file_block.h"
+#include "ol/data/records/club_counters.h"
 #include "ol/data/records/club_rec.h"
 #include "ol/data/records/cmp_club_rec.h"
 #include "ol/data/records/delt_rec.h"
@@ -186,30 +187,62 @@ private:
         }
     }
 
+    // The entry counts and, when the classes are readable, the category
+    // counters of each club's entry (their designations decide the
+    // category).
     void CheckClubEntryCounts() {
-        std::vector<int> counted(kClubTableClubs + 1, 0);
+        auto counted = std::make_unique<CmpClubRec>();
         for (std::size_t rc = 1; rc < participants_.size(); ++rc) {
             const auto& [live, participant] = participants_[rc];
             const std::int32_t club = participant.ClubRc;
-            if (live && club >= 1 && club <= kClubTableClubs) {
-                counted[0] += counted[static_cast<std::size_t>(club)] == 0 ? 1 : 0;
-                ++counted[static_cast<std::size_t>(club)];
+            if (!live || !CountClubEntry(*counted, participant, DesignationOf(participant), 1)) {
+                continue;
             }
+            if (EntryCountOf(*counted, club) == 0) {
+                SetEntryCount(*counted, 0,
+                              static_cast<std::int16_t>(EntryCountOf(*counted, 0) + 1));
+            }
+            SetEntryCount(*counted, club,
+                          static_cast<std::int16_t>(EntryCountOf(*counted, club) + 1));
         }
         Lines lines(tableName_, problems_);
         for (std::int32_t club = 0; club <= kClubTableClubs; ++club) {
             const int stored = EntryCountOf(*table_, club);
-            const int want = counted[static_cast<std::size_t>(club)];
-            if (stored == want) {
-                continue;
+            const int want = EntryCountOf(*counted, club);
+            const std::string which = club == 0 ? std::string("entry 0 (all clubs)")
+                                                : "club record " + std::to_string(club);
+            if (stored != want) {
+                lines.Add(club == 0
+                              ? std::to_string(stored) +
+                                    " clubs with entries, the participants give " +
+                                    std::to_string(want)
+                              : which + " has " + std::to_string(stored) +
+                                    " entries, the participants give " + std::to_string(want));
             }
-            lines.Add(club == 0
-                          ? std::to_string(stored) + " clubs with entries, the participants give " +
-                                std::to_string(want)
-                          : "club record " + std::to_string(club) + " has " +
-                                std::to_string(stored) + " entries, the participants give " +
-                                std::to_string(want));
+            const std::string storedCounters = CountersText(*ClubEntryOf(*table_, club));
+            const std::string wantCounters = CountersText(*ClubEntryOf(*counted, club));
+            if (!classes_.empty() && storedCounters != wantCounters) {
+                lines.Add(which + ": entry counters " + storedCounters +
+                          ", the participants give " + wantCounters);
+            }
         }
+    }
+
+    // The designation of the participant's class; empty when it has none.
+    std::string_view DesignationOf(const DeltRec& participant) const {
+        return IsLive(classes_, participant.KlassRc)
+                   ? classes_[static_cast<std::size_t>(participant.KlassRc)].second.Bet.view()
+                   : std::string_view();
+    }
+
+    // The six category counters (ordinary elite, youth, other; open elite,
+    // youth, other) as "e y o / e y o".
+    static std::string CountersText(const ClubEntry& entry) {
+        std::string text;
+        for (int i = 0; i < 6; ++i) {
+            text += (i == 0 ? "" : i == 3 ? " / " : " ") + std::to_string(entry.EntryCounters[i]);
+        }
+        return text;
     }
 
     void CheckControlUses() {

@@ -3,9 +3,9 @@
 //   - every live participant of OLnn names a live club of CLUBAR
 //     (`ClubRc`) and a live class of KLASSnn (`KlassRc`);
 //   - the club table's entry counts (per club and, in entry 0, the clubs
-//     with entries), the classes' `Count` and the competition's `Count`
-//     agree with a recount from the participants, counted as the index
-//     rebuild counts them;
+//     with entries) and the category counters of its club entries, the
+//     classes' `Count` and the competition's `Count` agree with a recount
+//     from the participants, counted as the index rebuild counts them;
 //   - the club table's control use counts agree with a recount from the
 //     courses of TRACKnn.
 // A course's control code that KONTRnn does not hold is allowed (the course

@@ -179,6 +179,10 @@ const Damage kDamages[] = {
     {"WrongClubEntryCount",
      [](const std::filesystem::path&) { SetEntryCount(Ol().clubTable, 2, 5); },
      "CLUBS01.Dat: club record 2 has 5 entries, the participants give 1"},
+    {"WrongClubCategoryCounter",
+     [](const std::filesystem::path&) { ClubEntryOf(Ol().clubTable, 1)->EntryCounters[4] = 3; },
+     "CLUBS01.Dat: club record 1: entry counters 0 0 1 / 0 3 0, the participants give 0 0 1 / 0 "
+     "0 0"},
     {"DanglingClubRc",
      [](const std::filesystem::path&) {
          storage::DeleteKey(Ol().clubFile, 1, 2, "BETA IF");
