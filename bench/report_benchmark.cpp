@@ -25,7 +25,7 @@
 #include "ol/data/files/file_groups.h"
 #include "ol/data/files/ol_startup.h"
 #include "ol/data/files/ol_state.h"
-#include "ol/reports/report_commands.h"
+#include "ol/reports/report_kinds.h"
 #include "platform/pdf_file_prompt.h"
 #include "platform/print/picture_loader.h"
 #include "platform/print/printer.h"
@@ -113,63 +113,20 @@ NamedFile& Prompt() {
     return prompt;
 }
 
-enum class Group { participants, definitions };
-
-struct Report {
-    const char* name;
-    Group group;
-    void (*command)(platform::WindowHandle);
-};
-
-void RouteData(platform::WindowHandle owner) {
-    ol::PrintRouteDescriptions(owner, 'd');
-}
-void RouteCatalogue(platform::WindowHandle owner) {
-    ol::PrintRouteDescriptions(owner, 'p');
-}
-void RouteForm(platform::WindowHandle owner) {
-    ol::PrintRouteDescriptions(owner, 'b');
-}
-void ClassList(platform::WindowHandle owner) {
-    ol::PrintClassList(owner);
-}
-void Controls(platform::WindowHandle owner) {
-    ol::PrintControlDefinitions(owner);
-}
-void CoursePerClass(platform::WindowHandle owner) {
-    ol::PrintCoursesPerClass(owner);
-}
-void CodeCourseClass(platform::WindowHandle owner) {
-    ol::PrintCodeCourseClass(owner);
-}
-void Courses(platform::WindowHandle owner) {
-    ol::PrintCourseDefinitions(owner);
-}
-
-constexpr Report kReports[] = {
-    {"class-list", Group::participants, &ClassList},
-    {"controls", Group::definitions, &Controls},
-    {"course-class", Group::definitions, &CoursePerClass},
-    {"code-course-class", Group::definitions, &CodeCourseClass},
-    {"courses", Group::definitions, &Courses},
-    {"route-data", Group::participants, &RouteData},
-    {"route-catalogue", Group::participants, &RouteCatalogue},
-    {"route-form", Group::participants, &RouteForm},
-};
-
-void UseGroup(Group group) {
-    if (group == Group::definitions && !ol::Ol().DefinitionFilesOpen) {
+void UseGroup(ol::ReportFiles files) {
+    if (files == ol::ReportFiles::definitions && !ol::Ol().DefinitionFilesOpen) {
         ol::OpenDefinitionFiles();
-    } else if (group == Group::participants && !ol::Ol().ParticipantFilesOpen) {
+    } else if (files != ol::ReportFiles::definitions && !ol::Ol().ParticipantFilesOpen) {
         ol::OpenParticipantFiles();
     }
 }
 
-void PrintReport(benchmark::State& state, const Report& report, const std::string& pdfFolder) {
-    UseGroup(report.group);
+void PrintReport(benchmark::State& state, const ol::ReportKind& report,
+                 const std::string& pdfFolder) {
+    UseGroup(report.files);
     Prompt().path = pdfFolder + "/" + report.name + ".pdf";
     for (auto _ : state) {
-        report.command(0);
+        report.print(0);
         if (!PdfWritten()) {
             state.SkipWithError("the PDF file was not written");
             return;
@@ -221,7 +178,7 @@ int main(int argc, char** argv) {
     platform::BindPictureFileReader(&reader);
     platform::BindPdfFilePrompt(&Prompt());
     registers::BindPickDialog(&picks);
-    for (const Report& report : kReports) {
+    for (const ol::ReportKind& report : ol::ReportKinds()) {
         benchmark::RegisterBenchmark(report.name, [&report, &pdfFolder](benchmark::State& state) {
             PrintReport(state, report, pdfFolder);
         })->Unit(benchmark::kMillisecond);

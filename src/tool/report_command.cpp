@@ -44,7 +44,7 @@
 #include "ol/data/files/file_groups.h"
 #include "ol/data/files/ol_state.h"
 #include "ol/data/files/registers.h"
-#include "ol/reports/report_commands.h"
+#include "ol/reports/report_kinds.h"
 #include "platform/pdf_file_prompt.h"
 #include "platform/print/picture_loader.h"
 #include "platform/print/printer.h"
@@ -59,66 +59,8 @@
 namespace oltoma::tool {
 namespace {
 
-enum class FileGroup { definitions, participants, common };
-
-struct ReportKind {
-    const char* name;
-    FileGroup group;
-    // The register's record of a key, loaded into its buffer; its pick line.
-    bool (*find)(int, std::string_view, std::int32_t&, bool&, bool&);
-    std::string (*pickLine)();
-    void (*print)(platform::WindowHandle);
-};
-
-std::string ClassLine() {
-    return ol::Ol().klass.rec.Bet.str();
-}
-std::string CourseLine() {
-    return ol::Ol().course.rec.Bana.str();
-}
-std::string ControlLine() {
-    return ol::Ol().control.rec.KodNr.str();
-}
-std::string RouteLine() {
-    const ol::Rutb24Rec& route = ol::Ol().route24.rec;
-    return (route.Namn.str() + " " + route.Text.str()).substr(0, 59);
-}
-
-void RouteData(platform::WindowHandle owner) {
-    ol::PrintRouteDescriptions(owner, 'd');
-}
-void RouteCatalogue(platform::WindowHandle owner) {
-    ol::PrintRouteDescriptions(owner, 'p');
-}
-void RouteForm(platform::WindowHandle owner) {
-    ol::PrintRouteDescriptions(owner, 'b');
-}
-void ControlReport(platform::WindowHandle owner) {
-    ol::PrintControlDefinitions(owner);
-}
-void CoursePerClassReport(platform::WindowHandle owner) {
-    ol::PrintCoursesPerClass(owner);
-}
-void CrossReference(platform::WindowHandle owner) {
-    ol::PrintCodeCourseClass(owner);
-}
-void CourseReport(platform::WindowHandle owner) {
-    ol::PrintCourseDefinitions(owner);
-}
-void ClassList(platform::WindowHandle owner) {
-    ol::PrintClassList(owner);
-}
-
-constexpr ReportKind kKinds[] = {
-    {"controls", FileGroup::definitions, &ol::FindControl, &ControlLine, &ControlReport},
-    {"course-class", FileGroup::definitions, &ol::FindClass, &ClassLine, &CoursePerClassReport},
-    {"code-course-class", FileGroup::definitions, &ol::FindControl, &ControlLine, &CrossReference},
-    {"courses", FileGroup::definitions, &ol::FindCourse, &CourseLine, &CourseReport},
-    {"route-data", FileGroup::common, &ol::FindRoute24, &RouteLine, &RouteData},
-    {"route-catalogue", FileGroup::common, &ol::FindRoute24, &RouteLine, &RouteCatalogue},
-    {"route-form", FileGroup::common, &ol::FindRoute24, &RouteLine, &RouteForm},
-    {"class-list", FileGroup::participants, &ol::FindClass, &ClassLine, &ClassList},
-};
+using ol::ReportFiles;
+using ol::ReportKind;
 
 struct ReportArguments {
     std::vector<std::string> positional;
@@ -316,7 +258,7 @@ int PrintReport(const ReportKind& kind, int competition, const ReportArguments& 
     SelectionPicks picks(kind, {parsed.positional.begin() + 3, parsed.positional.end()});
     FixedPdfFile prompt(pdfFile);
     const ReportBindings bindings(picks, prompt);
-    if (kind.group == FileGroup::definitions) {
+    if (kind.files == ReportFiles::definitions) {
         if (!ol::RunWithDefinitionFiles([&kind] { kind.print(0); })) {
             std::cerr << "oltoma-tool: the definition files cannot be opened\n";
             return kExitFailure;
@@ -346,14 +288,12 @@ int RunReportCommand(std::span<const std::string> arguments) {
     if (const auto why = ParseArguments(arguments, parsed)) {
         return Usage(*why);
     }
-    const auto kind = std::find_if(std::begin(kKinds), std::end(kKinds), [&](const ReportKind& k) {
-        return parsed.positional[2] == k.name;
-    });
-    if (kind == std::end(kKinds)) {
+    const ReportKind* kind = ol::FindReportKind(parsed.positional[2]);
+    if (kind == nullptr) {
         return Usage("unknown KIND " + parsed.positional[2]);
     }
     const int competition = CompetitionArgument(parsed.positional[1]);
-    if (competition < 0 || (competition == 0 && kind->group != FileGroup::common)) {
+    if (competition < 0 || (competition == 0 && kind->files != ReportFiles::common)) {
         return Usage("COMPETITION must be 1..8 (0 only for the route kinds)");
     }
 
