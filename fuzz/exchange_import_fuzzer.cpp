@@ -24,6 +24,7 @@
 #include "base/files/file_choice.h"
 #include "base/settings/settings_defaults.h"
 #include "base/settings/settings_state.h"
+#include "base/text/number_format.h"
 #include "base/text/windows1252.h"
 #include "exchange_input.h"
 #include "ol/data/files/competitions.h"
@@ -34,6 +35,8 @@
 #include "ol/data/files/registers.h"
 #include "ol/data/files/route_file.h"
 #include "ol/data/maintenance/file_set_check.h"
+#include "ol/data/records/club_counters.h"
+#include "ol/data/records/entry_counts.h"
 #include "ol/exchange/import_command.h"
 #include "ol/exchange/iof/course_data_export.h"
 #include "ol/exchange/iof/course_data_reader.h"
@@ -118,16 +121,35 @@ void AddCompetition(const char* name, const char* designation, std::int16_t bibs
     ol::ClearClass();
     ol::Ol().klass.rec.Bet = designation;
     ol::Ol().klass.rec.Nummerlapp = bibs;
-    ol::Ol().klass.rec.Count.cell[0] = 3;
+    std::int32_t classRc = 0;
+    Check(ol::SaveClass(true, classRc), "a class");
+    // Three entries in the first class, counted as the index rebuild counts
+    // them: the draw sees a class with entries and the file set is sound.
+    ol::KlassRec& klass = ol::Ol().klass.rec;
     std::int32_t rc = 0;
-    Check(ol::SaveClass(true, rc), "a class");
+    for (std::int16_t number = 1; number <= 3; ++number) {
+        ol::ClearParticipant();
+        ol::DeltRec& participant = ol::Ol().participant.rec;
+        participant.Nr = number;
+        participant.NrStr = IntZeroPadded(number, 4);
+        participant.ClubRc = 1;
+        participant.KlassRc = classRc;
+        Check(ol::SaveParticipant(true, rc), "a participant");
+        ol::CountEntryInGroups(participant, klass.StrNr, klass.Count);
+        ol::CountEntryInGroups(participant, klass.StrNr, ol::Ol().competition.rec.Count);
+        ol::CountClubEntry(ol::Ol().clubTable, participant, klass.Bet.view(), 1);
+    }
+    ol::SetEntryCount(ol::Ol().clubTable, 1, 3);
+    ol::SetEntryCount(ol::Ol().clubTable, 0, 1);
+    Check(ol::RewriteClass(classRc), "the class's counters");
     ol::ClearClass();
     ol::Ol().klass.rec.Bet = "D21";
     Check(ol::SaveClass(true, rc), "a class");
 }
 
-// Common files, a few symbols in both route description files, competition
-// 1 with two classes and competition 2 with a class with a Nummerlapp.
+// Common files, a club, a few symbols in both route description files,
+// competition 1 with two classes and competition 2 with a class with a
+// Nummerlapp; the first class of each has three entries.
 void MakeTemplate(const std::string& folder) {
     fs::create_directories(folder);
     StartDataLayer(folder, 0);
@@ -146,6 +168,10 @@ void MakeTemplate(const std::string& folder) {
         std::int32_t rc = 0;
         Check(ol::SaveRoute24(true, rc), "a symbol");
     }
+    ol::ClearClub();
+    ol::Ol().club.rec.Namn = "KLUBBEN";
+    std::int32_t clubRc = 0;
+    Check(ol::SaveClub(true, clubRc), "a club");
     AddCompetition("Tävling", "H21", 0);
     AddCompetition("Med nummerlappar", "H10", 100);
     ol::CloseCommonFiles();

@@ -86,8 +86,14 @@ constexpr ToolCommand kCommands[] = {
         .summary = "Check the data files in DIR without changing them.",
         .description =
             "Opens every data file in data directory DIR read-only and checks its structure, "
-            "its record length and that every index entry matches a live record. Prints one "
-            "line per problem, or that none was found.",
+            "its record length and that every index entry matches a live record. Checks that "
+            "the common files and the files of every competition are there (in a backup copy: "
+            "those of its competition, matching its manifest), that participants name live "
+            "clubs and classes, that the entry counts of the club table, the classes and the "
+            "competition and the control use counts agree with a recount, and reports a data "
+            "file left with its modified marker set. Prints one line per problem, or that none "
+            "was found, then notices (\"notice: \", a course's control code without a "
+            "control), which do not fail the check.",
         .exitSuccess = "no problem was found",
         .exitFailure = "DIR is not a folder or its files are in use, or a problem was found",
         .exitUsage = "bad arguments",

@@ -16,6 +16,8 @@
 #include "ol/data/files/ol_startup.h"
 #include "ol/data/files/ol_state.h"
 #include "ol/data/files/registers.h"
+#include "ol/data/records/club_counters.h"
+#include "ol/data/records/entry_counts.h"
 #include "process_run.h"
 #include "storage/access_layer.h"
 #include "storage/file_primitives.h"
@@ -34,8 +36,9 @@ ToolRun Tool(const std::string& arguments) {
     return oltoma::testing::RunCommand("'" OLTOMA_TOOL_PATH "' " + arguments);
 }
 
-// A data directory "data" with competition 1, one club and two
-// participants, made through the data layer and closed again.
+// A data directory "data" with competition 1, one club, one class and two
+// participants with their counters, made through the data layer and closed
+// again: a sound file set.
 class MaintenanceCommands : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -56,12 +59,28 @@ protected:
         int n = 0;
         ASSERT_TRUE(ol::SaveCompetition(true, n));
         ASSERT_TRUE(ol::CreateCompetitionFiles());
+        ol::ClearClass();
+        ol::Ol().klass.rec.Bet = "H21";
+        std::int32_t classRc = 0;
+        ASSERT_TRUE(ol::SaveClass(true, classRc));
+        ol::CmpClubRec& table = ol::Ol().clubTable;
         for (const char* number : {"0001", "0002"}) {
             ol::ClearParticipant();
-            ol::Ol().participant.rec.NrStr = number;
-            ol::Ol().participant.rec.ClubRc = 1;
+            ol::DeltRec& participant = ol::Ol().participant.rec;
+            participant.NrStr = number;
+            participant.Nr = static_cast<std::int16_t>(std::stoi(number));
+            participant.ClubRc = 1;
+            participant.KlassRc = classRc;
             ASSERT_TRUE(ol::SaveParticipant(true, rc));
+            // The counters an entry gives, as the index rebuild counts them.
+            ol::KlassRec& klass = ol::Ol().klass.rec;
+            ol::CountEntryInGroups(participant, klass.StrNr, klass.Count);
+            ol::CountEntryInGroups(participant, klass.StrNr, ol::Ol().competition.rec.Count);
+            ol::CountClubEntry(table, participant, klass.Bet.view(), 1);
+            ol::SetEntryCount(table, 1, static_cast<std::int16_t>(ol::EntryCountOf(table, 1) + 1));
         }
+        ol::SetEntryCount(table, 0, 1);
+        ASSERT_TRUE(ol::RewriteClass(classRc));
         ol::CloseCommonFiles();
         ol::OlShutdown();
     }
@@ -103,6 +122,29 @@ TEST_F(MaintenanceCommands, RebuildThenCheck) {
     EXPECT_EQ(Tool("rebuild data 2").status, 1);  // no such competition
     EXPECT_EQ(Tool("rebuild data 9").status, 2);
     EXPECT_EQ(Tool("rebuild missing 0").status, 1);
+}
+
+// A course may name a code without a control: listed, not a failure.
+TEST_F(MaintenanceCommands, CheckPrintsNoticesWithoutFailing) {
+    ASSERT_TRUE(ol::OlStartup({}));
+    ASSERT_TRUE(ol::OpenCommonFiles());
+    ol::SelectCompetition(true, 1);
+    ol::CloseParticipantFiles();
+    ASSERT_TRUE(ol::OpenDefinitionFiles());
+    ol::ClearCourse();
+    ol::Ol().course.rec.Bana = "A";
+    ol::Ol().course.rec.KodNr[0] = "99";
+    ol::Ol().course.rec.Antal = 1;
+    std::int32_t rc = 0;
+    ASSERT_TRUE(ol::SaveCourse(true, rc));
+    ol::CloseCommonFiles();
+    ol::OlShutdown();
+    const ToolRun run = Tool("check data");
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out,
+              "notice: TRACK01: course \"A\" names control code \"99\", which KONTR01 does "
+              "not hold (allowed)\n" +
+                  std::filesystem::absolute("data").string() + ": no problems found\n");
 }
 
 TEST_F(MaintenanceCommands, CheckReportsADamagedDirectory) {

@@ -16,6 +16,8 @@
 #include "data_layer_fixture.h"
 #include "ol/data/files/registers.h"
 #include "ol/data/maintenance/maintenance_messages.h"
+#include "ol/data/records/club_counters.h"
+#include "ol/data/records/entry_counts.h"
 #include "ol/data/records/record_keys.h"
 #include "storage/access_layer.h"
 
@@ -99,6 +101,47 @@ protected:
         storage::DeleteKey(Ol().participantFile, 1, rc, ParticipantKey(participant.NrStr));
         storage::DeleteRec(Ol().participantFile, rc);
         ASSERT_TRUE(storage::IsamSucceeded());
+    }
+
+    // Sets the counters the participants give, as the index rebuild leaves
+    // them: the classes' and the competition's Count and the club table's
+    // entry counts and category counters (participant files open; the competition record and the
+    // club table are written when they close).
+    void CountEntries() {
+        OlState& ol = Ol();
+        std::vector<KlassRec> classes(static_cast<std::size_t>(storage::FileLen(ol.classFile)));
+        for (std::size_t rc = 1; rc < classes.size(); ++rc) {
+            storage::GetRec(ol.classFile, static_cast<std::int32_t>(rc), &classes[rc]);
+            classes[rc].Count = CountType{};
+        }
+        ol.competition.rec.Count = CountType{};
+        CmpClubRec& table = ol.clubTable;
+        std::fill(std::begin(table.ClubEntryCount), std::end(table.ClubEntryCount), 0);
+        for (ClubEntry& entry : table.Clubs) {
+            std::fill(std::begin(entry.EntryCounters), std::end(entry.EntryCounters), 0);
+        }
+        for (std::int32_t rc = 1; rc < storage::FileLen(ol.participantFile); ++rc) {
+            DeltRec participant;
+            storage::GetRec(ol.participantFile, rc, &participant);
+            if (participant.DataStatus != 0) {
+                continue;
+            }
+            if (EntryCountOf(table, participant.ClubRc) == 0) {
+                SetEntryCount(table, 0, static_cast<std::int16_t>(EntryCountOf(table, 0) + 1));
+            }
+            SetEntryCount(table, participant.ClubRc,
+                          static_cast<std::int16_t>(EntryCountOf(table, participant.ClubRc) + 1));
+            KlassRec& klass = classes.at(static_cast<std::size_t>(participant.KlassRc));
+            CountClubEntry(table, participant, klass.Bet.view(), 1);
+            CountEntryInGroups(participant, klass.StrNr, klass.Count);
+            CountEntryInGroups(participant, klass.StrNr, ol.competition.rec.Count);
+        }
+        for (std::size_t rc = 1; rc < classes.size(); ++rc) {
+            if (classes[rc].DataStatus == 0) {
+                storage::PutRec(ol.classFile, static_cast<std::int32_t>(rc), &classes[rc]);
+                ASSERT_TRUE(storage::IsamSucceeded());
+            }
+        }
     }
 
     std::string FileBytes(std::string_view name) const {

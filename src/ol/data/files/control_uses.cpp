@@ -9,19 +9,27 @@ namespace oltoma::ol {
 
 void CountControlUses(const TrackRec& course, int sign) {
     OlState& ol = Ol();
-    if (ol.controlFile == nullptr) {
+    CountControlUses(ol.controlFile, course, ol.clubTable, sign);
+}
+
+void CountControlUses(storage::FileBlock* controlFile, const TrackRec& course, CmpClubRec& table,
+                      int sign, std::vector<std::string>* notFound) {
+    if (controlFile == nullptr) {
         return;
     }
     for (int i = 0; i < ControlCount(course); ++i) {
         const std::int32_t controlRc =
-            storage::FindKey(ol.controlFile, 1, ControlKey(course.KodNr[i].view()));
+            storage::FindKey(controlFile, 1, ControlKey(course.KodNr[i].view()));
         if (!storage::IsamSucceeded()) {
+            if (notFound != nullptr) {
+                notFound->push_back(course.KodNr[i].str());
+            }
             continue;
         }
-        if (sign < 0 && ControlUseOf(ol.clubTable, controlRc) <= 0) {
+        if (sign < 0 && ControlUseOf(table, controlRc) <= 0) {
             continue;
         }
-        AddControlUse(ol.clubTable, controlRc, sign < 0 ? -1 : 1);
+        AddControlUse(table, controlRc, sign < 0 ? -1 : 1);
     }
 }
 

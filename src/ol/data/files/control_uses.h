@@ -5,8 +5,12 @@
 // equal to what the rebuild would compute.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "ol/data/records/cmp_club_rec.h"
 #include "ol/data/records/track_rec.h"
+#include "storage/access_layer.h"
 
 namespace oltoma::ol {
 
@@ -19,5 +23,11 @@ inline constexpr int kMaxControls = kClubTableControls;
 // holds; a count is never lowered below 0. Does nothing while the control
 // file is closed.
 void CountControlUses(const TrackRec& course, int sign);
+
+// The same with a given control file and club table; the codes of the
+// course that the control file does not hold are added to `notFound` when
+// it is given.
+void CountControlUses(storage::FileBlock* controlFile, const TrackRec& course, CmpClubRec& table,
+                      int sign, std::vector<std::string>* notFound = nullptr);
 
 }  // namespace oltoma::ol

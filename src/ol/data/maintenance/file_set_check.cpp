@@ -16,6 +16,9 @@
 #include "ol/data/files/file_formats.h"
 #include "ol/data/files/file_names.h"
 #include "ol/data/maintenance/backup_manifest.h"
+#include "ol/data/maintenance/file_set_presence.h"
+#include "ol/data/maintenance/file_set_references.h"
+#include "ol/data/maintenance/modified_marker.h"
 #include "ol/data/records/club_rec.h"
 #include "ol/data/records/cmp_club_rec.h"
 #include "ol/data/records/delt_rec.h"
@@ -258,10 +261,23 @@ void AddBackupManifestProblems(const std::string& folder, std::vector<std::strin
     problems.insert(problems.end(), found.begin(), found.end());
 }
 
+// Files the set must hold, and the references between a competition's
+// files.
+void AddFileSetProblems(const std::string& folder, const std::set<std::string>& names,
+                        std::vector<std::string>& problems, std::vector<std::string>& notices) {
+    const std::vector<int> competitions = CompetitionsToCheck(folder);
+    const std::vector<std::string> missing = MissingFiles(folder, names, competitions);
+    problems.insert(problems.end(), missing.begin(), missing.end());
+    for (int competition : competitions) {
+        CheckCompetitionReferences(folder, competition, problems, notices);
+    }
+}
+
 }  // namespace
 
 std::vector<std::string> CheckFileSet(const std::string& folder,
-                                      std::span<const CheckedRegister> others) {
+                                      std::span<const CheckedRegister> others,
+                                      std::vector<std::string>* notices) {
     std::vector<std::string> problems;
     std::error_code error;
     std::set<std::string> names;
@@ -288,12 +304,20 @@ std::vector<std::string> CheckFileSet(const std::string& folder,
         } else if (name.ends_with(".DAT")) {
             const std::string base = name.substr(0, name.size() - 4);
             FileBlockCheck(base, folder + "/" + base, others, problems).Run();
+            if (const auto marker = ModifiedMarkerText(folder + "/" + name)) {
+                problems.push_back(base + ": " + *marker);
+            }
         } else if (name.ends_with(".IX") &&
                    names.count(name.substr(0, name.size() - 3) + ".DAT") == 0) {
             problems.push_back(name + ": index file without its data file");
         }
     }
     AddBackupManifestProblems(folder, problems);
+    std::vector<std::string> noticed;
+    AddFileSetProblems(folder, names, problems, noticed);
+    if (notices != nullptr) {
+        *notices = std::move(noticed);
+    }
     return problems;
 }
 

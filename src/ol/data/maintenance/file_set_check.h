@@ -10,9 +10,12 @@
 //     is such a key of a live record;
 // and the club tables CLUBSnn.Dat must be 41080 bytes. Files of an
 // interrupted index rebuild ("filetmp") are reported, and so is a backup
-// whose files do not match its manifest (backup_manifest.h). Registers of
-// other subsystems (labels and giro slips) are checked the same way when the
-// caller describes them.
+// whose files do not match its manifest (backup_manifest.h), a data file
+// whose modified marker is set (modified_marker.h), a file the set must
+// hold and lacks (file_set_presence.h) and a reference between files that
+// does not agree (file_set_references.h). Registers of other subsystems
+// (labels and giro slips) are checked the same way when the caller
+// describes them.
 #pragma once
 
 #include <functional>
@@ -34,8 +37,11 @@ struct CheckedRegister {
 };
 
 // Checks the folder (file system name); the storage engine must be running.
-// Returns one line (UTF-8) per problem, none for a sound directory.
+// Returns one line (UTF-8) per problem, none for a sound directory. What is
+// allowed but worth knowing (a course's control code without a control)
+// goes to `notices` when given; notices alone leave the directory sound.
 std::vector<std::string> CheckFileSet(const std::string& folder,
-                                      std::span<const CheckedRegister> others = {});
+                                      std::span<const CheckedRegister> others = {},
+                                      std::vector<std::string>* notices = nullptr);
 
 }  // namespace oltoma::ol

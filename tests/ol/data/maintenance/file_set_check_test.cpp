@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "file_set_fixture.h"
+#include "ol/data/files/control_uses.h"
 #include "ol/data/maintenance/backup_file_set.h"
 #include "ol/data/maintenance/backup_manifest.h"
 #include "ol/data/maintenance/fnv_checksum.h"
@@ -20,6 +21,7 @@ protected:
         AddClass("H21");
         AddParticipant(1, 1, 1);
         AddParticipant(2, 2, 1);
+        CountEntries();
     }
 
     std::vector<std::string> Problems() {
@@ -71,6 +73,47 @@ TEST_F(Check, ABackupMustMatchItsManifest) {
     EXPECT_EQ(Problems(), damaged);
 }
 
+// Controls 31 and 32 and a course A naming `codes`, its uses counted as the
+// course register counts them; the definition files stay open.
+void AddCourse(std::initializer_list<const char*> codes) {
+    CloseParticipantFiles();
+    ASSERT_TRUE(OpenDefinitionFiles());
+    std::int32_t rc = 0;
+    for (const char* code : {"31", "32"}) {
+        ClearControl();
+        Ol().control.rec.KodNr = code;
+        ASSERT_TRUE(SaveControl(true, rc));
+    }
+    ClearCourse();
+    TrackRec& course = Ol().course.rec;
+    course.Bana = "A";
+    for (const char* code : codes) {
+        course.KodNr[course.Antal++] = code;
+    }
+    ASSERT_TRUE(SaveCourse(true, rc));
+    CountControlUses(course, 1);
+}
+
+// An empty folder is no data directory: each common file is missing.
+TEST_F(Check, AnEmptyFolderLacksTheCommonFiles) {
+    std::filesystem::create_directory(folder / "empty");
+    EXPECT_EQ(CheckFileSet((folder / "empty").string()),
+              (std::vector<std::string>{
+                  "OLTOMA.DAT: missing", "CLUBAR.DAT: missing", "CLUBAR.IX: missing",
+                  "DISTR.DAT: missing", "DISTR.IX: missing", "RUTBESKR.DAT: missing",
+                  "RUTBESKR.IX: missing", "RUTB24.DAT: missing", "RUTB24.IX: missing"}));
+}
+
+// A course may name a code without a control: a notice, not a problem.
+TEST_F(Check, ACourseCodeWithoutAControlIsANotice) {
+    AddCourse({"31", "99", "32"});
+    CloseCommonFiles();
+    std::vector<std::string> notices;
+    EXPECT_EQ(CheckFileSet(folder.string(), {}, &notices), std::vector<std::string>{});
+    EXPECT_EQ(notices, std::vector<std::string>{"TRACK01: course \"A\" names control code \"99\", "
+                                                "which KONTR01 does not hold (allowed)"});
+}
+
 struct Damage {
     const char* name;
     void (*apply)(const std::filesystem::path& folder);
@@ -110,6 +153,69 @@ const Damage kDamages[] = {
          std::filesystem::remove(folder / "KLASS01.IX");
      },
      "KLASS01: cannot be opened: Btree: OpenFileBlock: Indexfilen redan \xC3\xB6ppen"},
+    {"MissingCompetitionFile",
+     [](const std::filesystem::path& folder) {
+         CloseCommonFiles();
+         std::filesystem::remove(folder / "TRACK01.IX");
+     },
+     "TRACK01.IX: missing"},
+    {"MissingClubTable",
+     [](const std::filesystem::path& folder) {
+         CloseCommonFiles();
+         std::filesystem::remove(folder / "CLUBS01.Dat");
+     },
+     "CLUBS01.Dat: missing"},
+    {"WrongClassCount",
+     [](const std::filesystem::path&) {
+         KlassRec klass;
+         storage::GetRec(Ol().classFile, 1, &klass);
+         AddToCount(klass.Count, 0, 0, 5);
+         storage::PutRec(Ol().classFile, 1, &klass);
+     },
+     "KLASS01: class \"H21\" (record 1): Count group 0 position 0 is 7, the participants give 2"},
+    {"WrongCompetitionCount",
+     [](const std::filesystem::path&) { AddToCount(Ol().competition.rec.Count, 1, 3, -1); },
+     "OLTOMA: competition 1: Count group 1 position 3 is 1, the participants give 2"},
+    {"WrongClubEntryCount",
+     [](const std::filesystem::path&) { SetEntryCount(Ol().clubTable, 2, 5); },
+     "CLUBS01.Dat: club record 2 has 5 entries, the participants give 1"},
+    {"WrongClubCategoryCounter",
+     [](const std::filesystem::path&) { ClubEntryOf(Ol().clubTable, 1)->EntryCounters[4] = 3; },
+     "CLUBS01.Dat: club record 1: entry counters 0 0 1 / 0 3 0, the participants give 0 0 1 / 0 "
+     "0 0"},
+    {"DanglingClubRc",
+     [](const std::filesystem::path&) {
+         storage::DeleteKey(Ol().clubFile, 1, 2, "BETA IF");
+         storage::DeleteRec(Ol().clubFile, 2);
+     },
+     "OL01: participant \"0002\" (record 2): club record 2 is not a live club of CLUBAR"},
+    {"DanglingKlassRc",
+     [](const std::filesystem::path&) {
+         DeltRec participant;
+         storage::GetRec(Ol().participantFile, 2, &participant);
+         participant.KlassRc = 9;
+         storage::PutRec(Ol().participantFile, 2, &participant);
+     },
+     "OL01: participant \"0002\" (record 2): class record 9 is not a live class of KLASS01"},
+    {"WrongControlUseCount",
+     [](const std::filesystem::path&) {
+         AddCourse({"31", "32", "31"});
+         AddControlUse(Ol().clubTable, 2, 1);
+     },
+     "CLUBS01.Dat: control record 2 (\"32\") is used 2 times, the courses give 1"},
+    // Another program wrote two records and part of a third without
+    // journalling and never closed the file.
+    {"ModifiedMarker",
+     [](const std::filesystem::path& folder) {
+         CloseCommonFiles();
+         std::fstream file(folder / "OL01.DAT", std::ios::in | std::ios::out | std::ios::binary);
+         file.seekp(20);
+         file.put(1);
+         file.seekp(0, std::ios::end);
+         file << std::string(2 * sizeof(DeltRec) + 100, '\0');
+     },
+     "OL01: modified marker set (written without journalling and not closed); 2 whole records "
+     "beyond the slot count 2"},
 };
 
 class CheckDamage : public Check, public ::testing::WithParamInterface<Damage> {};

@@ -66,6 +66,7 @@ protected:
         AddParticipant(2, 3, 3, "Bo");
         AddParticipant(3, 3, 2, "Cia");
         DeleteParticipant(2);
+        CountEntries();
         CloseParticipantFiles();
         CloseCommonFiles();
         start_ = Tree();
