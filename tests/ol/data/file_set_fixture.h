@@ -126,15 +126,23 @@ protected:
             if (participant.DataStatus != 0) {
                 continue;
             }
-            if (EntryCountOf(table, participant.ClubRc) == 0) {
-                SetEntryCount(table, 0, static_cast<std::int16_t>(EntryCountOf(table, 0) + 1));
+            // A participant without a class (0) is counted in no class, and
+            // one without a club (0) in no club entry.
+            KlassRec* klass = participant.KlassRc > 0
+                                  ? &classes.at(static_cast<std::size_t>(participant.KlassRc))
+                                  : nullptr;
+            if (CountClubEntry(table, participant, klass != nullptr ? klass->Bet.view() : "", 1)) {
+                if (EntryCountOf(table, participant.ClubRc) == 0) {
+                    SetEntryCount(table, 0, static_cast<std::int16_t>(EntryCountOf(table, 0) + 1));
+                }
+                SetEntryCount(
+                    table, participant.ClubRc,
+                    static_cast<std::int16_t>(EntryCountOf(table, participant.ClubRc) + 1));
             }
-            SetEntryCount(table, participant.ClubRc,
-                          static_cast<std::int16_t>(EntryCountOf(table, participant.ClubRc) + 1));
-            KlassRec& klass = classes.at(static_cast<std::size_t>(participant.KlassRc));
-            CountClubEntry(table, participant, klass.Bet.view(), 1);
-            CountEntryInGroups(participant, klass.StrNr, klass.Count);
-            CountEntryInGroups(participant, klass.StrNr, ol.competition.rec.Count);
+            if (klass != nullptr) {
+                CountEntryInGroups(participant, klass->StrNr, klass->Count);
+                CountEntryInGroups(participant, klass->StrNr, ol.competition.rec.Count);
+            }
         }
         for (std::size_t rc = 1; rc < classes.size(); ++rc) {
             if (classes[rc].DataStatus == 0) {

@@ -73,11 +73,12 @@ std::unique_ptr<CmpClubRec> ReadStoredClubTable(const std::string& path) {
 // Lines of one file, at most kMostLines of them listed.
 class Lines {
 public:
-    Lines(std::string file, std::vector<std::string>& out) : file_(std::move(file)), out_(out) {}
+    Lines(std::string file, std::vector<std::string>& out, const char* kind = "differences")
+        : file_(std::move(file)), out_(out), kind_(kind) {}
     ~Lines() {
         if (count_ > kMostLines) {
-            out_.push_back(file_ + ": " + std::to_string(count_ - kMostLines) +
-                           " further differences not listed");
+            out_.push_back(file_ + ": " + std::to_string(count_ - kMostLines) + " further " +
+                           kind_ + " not listed");
         }
     }
     Lines(const Lines&) = delete;
@@ -92,6 +93,7 @@ public:
 private:
     std::string file_;
     std::vector<std::string>& out_;
+    const char* kind_;
     int count_ = 0;
 };
 
@@ -127,8 +129,14 @@ public:
     }
 
 private:
+    // Record number 0 is no club or no class: the index rebuild gives it to
+    // a participant whose club (without a replacement club) or class was
+    // deleted. Such participants are counted in one notice per kind; any
+    // other number must name a live record.
     void CheckParticipantReferences() {
         Lines lines(participantBase_, problems_);
+        int withoutClub = 0;
+        int withoutClass = 0;
         for (std::size_t rc = 1; rc < participants_.size(); ++rc) {
             const auto& [live, participant] = participants_[rc];
             if (!live) {
@@ -136,14 +144,25 @@ private:
             }
             const std::string who = "participant " + Quoted(participant.NrStr.view()) +
                                     " (record " + std::to_string(rc) + ")";
-            if (!clubs_.empty() && !IsLive(clubs_, participant.ClubRc)) {
+            withoutClub += participant.ClubRc == 0 ? 1 : 0;
+            withoutClass += participant.KlassRc == 0 ? 1 : 0;
+            if (!clubs_.empty() && participant.ClubRc != 0 && !IsLive(clubs_, participant.ClubRc)) {
                 lines.Add(who + ": club record " + std::to_string(participant.ClubRc) +
                           " is not a live club of " + std::string(kClubRegisterBase));
             }
-            if (!classes_.empty() && !IsLive(classes_, participant.KlassRc)) {
+            if (!classes_.empty() && participant.KlassRc != 0 &&
+                !IsLive(classes_, participant.KlassRc)) {
                 lines.Add(who + ": class record " + std::to_string(participant.KlassRc) +
                           " is not a live class of " + classBase_);
             }
+        }
+        if (withoutClub > 0) {
+            notices_.push_back(participantBase_ + ": " + std::to_string(withoutClub) +
+                               " participants without a club (club record 0)");
+        }
+        if (withoutClass > 0) {
+            notices_.push_back(participantBase_ + ": " + std::to_string(withoutClass) +
+                               " participants without a class (class record 0)");
         }
     }
 
@@ -255,6 +274,7 @@ private:
             return;
         }
         auto counted = std::make_unique<CmpClubRec>();
+        Lines notices(courseBase, notices_, "notices");
         for (std::size_t rc = 1; rc < courses.size(); ++rc) {
             const auto& [live, course] = courses[rc];
             if (!live) {
@@ -263,9 +283,8 @@ private:
             std::vector<std::string> notFound;
             CountControlUses(controlFile.Block(), course, *counted, 1, &notFound);
             for (const std::string& code : notFound) {
-                notices_.push_back(courseBase + ": course " + Quoted(course.Bana.view()) +
-                                   " names control code " + Quoted(code) + ", which " +
-                                   controlBase + " does not hold (allowed)");
+                notices.Add("course " + Quoted(course.Bana.view()) + " names control code " +
+                            Quoted(code) + ", which " + controlBase + " does not hold (allowed)");
             }
         }
         Lines lines(tableName_, problems_);

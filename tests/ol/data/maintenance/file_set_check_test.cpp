@@ -114,6 +114,23 @@ TEST_F(Check, ACourseCodeWithoutAControlIsANotice) {
                                                 "which KONTR01 does not hold (allowed)"});
 }
 
+// Record number 0 is no club or no class (the index rebuild gives it when a
+// participant's club or class was deleted): a notice each, not a problem.
+TEST_F(Check, AParticipantWithoutClubOrClassIsANotice) {
+    DeltRec participant;
+    storage::GetRec(Ol().participantFile, 2, &participant);
+    participant.ClubRc = 0;
+    participant.KlassRc = 0;
+    storage::PutRec(Ol().participantFile, 2, &participant);
+    CountEntries();
+    CloseCommonFiles();
+    std::vector<std::string> notices;
+    EXPECT_EQ(CheckFileSet(folder.string(), {}, &notices), std::vector<std::string>{});
+    EXPECT_EQ(notices,
+              (std::vector<std::string>{"OL01: 1 participants without a club (club record 0)",
+                                        "OL01: 1 participants without a class (class record 0)"}));
+}
+
 struct Damage {
     const char* name;
     void (*apply)(const std::filesystem::path& folder);
