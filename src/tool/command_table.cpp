@@ -90,10 +90,11 @@ constexpr ToolCommand kCommands[] = {
             "the common files and the files of every competition are there (in a backup copy: "
             "those of its competition, matching its manifest), that participants name live "
             "clubs and classes, that the entry counts of the club table, the classes and the "
-            "competition and the control use counts agree with a recount, and reports a data "
-            "file left with its modified marker set. Prints one line per problem, or that none "
-            "was found, then notices (\"notice: \", a course's control code without a "
-            "control), which do not fail the check.",
+            "competition agree with a recount, and reports a data file left with its modified "
+            "marker set. Prints one line per problem, or that none was found, then notices "
+            "(\"notice: \": a course's control code without a control, a control use count "
+            "that differs from the courses until the next index rebuild, participants without "
+            "a club or class), which do not fail the check.",
         .exitSuccess = "no problem was found",
         .exitFailure = "DIR is not a folder or its files are in use, or a problem was found",
         .exitUsage = "bad arguments",

@@ -8,8 +8,12 @@
 //     from the participants, counted as the index rebuild counts them;
 //   - the club table's control use counts agree with a recount from the
 //     courses of TRACKnn.
-// A course's control code that KONTRnn does not hold is allowed (the course
-// is drawn without it); it is listed as a notice, not a problem. Files that
+// Notices, not problems: a course's control code that KONTRnn does not hold
+// (allowed; the course is drawn without it), a control use count that
+// differs from the recount (the counts lag the courses by design: the
+// course register and a control added after its courses change none, and
+// the index rebuild recounts), and participants without a club or class
+// (record 0). Files that
 // cannot be opened are left out here: their own check reports them.
 #pragma once
 
