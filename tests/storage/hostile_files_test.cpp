@@ -70,6 +70,19 @@ protected:
     }
 };
 
+class HostileFreeCounts : public testing::StorageTest {
+protected:
+    void SetUp() override {
+        StorageTest::SetUp();
+        fault::Reset();
+        fault::SkipSyncs(true);
+    }
+    void TearDown() override {
+        fault::Reset();
+        StorageTest::TearDown();
+    }
+};
+
 TEST_P(HostileFilesTest, DamageIsReportedOrContained) {
     const HostileCase& c = GetParam();
     std::string data = testing::ReadFile("HOST.DAT");
@@ -124,6 +137,49 @@ TEST_P(HostileFilesTest, DamageIsReportedOrContained) {
     CheckFileBlockStructure(block);
     CloseFileBlock(block);
     EXPECT_TRUE(IsamSucceeded());
+}
+
+// A damaged free count at the end of its range fails the operation that
+// would take it past the end and changes nothing.
+TEST_F(HostileFreeCounts, AtTheEndOfTheirRangeFailCleanly) {
+    const struct {
+        const char* what;
+        std::int32_t freeHead;
+        std::int32_t freeCount;
+        bool deleting;  // DeleteRec (the count grows), else AddRec (it shrinks)
+        int code;
+    } cases[] = {
+        {"largest count, record deleted", -1, 0x7FFFFFFF, true, IsamCode::kBadFreeLink},
+        {"smallest count, record taken from the free list", 2, -0x7FFFFFFF - 1, false,
+         IsamCode::kAddRecRolledBack},
+    };
+    for (const auto& c : cases) {
+        const IndexDescriptor keys[] = {{6, false}};
+        CreateFileBlock("FREE", kLength, 1, keys);
+        FileBlock* block = nullptr;
+        OpenFileBlock(block, "FREE");
+        for (int n = 1; n <= 3; ++n) {
+            AddRec(block, testing::LiveRecord(kLength, "r").data());
+        }
+        DeleteRec(block, 2);
+        CloseFileBlock(block);
+        std::string data = testing::ReadFile("FREE.DAT");
+        PutInt32(data, 0, c.freeHead);
+        PutInt32(data, 4, c.freeCount);
+        testing::WriteFile("FREE.DAT", data);
+
+        OpenFileBlock(block, "FREE");
+        ASSERT_TRUE(IsamSucceeded()) << c.what;
+        if (c.deleting) {
+            DeleteRec(block, 1);
+        } else {
+            AddRec(block, testing::LiveRecord(kLength, "x").data());
+        }
+        EXPECT_EQ(IsamError(), c.code) << c.what;
+        CloseFileBlock(block);
+        EXPECT_EQ(testing::ReadFile("FREE.DAT"), data) << c.what;
+        DeleteFileBlock("FREE");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, HostileFilesTest,

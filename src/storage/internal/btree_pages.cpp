@@ -74,6 +74,9 @@ bool AllocatePage(FileBlock& block, int key, std::int32_t& page) {
         if (!LogAllocation(block, key, link)) {
             return false;
         }
+        if (header.FreeCount == std::numeric_limits<std::int32_t>::min()) {
+            return Fail(IsamCode::kBadFreeLink);  // a damaged count cannot shrink
+        }
         page = header.FreeHead;
         header.FreeHead = link;
         --header.FreeCount;
@@ -95,6 +98,9 @@ bool AllocatePage(FileBlock& block, int key, std::int32_t& page) {
 }
 
 bool ReleasePage(FileBlock& block, int key, std::int32_t page) {
+    if (block.keys[key].header.FreeCount == std::numeric_limits<std::int32_t>::max()) {
+        return Fail(IsamCode::kBadFreeLink);  // a damaged count cannot grow
+    }
     if (!LogBeforeChange(block, key, page)) {
         return false;
     }

@@ -40,6 +40,9 @@ bool AllocateRecord(FileBlock& block, std::int32_t& record) {
         if (!LogAllocation(block, 0, link)) {
             return false;
         }
+        if (header.FreeCount == std::numeric_limits<std::int32_t>::min()) {
+            return Fail(IsamCode::kBadFreeLink);  // a damaged count cannot shrink
+        }
         record = header.FreeHead;
         header.FreeHead = link;
         --header.FreeCount;
@@ -142,11 +145,14 @@ void DeleteRec(FileBlock* reference, std::int32_t recordNumber) {
         return;
     }
     RunModifyingOperation(*block, 0, IsamCode::kDeleteRecRolledBack, [&] {
+        DataHeader& header = block->dataHeader;
+        if (header.FreeCount == std::numeric_limits<std::int32_t>::max()) {
+            return Fail(IsamCode::kBadFreeLink);  // a damaged count cannot grow
+        }
         // The header is logged before the link overwrites the record's first
         // bytes: a crash in between leaves the record off the free list (a
         // leaked slot), never a live record on it.
         LogHeaderOnce(*block);
-        DataHeader& header = block->dataHeader;
         if (InUnit(*block)) {
             std::int32_t firstBytes = 0;
             if (!ReadFreeLink(*block, 0, recordNumber, firstBytes)) {
@@ -166,7 +172,11 @@ void DeleteRec(FileBlock* reference, std::int32_t recordNumber) {
 
 std::int32_t FileLen(FileBlock* reference) {
     FileBlock* block = BeginCall(reference, false);
-    return block == nullptr ? 0 : block->dataHeader.SlotCount + 1;
+    if (block == nullptr) {
+        return 0;
+    }
+    const std::int32_t slots = block->dataHeader.SlotCount;  // a damaged header may hold any
+    return slots < std::numeric_limits<std::int32_t>::max() ? slots + 1 : slots;
 }
 
 std::int32_t UsedRecs(FileBlock* reference) {
