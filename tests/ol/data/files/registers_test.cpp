@@ -1,6 +1,10 @@
 #include "ol/data/files/registers.h"
 
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include <fstream>
 #include <functional>
@@ -253,6 +257,50 @@ TEST_F(Registers, AFailedSaveLeavesTheFileAsItWas) {
         }
     }
     EXPECT_GT(AddClub("Ny"), 0);
+}
+
+// A data directory on a tmpfs of 64 kB, where the test may mount one (as
+// root with the right to mount); the real disk-full error of the kernel, not
+// one injected through the fault seam.
+class FullDisk : public Registers {
+protected:
+    bool WithCommonFiles() const override { return false; }
+
+    void SetUp() override {
+        Registers::SetUp();
+        if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") != 0) {
+            GTEST_SKIP() << "cannot mount a small tmpfs here (" << std::strerror(errno)
+                         << "); the full disk is tested through the fault seam";
+        }
+        mounted_ = true;
+        ASSERT_TRUE(CreateCommonFiles());
+        ASSERT_TRUE(OpenCommonFiles());
+    }
+
+    void TearDown() override {
+        Registers::TearDown();
+        if (mounted_) {
+            ::umount2(folder.c_str(), MNT_DETACH);
+        }
+    }
+
+private:
+    bool mounted_ = false;
+};
+
+TEST_F(FullDisk, AFullDiskNamesTheFileAndKeepsItsData) {
+    std::int32_t used = Used(Ol().clubFile);
+    int added = 0;
+    for (; added < 200 && AddClub("Klubb " + std::to_string(added)) > 0; ++added) {
+        used = Used(Ol().clubFile);
+    }
+    ASSERT_LT(added, 200) << "the disk did not fill";
+    EXPECT_EQ(Message().rfind("CLUBAR: Skrivfel på skivan", 0), 0u) << Message();
+    EXPECT_EQ(Used(Ol().clubFile), used);
+    EXPECT_TRUE(storage::CheckFileBlockStructure(Ol().clubFile).empty());
+    for (int i = 0; i < added; ++i) {
+        EXPECT_TRUE(Found(FindClub, ClubKey("Klubb " + std::to_string(i)))) << i;
+    }
 }
 
 // Each store is one unit: a crash at any write or flush of a class stored
