@@ -3,7 +3,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "base/settings/program_version.h"
@@ -14,21 +13,10 @@
 #include "ol/data/files/ol_startup.h"
 #include "ol/data/files/ol_state.h"
 #include "ol/data/files/registers.h"
-#include "process_run.h"
+#include "tool_test_support.h"
 
 namespace oltoma::tool {
 namespace {
-
-using ToolRun = oltoma::testing::ProcessRun;
-
-std::string Slurp(const std::string& name) {
-    std::ifstream file(name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-ToolRun Tool(const std::string& arguments) {
-    return oltoma::testing::RunCommand("'" OLTOMA_TOOL_PATH "' " + arguments);
-}
 
 void Write(const std::string& name, const std::string& utf8) {
     std::ofstream(name, std::ios::binary) << Windows1252FromUtf8(utf8);
@@ -39,23 +27,8 @@ void Write(const std::string& name, const std::string& utf8) {
 class ExchangeCommands : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::filesystem::create_directory("data");
-        GlobalSettings& settings = WorkingGlobalSettings();
-        settings.dataDirectories[kOltomaApplicationKind] =
-            Windows1252FromUtf8(std::filesystem::absolute("data").string());
-        settings.routeDescriptionFormat = 1;
-        ASSERT_TRUE(ol::OlStartup({}));
-        ASSERT_TRUE(ol::CreateCommonFiles());
-        ASSERT_TRUE(ol::OpenCommonFiles());
-        std::int32_t rc = 0;
-        ol::ClearClub();
-        ol::Ol().club.rec.Namn = "ALFA OK";
-        ASSERT_TRUE(ol::SaveClub(true, rc));
-        ol::ClearCompetitionRecord();
-        ol::Ol().competition.rec.Tvl = "Test";
-        int n = 0;
-        ASSERT_TRUE(ol::SaveCompetition(true, n));
-        ASSERT_TRUE(ol::CreateCompetitionFiles());
+        ASSERT_NO_FATAL_FAILURE(StartDataDirectory());
+        ASSERT_NO_FATAL_FAILURE(AddClubAndCompetition());
         ol::CloseCommonFiles();
         ol::OlShutdown();
         Write("banor.txt", "*Banor\r\nA,4500,120,31,32\r\n");

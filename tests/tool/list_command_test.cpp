@@ -1,13 +1,9 @@
 // oltoma-tool list: every live register record as a JSON line, in key order,
 // without writing anything.
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <regex>
 #include <sstream>
@@ -26,27 +22,10 @@
 #include "ol/data/records/record_keys.h"
 #include "storage/access_layer.h"
 #include "storage/file_primitives.h"
+#include "tool_test_support.h"
 
 namespace oltoma::tool {
 namespace {
-
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string Slurp(const std::filesystem::path& name) {
-    std::ifstream file(name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-ToolRun Tool(const std::string& arguments) {
-    const std::string command =
-        "'" OLTOMA_TOOL_PATH "' " + arguments + " > list-out.txt 2> list-err.txt";
-    const int status = std::system(command.c_str());
-    return ToolRun{WEXITSTATUS(status), Slurp("list-out.txt"), Slurp("list-err.txt")};
-}
 
 std::vector<std::string> LinesOf(const std::string& text) {
     std::vector<std::string> lines;
@@ -92,14 +71,7 @@ void AddWithoutLayer(storage::FileBlock* file, const Record& record, const std::
 class ListCommand : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::filesystem::create_directory("data");
-        GlobalSettings& settings = WorkingGlobalSettings();
-        settings.dataDirectories[kOltomaApplicationKind] =
-            Windows1252FromUtf8(std::filesystem::absolute("data").string());
-        settings.routeDescriptionFormat = 1;
-        ASSERT_TRUE(ol::OlStartup({}));
-        ASSERT_TRUE(ol::CreateCommonFiles());
-        ASSERT_TRUE(ol::OpenCommonFiles());
+        ASSERT_NO_FATAL_FAILURE(StartDataDirectory());
         std::int32_t rc = 0;
         for (const char* name : {"Beta IF", "Åland OK", "Alfa OK", "Gamma SK", "Delta OK"}) {
             ol::ClearClub();

@@ -3,7 +3,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <string>
 
@@ -18,23 +17,12 @@
 #include "ol/data/files/registers.h"
 #include "ol/data/records/club_counters.h"
 #include "ol/data/records/entry_counts.h"
-#include "process_run.h"
 #include "storage/access_layer.h"
 #include "storage/file_primitives.h"
+#include "tool_test_support.h"
 
 namespace oltoma::tool {
 namespace {
-
-using ToolRun = oltoma::testing::ProcessRun;
-
-std::string Slurp(const std::string& name) {
-    std::ifstream file(name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-ToolRun Tool(const std::string& arguments) {
-    return oltoma::testing::RunCommand("'" OLTOMA_TOOL_PATH "' " + arguments);
-}
 
 // A data directory "data" with competition 1, one club, one class and two
 // participants with their counters, made through the data layer and closed
@@ -42,23 +30,9 @@ ToolRun Tool(const std::string& arguments) {
 class MaintenanceCommands : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::filesystem::create_directory("data");
-        GlobalSettings& settings = WorkingGlobalSettings();
-        settings.dataDirectories[kOltomaApplicationKind] =
-            Windows1252FromUtf8(std::filesystem::absolute("data").string());
-        settings.routeDescriptionFormat = 1;
-        ASSERT_TRUE(ol::OlStartup({}));
-        ASSERT_TRUE(ol::CreateCommonFiles());
-        ASSERT_TRUE(ol::OpenCommonFiles());
+        ASSERT_NO_FATAL_FAILURE(StartDataDirectory());
+        ASSERT_NO_FATAL_FAILURE(AddClubAndCompetition());
         std::int32_t rc = 0;
-        ol::ClearClub();
-        ol::Ol().club.rec.Namn = "ALFA OK";
-        ASSERT_TRUE(ol::SaveClub(true, rc));
-        ol::ClearCompetitionRecord();
-        ol::Ol().competition.rec.Tvl = "Test";
-        int n = 0;
-        ASSERT_TRUE(ol::SaveCompetition(true, n));
-        ASSERT_TRUE(ol::CreateCompetitionFiles());
         ol::ClearClass();
         ol::Ol().klass.rec.Bet = "H21";
         std::int32_t classRc = 0;

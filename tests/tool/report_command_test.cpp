@@ -1,14 +1,11 @@
 // oltoma-tool report, run as a user runs it on a small data directory: each
 // kind's PDF holds its heading and a known text; the exit codes.
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "base/messages/messages.h"
@@ -19,28 +16,12 @@
 #include "ol/data/files/ol_startup.h"
 #include "ol/data/files/ol_state.h"
 #include "ol/data/files/registers.h"
+#include "tool_test_support.h"
 
 namespace oltoma::tool {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Slurp(const std::string& name) {
-    std::ifstream file(name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-struct ToolRun {
-    int status;
-    std::string err;
-};
-
-ToolRun Tool(const std::string& arguments) {
-    const std::string command =
-        "'" OLTOMA_TOOL_PATH "' " + arguments + " > tool-out.txt 2> tool-err.txt";
-    const int status = std::system(command.c_str());
-    return ToolRun{WEXITSTATUS(status), Slurp("tool-err.txt")};
-}
 
 // The PDF's text with every run of blanks and line breaks made one blank:
 // the extraction splits a line where it has wide gaps.
@@ -66,14 +47,7 @@ void Add(bool (*save)(bool, std::int32_t&)) {
 class ReportCommand : public ::testing::Test {
 protected:
     void SetUp() override {
-        fs::create_directory("data");
-        GlobalSettings& settings = WorkingGlobalSettings();
-        settings.dataDirectories[kOltomaApplicationKind] =
-            Windows1252FromUtf8(fs::absolute("data").string());
-        settings.routeDescriptionFormat = 1;
-        ASSERT_TRUE(ol::OlStartup({}));
-        ASSERT_TRUE(ol::CreateCommonFiles());
-        ASSERT_TRUE(ol::OpenCommonFiles());
+        ASSERT_NO_FATAL_FAILURE(StartDataDirectory());
         ol::ClearRoute24();
         ol::Ol().route24.rec.Namn = Windows1252FromUtf8("ÅS");
         ol::Ol().route24.rec.Text = Windows1252FromUtf8("sänka");

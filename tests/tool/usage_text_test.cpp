@@ -9,17 +9,11 @@
 #include <string>
 
 #include "oltoma_version.h"
-#include "process_run.h"
 #include "tool/tool_commands.h"
+#include "tool_test_support.h"
 
 namespace oltoma::tool {
 namespace {
-
-using oltoma::testing::ProcessRun;
-
-ProcessRun Tool(const std::string& arguments) {
-    return oltoma::testing::RunCommand("'" OLTOMA_TOOL_PATH "' " + arguments);
-}
 
 bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
@@ -47,7 +41,7 @@ TEST(ToolCommandTable, EveryEntryIsComplete) {
 }
 
 TEST(ToolHelp, VersionIsTheProjectVersion) {
-    const ProcessRun run = Tool("--version");
+    const ToolRun run = Tool("--version");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "oltoma-tool " OLTOMA_VERSION "\n");
     EXPECT_EQ(run.err, "");
@@ -57,7 +51,7 @@ TEST(ToolHelp, VersionIsTheProjectVersion) {
 // example; help COMMAND and COMMAND --help show that command's part.
 TEST(ToolHelp, ShowsEveryCommandInFull) {
     for (const char* arguments : {"--help", "help"}) {
-        const ProcessRun run = Tool(arguments);
+        const ToolRun run = Tool(arguments);
         EXPECT_EQ(run.status, 0) << arguments;
         EXPECT_EQ(run.err, "");
         for (const ToolCommand& command : ToolCommands()) {
@@ -69,14 +63,14 @@ TEST(ToolHelp, ShowsEveryCommandInFull) {
         EXPECT_TRUE(Contains(run.out, "Exit status:"));
     }
     for (const std::string arguments : {"help backup", "backup --help"}) {
-        const ProcessRun run = Tool(arguments);
+        const ToolRun run = Tool(arguments);
         EXPECT_EQ(run.status, 0) << arguments;
         std::ostringstream expected;
         WriteCommandHelp(expected, *FindToolCommand("backup"));
         EXPECT_EQ(run.out, expected.str()) << arguments;
         EXPECT_TRUE(run.out.starts_with("usage: oltoma-tool backup DIR COMPETITION TARGET\n"));
     }
-    const ProcessRun rebuild = Tool("help rebuild");
+    const ToolRun rebuild = Tool("help rebuild");
     EXPECT_TRUE(rebuild.out.starts_with(
         "usage: oltoma-tool rebuild DIR COMPETITION [--discard-journal]\n"));
     EXPECT_TRUE(Contains(rebuild.out, "moved aside as NAME.DIA.bad")) << rebuild.out;
@@ -98,7 +92,7 @@ TEST(ToolHelp, BadCommandLinesGiveTheUsageAndStatusTwo) {
         {"help check backup", "oltoma-tool: help takes one command\n"},
     };
     for (const Case& c : cases) {
-        const ProcessRun run = Tool(c.arguments);
+        const ToolRun run = Tool(c.arguments);
         EXPECT_EQ(run.status, 2) << c.arguments;
         EXPECT_EQ(run.out, "") << c.arguments;
         EXPECT_TRUE(run.err.starts_with(c.message)) << c.arguments << ": " << run.err;
@@ -113,7 +107,7 @@ TEST(ToolHelp, BadCommandLinesGiveTheUsageAndStatusTwo) {
     for (const char* arguments :
          {"check", "check data --bogus", "rebuild data 9", "backup data",
           "check data --discard-journal", "backup data 1 saker --discard-journal"}) {
-        const ProcessRun run = Tool(arguments);
+        const ToolRun run = Tool(arguments);
         EXPECT_EQ(run.status, 2) << arguments;
         const std::string name = std::string(arguments).substr(0, std::string(arguments).find(' '));
         const ToolCommand* command = FindToolCommand(name);
