@@ -10,9 +10,7 @@
 //
 //   import_benchmark [--tmpfs=DIR] [--disk=DIR] [--no-disk] [--controls=N]
 //                    [--courses=N] [--repeat=N]
-#include <fcntl.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -30,6 +28,7 @@
 #include "base/settings/settings_defaults.h"
 #include "base/settings/settings_state.h"
 #include "base/text/windows1252.h"
+#include "bench_support.h"
 #include "ol/data/files/competitions.h"
 #include "ol/data/files/file_groups.h"
 #include "ol/data/files/main_window_support.h"
@@ -63,12 +62,7 @@ struct Options {
 bool ParseOptions(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
-        const auto value = [&argument](std::string_view name) -> std::optional<std::string> {
-            if (argument.starts_with(name)) {
-                return argument.substr(name.size());
-            }
-            return std::nullopt;
-        };
+        const auto value = [&argument](std::string_view flag) { return FlagValue(argument, flag); };
         if (auto v = value("--tmpfs=")) {
             options.tmpfs = *v;
         } else if (auto v = value("--disk=")) {
@@ -87,10 +81,6 @@ bool ParseOptions(int argc, char** argv, Options& options) {
         }
     }
     return true;
-}
-
-double Seconds(Clock::duration duration) {
-    return std::chrono::duration<double>(duration).count();
 }
 
 double CpuSeconds(const timeval& time) {
@@ -144,21 +134,6 @@ bool MakeTemplate(const std::string& folder) {
     ol::CloseCommonFiles();
     ol::OlShutdown();
     return made;
-}
-
-// Copies the template and forces it to the disk, so the import does not pay
-// for the copy's write-back.
-void CopyTemplate(const std::string& from, const std::string& run) {
-    fs::remove_all(run);
-    fs::copy(from, run);
-    for (const auto& entry : fs::directory_iterator(run)) {
-        const int file = ::open(entry.path().c_str(), O_RDONLY);
-        ::fsync(file);
-        ::close(file);
-    }
-    const int folder = ::open(run.c_str(), O_RDONLY | O_DIRECTORY);
-    ::fsync(folder);
-    ::close(folder);
 }
 
 // Progress windows that show nothing and sample the sync latency every
@@ -290,7 +265,7 @@ void Report(const std::string& where, const std::string& folder, const std::stri
     std::vector<std::pair<RunResult, RunResult>> results;
     std::vector<std::string> problems;
     for (int i = 0; i < options.repeat; ++i) {
-        CopyTemplate(templateDir, run);
+        CopyFolderToDisk(templateDir, run);
         const RunResult added = ImportOnce(run, fileFolder, "import1.txt");
         const RunResult rewritten = ImportOnce(run, fileFolder, "import2.txt");
         problems = Check(run);

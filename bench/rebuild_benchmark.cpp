@@ -24,6 +24,7 @@
 
 #include "base/settings/settings_state.h"
 #include "base/text/windows1252.h"
+#include "bench_support.h"
 #include "ol/data/files/file_groups.h"
 #include "ol/data/files/ol_startup.h"
 #include "ol/data/maintenance/file_set_check.h"
@@ -50,12 +51,7 @@ struct Options {
 bool ParseOptions(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
-        const auto value = [&argument](std::string_view name) -> std::optional<std::string> {
-            if (argument.starts_with(name)) {
-                return argument.substr(name.size());
-            }
-            return std::nullopt;
-        };
+        const auto value = [&argument](std::string_view flag) { return FlagValue(argument, flag); };
         if (auto v = value("--tmpfs=")) {
             options.tmpfs = *v;
         } else if (auto v = value("--disk=")) {
@@ -88,33 +84,6 @@ BenchSizes Scaled(double scale) {
     return sizes;
 }
 
-double Seconds(Clock::duration duration) {
-    return std::chrono::duration<double>(duration).count();
-}
-
-// Copies the template into `run` and forces every file and the folder to
-// the disk, so the rebuild does not pay for the copy's write-back.
-void CopyTemplate(const std::string& from, const std::string& run) {
-    fs::remove_all(run);
-    fs::copy(from, run);
-    for (const auto& entry : fs::directory_iterator(run)) {
-        const int file = ::open(entry.path().c_str(), O_RDONLY);
-        ::fsync(file);
-        ::close(file);
-    }
-    const int folder = ::open(run.c_str(), O_RDONLY | O_DIRECTORY);
-    ::fsync(folder);
-    ::close(folder);
-}
-
-double Median(std::vector<double> samples) {
-    if (samples.empty()) {
-        return 0;
-    }
-    std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
-    return samples[samples.size() / 2];
-}
-
 // Median seconds of one 64-byte append + fdatasync in the folder.
 double SyncLatency(const std::string& folder) {
     const std::string name = folder + "/sync-latency.tmp";
@@ -130,7 +99,7 @@ double SyncLatency(const std::string& folder) {
     }
     ::close(file);
     fs::remove(name);
-    return Median(samples);
+    return MiddleSample(samples);
 }
 
 // Median seconds to create a file, write 64 kB and fdatasync it: what the
@@ -153,7 +122,7 @@ double NewFileSyncLatency(const std::string& folder) {
             break;
         }
     }
-    return Median(samples);
+    return MiddleSample(samples);
 }
 
 long PeakKilobytes() {
@@ -231,7 +200,7 @@ void Report(const std::string& where, const std::string& folder, const std::stri
     const double newFileLatency = NewFileSyncLatency(folder);
     std::vector<RunResult> results;
     for (int i = 0; i < repeat; ++i) {
-        CopyTemplate(templateDir, run);
+        CopyFolderToDisk(templateDir, run);
         results.push_back(RebuildOnce(run));
     }
     std::sort(results.begin(), results.end(),

@@ -91,27 +91,27 @@ std::vector<BenchSymbol> BenchSymbols() {
     for (int size = 1; size <= 4; ++size) {
         for (int figure = 0; figure < 6; ++figure) {
             const double r = 4.0 + 3.0 * size;
-            symbols.push_back(Symbol(
-                std::to_string(figure + 6) + "." + std::to_string(size),
-                std::string(kFigures[figure]) + " " + std::to_string(size),
-                [figure, r](int x, int y) {
-                    const double u = std::abs(x - 23.5);
-                    const double v = std::abs((y - 35.5) / 1.5);
-                    switch (figure) {
-                        case 0:
-                            return std::abs(Radius(x, y) - r) < 1.4;
-                        case 1:
-                            return Radius(x, y) < r;
-                        case 2:
-                            return std::max(u, v) < r && std::max(u, v) > r - 2.5;
-                        case 3:
-                            return std::max(u, v) < r;
-                        case 4:
-                            return u < r && std::abs(u - v) < 1.4;
-                        default:
-                            return u < r && v < 1.6;
-                    }
-                }));
+            symbols.push_back(Symbol(std::to_string(figure + 6) + "." + std::to_string(size),
+                                     std::string(kFigures[figure]) + " " + std::to_string(size),
+                                     [figure, r](int x, int y) {
+                                         const double u = std::abs(x - 23.5);
+                                         const double v = std::abs((y - 35.5) / 1.5);
+                                         switch (figure) {
+                                             case 0:
+                                                 return std::abs(Radius(x, y) - r) < 1.4;
+                                             case 1:
+                                                 return Radius(x, y) < r;
+                                             case 2:
+                                                 return std::max(u, v) < r &&
+                                                        std::max(u, v) > r - 2.5;
+                                             case 3:
+                                                 return std::max(u, v) < r;
+                                             case 4:
+                                                 return u < r && std::abs(u - v) < 1.4;
+                                             default:
+                                                 return u < r && v < 1.6;
+                                         }
+                                     }));
         }
     }
     return symbols;

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <numeric>
 
+#include "bench_support.h"
+
 namespace oltoma::bench {
 namespace {
 
@@ -20,11 +22,6 @@ double Seconds(Clock::time_point from, Clock::time_point to) {
 
 double Mean(const std::vector<double>& values) {
     return std::accumulate(values.begin(), values.end(), 0.0) / static_cast<double>(values.size());
-}
-
-double Median(std::vector<double> values) {
-    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-    return values[values.size() / 2];
 }
 
 std::string Failure(const char* step) {
@@ -84,9 +81,9 @@ SyncLatency SyncProbe::Result() const {
     }
     result.samples = appends_.size();
     result.appendMean = Mean(appends_);
-    result.appendMedian = Median(appends_);
+    result.appendMedian = MiddleSample(appends_);
     result.truncateMean = Mean(truncates_);
-    result.truncateMedian = Median(truncates_);
+    result.truncateMedian = MiddleSample(truncates_);
     return result;
 }
 
