@@ -15,7 +15,6 @@
 #include "platform/qt/dialog_frame.h"
 #include "platform/qt/form_fonts.h"
 #include "platform/qt/form_scaling.h"
-#include "platform/qt/program_cursor.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/up_down.h"
 #include "storage/access_layer.h"
@@ -40,7 +39,7 @@ int SplitIndex() {
 }  // namespace
 
 TBanForm::TBanForm(QWidget* Aowner, bool Aadd)
-    : QDialog(Aowner), adding(Aadd), tmpTrack(Ol().course.rec) {
+    : RecordEditForm(Aowner), adding(Aadd), tmpTrack(Ol().course.rec) {
     BuildForm();
     FormCreate();
 }
@@ -68,10 +67,7 @@ void TBanForm::BuildForm() {
     okButton = AddDialogButton(this, "okButton", "OK", {370, 10});
     okButton->setDefault(true);
     cancelButton = AddDialogButton(this, "cancelButton", "Avbryt", {370, 44});
-    StatusBar1 = forms::AddHintBar(this, kClient);
-    status_.Attach(StatusBar1);
-    connect(okButton, &QPushButton::clicked, this, &TBanForm::okButtonClick);
-    connect(cancelButton, &QPushButton::clicked, this, &TBanForm::cancelButtonClick);
+    AttachStatusBar(kClient);
 }
 
 void TBanForm::FormCreate() {
@@ -149,22 +145,9 @@ void TBanForm::okButtonClick() {
     accept();
 }
 
-void TBanForm::cancelButtonClick() {
-    reject();
-}
-
 void TBanForm::reject() {
     Ol().course.rec = tmpTrack;
     QDialog::reject();
-}
-
-void TBanForm::showEvent(QShowEvent* event) {
-    platform::CurrentCursors().Set(kProgramCursorNumber);
-    QDialog::showEvent(event);
-}
-
-bool TBanForm::event(QEvent* event) {
-    return status_.HandleEvent(event) || QDialog::event(event);
 }
 
 }  // namespace oltoma::ol

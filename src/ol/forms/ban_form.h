@@ -27,15 +27,12 @@
 // put the record back as it was at Init.
 #pragma once
 
-#include <QDialog>
 #include <QString>
 
 #include "ol/data/records/track_rec.h"
-#include "registers/forms/hint_status_bar.h"
+#include "ol/forms/record_edit_form.h"
 
 class QLineEdit;
-class QPushButton;
-class QStatusBar;
 
 namespace oltoma {
 class UpDown;
@@ -45,7 +42,7 @@ namespace oltoma::ol {
 
 class EditGrid;
 
-class TBanForm final : public QDialog {
+class TBanForm final : public RecordEditForm {
     Q_OBJECT
 public:
     // Init: copies the course record (tmpTrack), remembers adding and
@@ -59,19 +56,11 @@ public:
     QLineEdit* edBansize = nullptr;
     UpDown* udBansize = nullptr;
     EditGrid* banStringGrid = nullptr;
-    QPushButton* okButton = nullptr;
-    QPushButton* cancelButton = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
 
-    void okButtonClick();
-    void cancelButtonClick();
+    void okButtonClick() override;
 
     // Cancel, Escape and the title bar's close: the record as it was.
     void reject() override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     void BuildForm();
@@ -81,7 +70,6 @@ private:
     int MissingControlRow(std::string& code) const;
     void StoreControlCodes(TrackRec& course) const;
 
-    registers::HintStatusBar status_;
     QString shownLength_;  // the length field as filled
 };
 

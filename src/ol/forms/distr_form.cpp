@@ -14,7 +14,6 @@
 #include "ol/data/records/record_keys.h"
 #include "ol/forms/edit_form_parts.h"
 #include "platform/qt/form_scaling.h"
-#include "platform/qt/program_cursor.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/up_down.h"
 #include "storage/access_layer.h"
@@ -31,7 +30,7 @@ constexpr int kMaxDistrictNumber = 99;
 }  // namespace
 
 TDistrForm::TDistrForm(QWidget* Aowner, bool Aadd)
-    : QDialog(Aowner), adding(Aadd), tmpDistr(Ol().district.rec) {
+    : RecordEditForm(Aowner), adding(Aadd), tmpDistr(Ol().district.rec) {
     BuildForm();
     const DistrRec& district = Ol().district.rec;
     bool number = false;
@@ -61,10 +60,7 @@ void TDistrForm::BuildForm() {
     okButton = AddDialogButton(this, "okButton", "OK", {110, 104});
     okButton->setDefault(true);
     cancelButton = AddDialogButton(this, "cancelButton", "Avbryt", {195, 104});
-    StatusBar1 = forms::AddHintBar(this, kClient);
-    status_.Attach(StatusBar1);
-    connect(okButton, &QPushButton::clicked, this, &TDistrForm::okButtonClick);
-    connect(cancelButton, &QPushButton::clicked, this, &TDistrForm::cancelButtonClick);
+    AttachStatusBar(kClient);
 }
 
 void TDistrForm::okButtonClick() {
@@ -84,22 +80,9 @@ void TDistrForm::okButtonClick() {
     accept();
 }
 
-void TDistrForm::cancelButtonClick() {
-    reject();
-}
-
 void TDistrForm::reject() {
     Ol().district.rec = tmpDistr;
     QDialog::reject();
-}
-
-void TDistrForm::showEvent(QShowEvent* event) {
-    platform::CurrentCursors().Set(kProgramCursorNumber);
-    QDialog::showEvent(event);
-}
-
-bool TDistrForm::event(QEvent* event) {
-    return status_.HandleEvent(event) || QDialog::event(event);
 }
 
 }  // namespace oltoma::ol

@@ -17,14 +17,10 @@
 // and closing the window put the record back as it was at Init.
 #pragma once
 
-#include <QDialog>
-
 #include "ol/data/records/distr_rec.h"
-#include "registers/forms/hint_status_bar.h"
+#include "ol/forms/record_edit_form.h"
 
 class QLineEdit;
-class QPushButton;
-class QStatusBar;
 
 namespace oltoma {
 class UpDown;
@@ -32,7 +28,7 @@ class UpDown;
 
 namespace oltoma::ol {
 
-class TDistrForm final : public QDialog {
+class TDistrForm final : public RecordEditForm {
     Q_OBJECT
 public:
     // Init: copies the district record (tmpDistr), remembers adding and
@@ -46,23 +42,14 @@ public:
     UpDown* udNummer = nullptr;
     QLineEdit* edDistrikt = nullptr;
     QLineEdit* edNation = nullptr;
-    QPushButton* okButton = nullptr;
-    QPushButton* cancelButton = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
 
-    void okButtonClick();
-    void cancelButtonClick();
+    void okButtonClick() override;
 
     // Cancel, Escape and the title bar's close: the record as it was.
     void reject() override;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    bool event(QEvent* event) override;
-
 private:
     void BuildForm();
-    registers::HintStatusBar status_;
 };
 
 }  // namespace oltoma::ol

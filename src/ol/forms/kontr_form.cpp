@@ -14,7 +14,6 @@
 #include "platform/qt/dialog_frame.h"
 #include "platform/qt/form_fonts.h"
 #include "platform/qt/form_scaling.h"
-#include "platform/qt/program_cursor.h"
 #include "platform/qt/qt_text.h"
 #include "storage/access_layer.h"
 
@@ -31,7 +30,7 @@ constexpr int kCodeLength = StoredLength(&KontrRec::KodNr);
 }  // namespace
 
 TKontrForm::TKontrForm(QWidget* Aowner, bool Aadd)
-    : QDialog(Aowner), adding(Aadd), tmpKontr(Ol().control.rec) {
+    : RecordEditForm(Aowner), adding(Aadd), tmpKontr(Ol().control.rec) {
     BuildForm();
     FormCreate();
 }
@@ -53,11 +52,8 @@ void TKontrForm::BuildForm() {
     okButton = AddDialogButton(this, "okButton", "OK", {10, 100});
     okButton->setDefault(true);
     cancelButton = AddDialogButton(this, "cancelButton", "Avbryt", {95, 100});
-    StatusBar1 = forms::AddHintBar(this, kClient);
-    status_.Attach(StatusBar1);
+    AttachStatusBar(kClient);
     forms::SetHint(this, "kontrollens definition");
-    connect(okButton, &QPushButton::clicked, this, &TKontrForm::okButtonClick);
-    connect(cancelButton, &QPushButton::clicked, this, &TKontrForm::cancelButtonClick);
 }
 
 void TKontrForm::FormCreate() {
@@ -94,22 +90,9 @@ void TKontrForm::okButtonClick() {
     accept();
 }
 
-void TKontrForm::cancelButtonClick() {
-    reject();
-}
-
 void TKontrForm::reject() {
     Ol().control.rec = tmpKontr;
     QDialog::reject();
-}
-
-void TKontrForm::showEvent(QShowEvent* event) {
-    platform::CurrentCursors().Set(kProgramCursorNumber);
-    QDialog::showEvent(event);
-}
-
-bool TKontrForm::event(QEvent* event) {
-    return status_.HandleEvent(event) || QDialog::event(event);
 }
 
 }  // namespace oltoma::ol

@@ -22,20 +22,16 @@
 // window put the record back as it was at Init.
 #pragma once
 
-#include <QDialog>
-
 #include "ol/data/records/kontr_rec.h"
-#include "registers/forms/hint_status_bar.h"
+#include "ol/forms/record_edit_form.h"
 
 class QLineEdit;
-class QPushButton;
-class QStatusBar;
 
 namespace oltoma::ol {
 
 class EditGrid;
 
-class TKontrForm final : public QDialog {
+class TKontrForm final : public RecordEditForm {
     Q_OBJECT
 public:
     // Init: copies the control record (tmpKontr), remembers adding and
@@ -47,24 +43,15 @@ public:
 
     QLineEdit* edKodNr = nullptr;
     EditGrid* kontrStringGrid = nullptr;
-    QPushButton* okButton = nullptr;
-    QPushButton* cancelButton = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
 
-    void okButtonClick();
-    void cancelButtonClick();
+    void okButtonClick() override;
 
     // Cancel, Escape and the title bar's close: the record as it was.
     void reject() override;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    bool event(QEvent* event) override;
-
 private:
     void BuildForm();
     void FormCreate();
-    registers::HintStatusBar status_;
 };
 
 }  // namespace oltoma::ol
