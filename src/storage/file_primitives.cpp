@@ -3,13 +3,12 @@
 #include <cerrno>
 #include <chrono>
 #include <string>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 #include "platform/system_error.h"
 #include "storage/internal/file_syscalls.h"
 #include "storage/internal/isam_status_detail.h"
+#include "storage/internal/side_sync.h"
 #include "storage/isam_status.h"
 
 namespace oltoma::storage {
@@ -27,8 +26,8 @@ std::chrono::steady_clock::duration lastSyncTime{};
 #ifndef OLTOMA_STORAGE_FAULT_SEAM
 // On a disk whose sync takes longer than this, FlushFilePair syncs its two
 // files side by side: two syncs in flight cost about 1.2 of one there, while
-// starting the second thread costs more than a whole sync on a memory file
-// system.
+// handing one to the helper thread costs more than a whole sync on a memory
+// file system.
 constexpr std::chrono::microseconds kSlowSync{50};
 #endif
 
@@ -348,23 +347,15 @@ bool FlushFilePair(FileHandle& first, FileHandle& second) {
 #else
     const bool together = lastSyncTime > kSlowSync && first.IsOpen() && second.IsOpen();
 #endif
-    if (!together) {
+    if (!together || !StartSideSync(second.descriptor)) {
         return FlushFile(first) && FlushFile(second);
     }
     flushCount += 2;
-    int secondError = 0;
-    try {
-        std::thread helper(
-            [&] { secondError = sys::Fdatasync(second.descriptor) == 0 ? 0 : errno; });
-        const int firstError = TimedSync(first.descriptor);
-        helper.join();
-        ++pairedFlushCount;
-        if (firstError != 0) {
-            return Fail(Kind::Flush, FileOperation::kFlush, SystemErrorFromErrno(firstError));
-        }
-    } catch (const std::system_error&) {
-        flushCount -= 2;
-        return FlushFile(first) && FlushFile(second);
+    ++pairedFlushCount;
+    const int firstError = TimedSync(first.descriptor);
+    const int secondError = FinishSideSync();
+    if (firstError != 0) {
+        return Fail(Kind::Flush, FileOperation::kFlush, SystemErrorFromErrno(firstError));
     }
     return secondError == 0 ||
            Fail(Kind::Flush, FileOperation::kFlush, SystemErrorFromErrno(secondError));

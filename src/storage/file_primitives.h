@@ -90,9 +90,9 @@ std::string FolderOfFile(std::string_view fileName);
 // system error 4 is retried once by closing and reopening the file by name;
 // on a shared file that gives 10150 instead.
 bool FlushFile(FileHandle& file);
-// Flushes two files. Where syncs are slow (the last flush took more than a
-// fifth of a millisecond) the two run at the same time, so the caller waits
-// about as long as for one; a failure of either is reported as FlushFile
+// Flushes two files. Where syncs are slow (the last flush took more than
+// 50 microseconds) the two run at the same time, the second on a helper
+// thread, so the caller waits about as long as for one; a failure of either is reported as FlushFile
 // reports it (the first one's when both fail).
 bool FlushFilePair(FileHandle& first, FileHandle& second);
 bool Seek(FileHandle& file, std::int64_t offset);

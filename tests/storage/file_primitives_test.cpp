@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+
 #include <unistd.h>
+#include <csignal>
 
 #include "storage/isam_status.h"
 #include "storage_test_support.h"
@@ -86,6 +88,51 @@ TEST_F(FilePrimitivesTest, FlushesAreCounted) {
 
 // A held file can be neither opened again, nor deleted, renamed or created
 // over, from this process or another; a shared open admits other readers.
+// A pair of flushes counts two syncs and at most two waits; on a disk the
+// second runs on the helper thread, which a forked child does not have: the
+// child must sync by itself instead of waiting for a thread that is not there.
+TEST_F(FilePrimitivesTest, PairedFlushesWorkInAForkedChild) {
+    FileHandle first;
+    FileHandle second;
+    ASSERT_TRUE(CreateFile(first, "first"));
+    ASSERT_TRUE(CreateFile(second, "second"));
+    ASSERT_TRUE(WriteAt(first, 0, 3, "one"));
+    ASSERT_TRUE(FlushFile(first));  // times a sync: decides whether pairs run side by side
+    for (int pass = 0; pass < 3; ++pass) {
+        ASSERT_TRUE(WriteAt(first, 3 * pass, 3, "one"));  // a sync with nothing to write is fast
+        ASSERT_TRUE(WriteAt(second, 0, 3, "two"));
+        const std::uint64_t flushes = FlushCount();
+        const std::uint64_t waits = FlushWaitCount();
+        ASSERT_TRUE(FlushFilePair(first, second));
+        EXPECT_EQ(FlushCount() - flushes, 2u);
+        EXPECT_GE(FlushWaitCount() - waits, 1u);
+        EXPECT_LE(FlushWaitCount() - waits, 2u);
+    }
+
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const bool written = WriteAt(first, 9, 3, "one") && WriteAt(second, 3, 3, "two");
+        ::_exit(written && FlushFilePair(first, second) ? 0 : 1);
+    }
+    int status = 0;
+    pid_t ended = 0;
+    for (int tries = 0; tries < 1000 && ended == 0; ++tries) {  // 10 s at most
+        ended = ::waitpid(child, &status, WNOHANG);
+        if (ended == 0) {
+            ::usleep(10000);
+        }
+    }
+    if (ended == 0) {
+        ::kill(child, SIGKILL);
+        ::waitpid(child, &status, 0);
+        FAIL() << "the forked child hung in FlushFilePair";
+    }
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(ReadFile("second"), "twotwo");
+    CloseFile(first);
+    CloseFile(second);
+}
+
 TEST_F(FilePrimitivesTest, HeldFilesAreExclusive) {
     FileHandle held;
     ASSERT_TRUE(CreateFile(held, "held"));
