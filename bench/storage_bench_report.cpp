@@ -110,12 +110,15 @@ bool LatencyOf(Place place, SyncLatency& latency) {
     }
     std::vector<double> appends;
     std::vector<double> truncates;
+    std::vector<double> overwrites;
     for (const SyncLatency& sample : found->second) {
         appends.push_back(sample.appendMean);
         truncates.push_back(sample.truncateMean);
+        overwrites.push_back(sample.overwriteMean);
     }
     latency.appendMean = Median(appends);
     latency.truncateMean = Median(truncates);
+    latency.overwriteMean = Median(overwrites);
     return true;
 }
 
@@ -164,8 +167,8 @@ void PrintInsertWorkload(const char* title, Workload workload, Place place, bool
     if (LatencyOf(place, latency)) {
         std::printf(
             "  sync latency (sync_latency benchmark): append+fdatasync %.1f us, "
-            "truncate+fdatasync %.1f us\n",
-            latency.appendMean * 1e6, latency.truncateMean * 1e6);
+            "truncate+fdatasync %.1f us, overwrite in place+fdatasync %.1f us\n",
+            latency.appendMean * 1e6, latency.truncateMean * 1e6, latency.overwriteMean * 1e6);
     }
     if (!engine.floorMeasured) {
         return;
@@ -187,6 +190,12 @@ void PrintInsertWorkload(const char* title, Workload workload, Place place, bool
         std::printf("   goal: within 1.2x of the floor: %s", Verdict(engine.floorRatio <= 1.2));
     }
     std::printf("\n");
+    if (rollbackGoal && rollback.present && rollback.median > 0) {
+        // What the engine would reach against SQLite if it spent no time
+        // beyond its sync waits.
+        std::printf("  engine at its floor / SQLite rollback: %.2f\n",
+                    1.0 / engine.floorSeconds / rollback.median);
+    }
 }
 
 void PrintReadWorkload(const char* title, Workload workload) {

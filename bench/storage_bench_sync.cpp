@@ -30,13 +30,20 @@ std::string Failure(const char* step) {
 
 }  // namespace
 
-SyncProbe::SyncProbe(const std::string& directory) : path_(directory + "/sync-latency.tmp") {
+SyncProbe::SyncProbe(const std::string& directory)
+    : path_(directory + "/sync-latency.tmp"), overwritePath_(directory + "/sync-overwrite.tmp") {
     file_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    overwriteFile_ = ::open(overwritePath_.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     const char byte = 0;
-    if (file_ < 0) {
+    const std::vector<char> block(4096, 0);
+    if (file_ < 0 || overwriteFile_ < 0) {
         failure_ = Failure("open");
     } else if (::pwrite(file_, &byte, 1, 0) != 1 || ::fdatasync(file_) != 0) {
         failure_ = Failure("first byte");
+    } else if (::pwrite(overwriteFile_, block.data(), block.size(), 0) !=
+                   static_cast<ssize_t>(block.size()) ||
+               ::fdatasync(overwriteFile_) != 0) {
+        failure_ = Failure("first block");
     }
 }
 
@@ -44,6 +51,10 @@ SyncProbe::~SyncProbe() {
     if (file_ >= 0) {
         ::close(file_);
         ::unlink(path_.c_str());
+    }
+    if (overwriteFile_ >= 0) {
+        ::close(overwriteFile_);
+        ::unlink(overwritePath_.c_str());
     }
 }
 
@@ -65,8 +76,15 @@ bool SyncProbe::Sample() {
         return false;
     }
     const auto truncated = Clock::now();
+    if (::pwrite(overwriteFile_, record, sizeof record, 0) != static_cast<ssize_t>(sizeof record) ||
+        ::fdatasync(overwriteFile_) != 0) {
+        failure_ = Failure("overwrite + fdatasync");
+        return false;
+    }
+    const auto overwritten = Clock::now();
     appends_.push_back(Seconds(start, appended));
     truncates_.push_back(Seconds(appended, truncated));
+    overwrites_.push_back(Seconds(truncated, overwritten));
     return true;
 }
 
@@ -84,6 +102,8 @@ SyncLatency SyncProbe::Result() const {
     result.appendMedian = MiddleSample(appends_);
     result.truncateMean = Mean(truncates_);
     result.truncateMedian = MiddleSample(truncates_);
+    result.overwriteMean = Mean(overwrites_);
+    result.overwriteMedian = MiddleSample(overwrites_);
     return result;
 }
 

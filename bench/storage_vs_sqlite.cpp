@@ -86,7 +86,7 @@ void RunSyncLatency(benchmark::State& state, Place place) {
     SyncLatency latency;
     for (auto _ : state) {
         latency = MeasureSyncLatency(DirectoryOf(place), TheContext().options.syncSamples);
-        state.SetIterationTime((latency.appendMean + latency.truncateMean) *
+        state.SetIterationTime((latency.appendMean + latency.truncateMean + latency.overwriteMean) *
                                static_cast<double>(latency.samples));
     }
     if (!latency.failure.empty()) {
@@ -97,6 +97,7 @@ void RunSyncLatency(benchmark::State& state, Place place) {
     state.counters["append_sync_median_us"] = latency.appendMedian * 1e6;
     state.counters["truncate_sync_us"] = latency.truncateMean * 1e6;
     state.counters["truncate_sync_median_us"] = latency.truncateMedian * 1e6;
+    state.counters["overwrite_sync_us"] = latency.overwriteMean * 1e6;
     RecordSyncLatency(place, latency);
 }
 
