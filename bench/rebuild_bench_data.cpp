@@ -1,7 +1,7 @@
 #include "rebuild_bench_data.h"
 
+#include <algorithm>
 #include <cstring>
-
 #include <random>
 #include <vector>
 
@@ -251,6 +251,18 @@ private:
 };
 
 }  // namespace
+
+BenchSizes ScaledSizes(double scale) {
+    const auto of = [scale](int n) { return std::max(3, static_cast<int>(n * scale)); };
+    BenchSizes sizes;
+    sizes.clubs = of(sizes.clubs);
+    sizes.districts = of(sizes.districts);
+    sizes.classes = of(sizes.classes);
+    sizes.participants = of(sizes.participants);
+    sizes.controls = of(sizes.controls);
+    sizes.courses = of(sizes.courses);
+    return sizes;
+}
 
 bool MakeBenchDirectory(const std::string& folder, const BenchSizes& sizes, MadeDirectory& made,
                         std::string& failure) {

@@ -28,6 +28,9 @@ struct BenchSizes {
     bool descriptions = false;
 };
 
+// The full-size counts times `scale`, at least 3 of each.
+BenchSizes ScaledSizes(double scale);
+
 // What making the directory cost, to compare the rebuild with.
 struct MadeDirectory {
     std::int64_t recordsAdded = 0;  // through the journalled add operations

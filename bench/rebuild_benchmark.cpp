@@ -32,6 +32,7 @@
 #include "ol/data/maintenance/maintenance_messages.h"
 #include "rebuild_bench_data.h"
 #include "storage/file_primitives.h"
+#include "storage_bench_sync.h"
 
 namespace oltoma::bench {
 namespace {
@@ -70,36 +71,6 @@ bool ParseOptions(int argc, char** argv, Options& options) {
         }
     }
     return true;
-}
-
-BenchSizes Scaled(double scale) {
-    const auto of = [scale](int n) { return std::max(3, static_cast<int>(n * scale)); };
-    BenchSizes sizes;
-    sizes.clubs = of(sizes.clubs);
-    sizes.districts = of(sizes.districts);
-    sizes.classes = of(sizes.classes);
-    sizes.participants = of(sizes.participants);
-    sizes.controls = of(sizes.controls);
-    sizes.courses = of(sizes.courses);
-    return sizes;
-}
-
-// Median seconds of one 64-byte append + fdatasync in the folder.
-double SyncLatency(const std::string& folder) {
-    const std::string name = folder + "/sync-latency.tmp";
-    const int file = ::open(name.c_str(), O_RDWR | O_CREAT | O_TRUNC, 0644);
-    char record[64] = {};
-    std::vector<double> samples;
-    for (int i = 0; i < 200; ++i) {
-        const auto start = Clock::now();
-        if (::pwrite(file, record, sizeof record, 64 * i) != sizeof record || ::fdatasync(file)) {
-            break;
-        }
-        samples.push_back(Seconds(Clock::now() - start));
-    }
-    ::close(file);
-    fs::remove(name);
-    return MiddleSample(samples);
 }
 
 // Median seconds to create a file, write 64 kB and fdatasync it: what the
@@ -196,7 +167,7 @@ void Report(const std::string& where, const std::string& folder, const std::stri
             const MadeDirectory& made, int repeat) {
     const std::string run = folder + "/run";
     fs::create_directories(folder);
-    const double latency = SyncLatency(folder);
+    const double latency = MeasureSyncLatency(folder, 200).appendMedian;
     const double newFileLatency = NewFileSyncLatency(folder);
     std::vector<RunResult> results;
     for (int i = 0; i < repeat; ++i) {
@@ -249,7 +220,7 @@ int main(int argc, char** argv) {
     MadeDirectory made;
     std::string failure;
     const auto start = Clock::now();
-    if (!MakeBenchDirectory(templateDir, Scaled(options.scale), made, failure)) {
+    if (!MakeBenchDirectory(templateDir, ScaledSizes(options.scale), made, failure)) {
         std::cerr << "making the directory failed: " << failure << '\n';
         return 1;
     }

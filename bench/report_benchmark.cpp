@@ -13,6 +13,7 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -65,14 +66,8 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
 }
 
 BenchSizes Sizes(double scale) {
-    const auto of = [scale](int n) { return std::max(3, static_cast<int>(n * scale)); };
-    BenchSizes sizes;
-    sizes.clubs = of(sizes.clubs);
-    sizes.districts = of(sizes.districts);
-    sizes.classes = of(sizes.classes);
-    sizes.participants = of(sizes.participants);
-    sizes.controls = std::max(40, of(sizes.controls));
-    sizes.courses = of(sizes.courses);
+    BenchSizes sizes = ScaledSizes(scale);
+    sizes.controls = std::max(40, sizes.controls);
     sizes.deleteEveryThird = false;
     sizes.descriptions = true;
     return sizes;
@@ -94,7 +89,7 @@ bool Make(const std::string& folder, double scale) {
 class EverythingPicked final : public registers::PickDialog {
 public:
     registers::PickDialogAnswer Run(const registers::PickDialogRequest& request) override {
-        registers::PickDialogAnswer answer{.ok = true, .pdf = true};
+        registers::PickDialogAnswer answer{.ok = true, .selected = {}, .pdf = true};
         for (std::size_t i = 0; i < request.lines.size(); ++i) {
             answer.selected.push_back(static_cast<int>(i));
         }

@@ -185,10 +185,10 @@ bool ShadowOperation(FileBlock& block) {
     return true;
 }
 
-// Restores the fileblock as it was before the unit: memory from the saved
-// headers, the files by playback of the unit's journal.
-bool UndoUnit(FileBlock& block) {
-    UnitLog& unit = block.unit;
+// Puts the headers in memory back as they were before the unit and drops the
+// fileblock's pages from the cache without writing them.
+void RestoreMemoryBeforeUnit(FileBlock& block) {
+    const UnitLog& unit = block.unit;
     ThePageCache().DropAll(block);
     block.dataHeader = unit.dataBefore;
     block.dataHeaderChanged = false;
@@ -197,6 +197,13 @@ bool UndoUnit(FileBlock& block) {
         block.keys[key].headerChanged = false;
         block.keys[key].pathValid = false;
     }
+}
+
+// Restores the fileblock as it was before the unit: memory from the saved
+// headers, the files by playback of the unit's journal.
+bool UndoUnit(FileBlock& block) {
+    UnitLog& unit = block.unit;
+    RestoreMemoryBeforeUnit(block);
     const bool written = unit.journalWritten;
     ClearUnit(unit);
     const bool restored = !written || Playback(block);
@@ -297,14 +304,7 @@ bool SyncUnitFiles(FileBlock& block, bool dataWritten, bool indexWritten) {
 bool LeaveAfterFailedSync(FileBlock& block) {
     const int error = IsamError();
     UnitLog& unit = block.unit;
-    ThePageCache().DropAll(block);
-    block.dataHeader = unit.dataBefore;
-    block.dataHeaderChanged = false;
-    for (int key = 1; key <= block.KeyCount(); ++key) {
-        block.keys[key].header = unit.keysBefore[static_cast<std::size_t>(key)];
-        block.keys[key].headerChanged = false;
-        block.keys[key].pathValid = false;
-    }
+    RestoreMemoryBeforeUnit(block);
     ClearUnit(unit);
     RecomputeRowCount(block);
     unit.failed = true;
